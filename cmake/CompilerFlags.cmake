@@ -1,0 +1,13 @@
+# Flags every target of ours gets. Money is double arithmetic evaluated exactly in the
+# order the code writes it: no fused multiply-add contraction, never -ffast-math.
+add_library(vantry_flags INTERFACE)
+target_compile_options(vantry_flags INTERFACE
+  -Wall -Wextra -Wpedantic -Werror
+  -ffp-contract=off)
+
+set(VANTRY_SANITIZE "" CACHE STRING "Sanitizers to build with, e.g. address,undefined")
+if(VANTRY_SANITIZE)
+  target_compile_options(vantry_flags INTERFACE
+    -fsanitize=${VANTRY_SANITIZE} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(vantry_flags INTERFACE -fsanitize=${VANTRY_SANITIZE})
+endif()

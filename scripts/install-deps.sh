@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages this project builds and tests with, only those missing.
+# Idempotent and quiet when everything is present. Run as root (or with sudo available).
+set -euo pipefail
+
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
+
+missing=()
+for pkg in "${packages[@]}" "$@"; do
+  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

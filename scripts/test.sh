@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the optimised build, then the same suite under
+# AddressSanitizer + UndefinedBehaviorSanitizer. Fails when either run fails.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh || exit 1
+
+status=0
+for preset in default asan; do
+  echo "== Building and testing preset '$preset'"
+  if ! { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"; }; then
+    echo "Build of preset '$preset' failed" >&2
+    status=1
+    continue
+  fi
+  ctest --preset "$preset" || status=1
+done
+exit $status
