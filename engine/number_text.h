@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// The calculator's own printf-style number text, identical on every platform and in every
+// locale. The listing, the dialog's fields and the command-line tool all format and parse
+// through here, never through the C library (whose rounding of exact ties and whose decimal
+// point differ between platforms and locales).
+
+// One value for a conversion: "%d" takes an integer, "%W.Pf" a double.
+struct FormatArg {
+    enum class Kind { Integer, Real };
+    Kind kind;
+    std::int64_t integer = 0;
+    double real = 0.0;
+
+    FormatArg(int value) : kind(Kind::Integer), integer(value) {}
+    FormatArg(std::int64_t value) : kind(Kind::Integer), integer(value) {}
+    FormatArg(double value) : kind(Kind::Real), real(value) {}
+};
+
+// Formats `format` into `out`, which holds `capacity` bytes: at most capacity - 1 characters are
+// written, always followed by a terminating zero (nothing is written when capacity is 0).
+// Returns the length the whole text has, so a result >= capacity means the text was cut.
+//
+// Conversions: "%d" and "%Wd"; "%W.Pf" (at least W characters, spaces on the left, never cut;
+// exactly P decimals, 0 <= P <= 40), rounded from the exact binary value with an exact tie
+// rounded away from zero; "%%". The sign is printed whenever the value's sign bit is set, as
+// printf does ("-0.00"). Infinite and NaN values print as "inf", "-inf" and "nan". A conversion
+// without a matching argument prints nothing.
+std::size_t FormatText(char* out, std::size_t capacity, std::string_view format,
+                       std::initializer_list<FormatArg> args);
+
+// The same, into a string (no length limit).
+std::string FormatString(std::string_view format, std::initializer_list<FormatArg> args);
+
+// Lenient reading, with the C runtime's atoi / atof meaning: leading white space is skipped, the
+// longest following part that forms a decimal number is taken, and 0 is the answer when there is
+// none. Only decimal numbers are read (no hexadecimal, "inf" or "nan"), always with '.' as the
+// decimal point. A whole number beyond the signed 32-bit range gives the nearest limit; a real
+// number too large for a double gives an infinity of its sign, one too small gives zero.
+std::int32_t ReadLeadingInt(std::string_view text);
+double ReadLeadingReal(std::string_view text);
+
+// Strict reading: the whole text must be the number (an optional sign, then digits; for a real
+// number also a fraction and an exponent), with no white space around it.
+enum class ParseStatus { Ok, NotANumber, OutOfRange };
+ParseStatus ParseWholeInt(std::string_view text, std::int32_t& value);
+ParseStatus ParseWholeReal(std::string_view text, double& value);  // OutOfRange when not finite

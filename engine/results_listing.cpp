@@ -1,0 +1,110 @@
+#include "results_listing.h"
+
+#include <initializer_list>
+
+#include "number_text.h"
+#include "payout_schedules.h"
+
+namespace {
+
+// Composes each line in one fixed buffer; a line that would be longer than a listing line may
+// be (only absurd amounts of twenty digits and more) is cut at the limit.
+class LineComposer {
+public:
+    explicit LineComposer(ResultListing& lines) : lines_(lines) {}
+
+    void add(const char* format, std::initializer_list<FormatArg> args = {}) {
+        const std::size_t length = FormatText(buffer_, sizeof buffer_, format, args);
+        lines_.emplace_back(buffer_, length < sizeof buffer_ ? length : sizeof buffer_ - 1);
+    }
+
+private:
+    ResultListing& lines_;
+    char buffer_[kListingLineMax + 1];
+};
+
+struct MethodFormats {
+    const char* header;
+    const char* dTotals[kDivisionCount];
+    const char* place;
+};
+
+// IBRA prints whole dollars; BRN4D and NBHA 4D print cents and differ only in the header.
+constexpr MethodFormats kIbraFormats = {
+    "IBRA payout to %d placings, Pool = $%4.0f, Producer = $%4.0f",
+    {"1D: Total = $%3.0f   (%2.0f%%)", "2D: Total = $%3.0f   (%2.0f%%)",
+     "3D: Total = $%3.0f   (%2.0f%%)", "4D: Total = $%3.0f   (%2.0f%%)",
+     "5D: Total = $%3.0f   (%2.0f%%)", "6D: Total = $%3.0f   (%2.0f%%)",
+     "7D: Total = $%3.0f   (%2.0f%%)"},
+    "    %d = $%3.0f   (%2.2f%%)",
+};
+
+constexpr MethodFormats kBrn4dFormats = {
+    "BRN4D payout to %d placings, Pool = $%4.2f, Producer = $%4.2f",
+    {"1D: Total = $%3.2f   (%2.0f%%)", "2D: Total = $%3.2f   (%2.0f%%)",
+     "3D: Total = $%3.2f   (%2.0f%%)", "4D: Total = $%3.2f   (%2.0f%%)",
+     "5D: Total = $%3.2f   (%2.0f%%)", "6D: Total = $%3.2f   (%2.0f%%)",
+     "7D: Total = $%3.2f   (%2.0f%%)"},
+    "    %d = $%3.2f   (%2.2f%%)",
+};
+
+constexpr MethodFormats kNbha4dFormats = {
+    "NBHA 4D payout to %d placings, Pool = $%4.2f, Producer = $%4.2f",
+    {kBrn4dFormats.dTotals[0], kBrn4dFormats.dTotals[1], kBrn4dFormats.dTotals[2],
+     kBrn4dFormats.dTotals[3], kBrn4dFormats.dTotals[4], kBrn4dFormats.dTotals[5],
+     kBrn4dFormats.dTotals[6]},
+    kBrn4dFormats.place,
+};
+
+const MethodFormats& formatsFor(PayoutMethod method) {
+    switch (method) {
+        case PayoutMethod::Ibra: return kIbraFormats;
+        case PayoutMethod::Brn4d: return kBrn4dFormats;
+        case PayoutMethod::Nbha4d: break;
+    }
+    return kNbha4dFormats;
+}
+
+// 1D always; 2D to 7D when dsToPay reaches them.
+int listedDs(int dsToPay) {
+    if (dsToPay < 1) return 1;
+    return dsToPay > kDivisionCount ? kDivisionCount : dsToPay;
+}
+
+}  // namespace
+
+ResultListing RenderParameterLines(const PayoutParameters& params) {
+    ResultListing lines;
+    LineComposer compose(lines);
+    const int shownPlaces = params.places > kMaxPlaces ? kMaxPlaces : params.places;
+    compose.add("Payoff Results using the following parameters:");
+    compose.add("Rider Count = %d, Entry Fee = $%3.2f, Added Money = $%3.2f, Places = %d",
+                {params.riderCount, params.entryFee, params.addedMoney, shownPlaces});
+    compose.add("D's to Pay = %d, Payoff Percentage = %2.0f", {params.dsToPay, params.payoffPercent});
+    compose.add("");
+    return lines;
+}
+
+ResultListing RenderResultLines(const PayoutParameters& params, PayoutMethod method,
+                                const PayoutResult& result) {
+    const MethodFormats& formats = formatsFor(method);
+    const PlaceSchedule& schedule = placeScheduleFor(method);
+    const int dsListed = listedDs(params.dsToPay);
+
+    ResultListing lines;
+    lines.reserve(1 + static_cast<std::size_t>(dsListed) * (2 + static_cast<std::size_t>(result.placings)));
+    LineComposer compose(lines);
+    compose.add(formats.header, {result.placings, result.pool, result.producer});
+    for (int d = 0; d < dsListed; ++d) {
+        // The total is what the places actually get, summed in place order, not pool * share.
+        double total = 0.0;
+        for (int place = 0; place < kMaxPlaces; ++place) total += result.amounts[d][place];
+        compose.add("");
+        compose.add(formats.dTotals[d], {total, result.shares[d] * 100.0});
+        for (int place = 1; place <= result.placings; ++place) {
+            compose.add(formats.place, {place, result.amounts[d][place - 1],
+                                        schedule.fraction(result.row, place) * 100.0});
+        }
+    }
+    return lines;
+}

@@ -1,0 +1,187 @@
+#include "number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+struct FormatCase {
+    const char* format;
+    double value;
+    const char* expected;
+};
+
+TEST(FormatText, FixedPointRoundsTheExactValueWithTiesAwayFromZero) {
+    const FormatCase cases[] = {
+        {"%4.0f", 192.5, " 193"},
+        {"%4.0f", -192.5, "-193"},
+        {"%3.2f", 101.125, "101.13"},
+        {"%3.2f", 0.125, "0.13"},
+        {"%3.2f", -0.125, "-0.13"},
+        {"%3.2f", 2.675, "2.67"},  // the double lies just below the tie
+        {"%3.2f", 1.005, "1.00"},
+        {"%3.0f", 0.5, "  1"},
+        {"%3.0f", 1.5, "  2"},
+        {"%3.0f", 2.5, "  3"},
+        {"%3.0f", 0.49999999999999994, "  0"},
+        {"%3.0f", 90, " 90"},
+        {"%2.0f", 8, " 8"},
+        {"%4.0f", 600, " 600"},
+        {"%4.0f", 600.0000000000001, " 600"},
+        {"%4.2f", 1500, "1500.00"},
+        {"%3.2f", 0, "0.00"},
+        {"%3.2f", -0.001, "-0.00"},
+        {"%3.2f", -0.0, "-0.00"},
+        {"%2.2f", 17.24, "17.24"},
+        {"%2.2f", 0.7, "0.70"},
+        {"%3.2f", 5e-324, "0.00"},
+        {"%3.2f", 0.005, "0.01"},  // 0.005 lies just above the tie
+        {"%3.2f", 9.995, "9.99"},  // and 9.995 just below
+        {"%3.2f", 999999.995, "999999.99"},
+        {"%3.0f", 999999.5, "1000000"},
+        {"%3.2f", 9.999, "10.00"},
+        {"%3.0f", 9007199254740993.0, "9007199254740992"},
+        {"%3.2f", 1e21, "1000000000000000000000.00"},
+        {"%3.0f", 1.8446744073709552e19, "18446744073709551616"},
+        {"%3.2f", kInf, "inf"},
+        {"%5.2f", -kInf, " -inf"},
+        {"%3.2f", kNaN, "nan"},
+        {"%3.2f", -kNaN, "nan"},
+    };
+    for (const FormatCase& c : cases) {
+        EXPECT_EQ(FormatString(c.format, {c.value}), c.expected) << c.format << " of " << c.value;
+    }
+}
+
+TEST(FormatText, LargestDoublePrintsAllItsDigits) {
+    const std::string text = FormatString("%3.2f", {std::numeric_limits<double>::max()});
+    EXPECT_EQ(text.size(), 309u + 3u);
+    EXPECT_EQ(text.substr(0, 20), "17976931348623157081");
+    EXPECT_EQ(text.substr(text.size() - 8), "58368.00");
+}
+
+TEST(FormatText, IntegersAndPercentSigns) {
+    struct Case { const char* format; int value; const char* expected; };
+    const Case cases[] = {
+        {"%d", 0, "0"},
+        {"%d", -3, "-3"},
+        {"%d", 2147483647, "2147483647"},
+        {"%d", -2147483647 - 1, "-2147483648"},
+        {"%3d", 7, "  7"},
+        {"(%d%%)", 35, "(35%)"},
+        {"%%d", 1, "%d"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FormatString(c.format, {c.value}), c.expected) << c.format;
+}
+
+TEST(FormatText, BoundedBufferIsNeverOverrunAndReportsTheFullLength) {
+    char buffer[8];
+    std::fill(std::begin(buffer), std::end(buffer), 'x');
+    const std::size_t length = FormatText(buffer, 6, "$%3.2f", {1500.0});
+    EXPECT_EQ(length, 8u);
+    EXPECT_STREQ(buffer, "$1500");
+    EXPECT_EQ(buffer[6], 'x');
+    EXPECT_EQ(FormatText(buffer, 0, "%d", {1}), 1u);
+    EXPECT_EQ(buffer[0], '$');
+}
+
+TEST(FormatText, IgnoresTheLocale) {
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    EXPECT_EQ(FormatString("%3.2f", {1234.5}), "1234.50");
+    EXPECT_EQ(ReadLeadingReal("70.6"), 70.6);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(ReadLeading, TakesTheLongestLeadingNumberLikeTheCRuntime) {
+    struct Case { const char* text; double real; std::int32_t integer; };
+    const Case cases[] = {
+        {"50", 50, 50},
+        {"  70.6", 70.6, 70},
+        {"\t-3", -3, -3},
+        {"+12abc", 12, 12},
+        {"", 0, 0},
+        {"abc", 0, 0},
+        {".5", 0.5, 0},
+        {"5.", 5, 5},
+        {"-.5e1x", -5, 0},
+        {"1e3", 1000, 1},
+        {"1e", 1, 1},
+        {"1e+", 1, 1},
+        {"0x1A", 0, 0},
+        {"inf", 0, 0},
+        {"nan", 0, 0},
+        {"1,5", 1, 1},
+        {"- 5", 0, 0},
+        {"2147483647", 2147483647, 2147483647},
+        {"2147483648", 2147483648.0, 2147483647},
+        {"99999999999999999999", 1e20, 2147483647},
+        {"-2147483648", -2147483648.0, -2147483647 - 1},
+        {"-2147483649", -2147483649.0, -2147483647 - 1},
+        {"1e999", kInf, 1},
+        {"-1e999", -kInf, -1},
+        {"1e-999", 0, 1},
+        {"0.000001e-320", 0, 0},
+        {"4.9e-324", 5e-324, 4},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadLeadingReal(c.text), c.real) << '"' << c.text << '"';
+        EXPECT_EQ(ReadLeadingInt(c.text), c.integer) << '"' << c.text << '"';
+    }
+}
+
+TEST(ParseWhole, AcceptsOnlyTheWholeTextAsTheNumber) {
+    struct Case { const char* text; ParseStatus intStatus; std::int32_t integer; ParseStatus realStatus; double real; };
+    const ParseStatus ok = ParseStatus::Ok, bad = ParseStatus::NotANumber, range = ParseStatus::OutOfRange;
+    const Case cases[] = {
+        {"40", ok, 40, ok, 40},
+        {"-3", ok, -3, ok, -3},
+        {"+7", ok, 7, ok, 7},
+        {"50.25", bad, 0, ok, 50.25},
+        {"1e3", bad, 0, ok, 1000},
+        {"", bad, 0, bad, 0},
+        {" 5", bad, 0, bad, 0},
+        {"5 ", bad, 0, bad, 0},
+        {"12abc", bad, 0, bad, 0},
+        {"0x10", bad, 0, bad, 0},
+        {"inf", bad, 0, bad, 0},
+        {"nan", bad, 0, bad, 0},
+        {"-", bad, 0, bad, 0},
+        {"2147483647", ok, 2147483647, ok, 2147483647},
+        {"2147483648", range, 0, ok, 2147483648.0},
+        {"-2147483648", ok, -2147483647 - 1, ok, -2147483648.0},
+        {"-2147483649", range, 0, ok, -2147483649.0},
+        {"1e999", bad, 0, range, 0},
+    };
+    for (const Case& c : cases) {
+        std::int32_t integer = 0;
+        double real = 0;
+        EXPECT_EQ(ParseWholeInt(c.text, integer), c.intStatus) << '"' << c.text << '"';
+        if (c.intStatus == ok) {
+            EXPECT_EQ(integer, c.integer) << c.text;
+        }
+        EXPECT_EQ(ParseWholeReal(c.text, real), c.realStatus) << '"' << c.text << '"';
+        if (c.realStatus == ok) {
+            EXPECT_EQ(real, c.real) << c.text;
+        }
+    }
+}
+
+TEST(FormatThenRead, MoneyRoundTripsThroughCents) {
+    for (double value : {0.0, 0.01, 49.995, 50.0, 123456.785, -7.5}) {
+        const std::string text = FormatString("%3.2f", {value});
+        EXPECT_EQ(FormatString("%3.2f", {ReadLeadingReal(text)}), text);
+    }
+}
+
+}  // namespace

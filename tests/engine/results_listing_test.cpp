@@ -1,0 +1,151 @@
+#include "results_listing.h"
+
+#include <gtest/gtest.h>
+
+#include "payout_calculation.h"
+
+namespace {
+
+PayoutParameters event(int riders, double fee, double added, double payoff, int ds, int places) {
+    PayoutParameters params;
+    params.riderCount = riders;
+    params.entryFee = fee;
+    params.addedMoney = added;
+    params.payoffPercent = payoff;
+    params.dsToPay = ds;
+    params.places = places;
+    return params;
+}
+
+// What the dialog does: parameter lines first, then the calculation, then the result lines.
+ResultListing listing(PayoutParameters params, PayoutMethod method) {
+    ResultListing lines = RenderParameterLines(params);
+    const PayoutResult result = CalculatePayout(params, method);
+    const ResultListing rest = RenderResultLines(params, method, result);
+    lines.insert(lines.end(), rest.begin(), rest.end());
+    return lines;
+}
+
+TEST(ResultsListing, DefaultEventWithNbha4d) {
+    const ResultListing expected = {
+        "Payoff Results using the following parameters:",
+        "Rider Count = 40, Entry Fee = $50.00, Added Money = $100.00, Places = 0",
+        "D's to Pay = 4, Payoff Percentage = 70",
+        "",
+        "NBHA 4D payout to 2 placings, Pool = $1500.00, Producer = $600.00",
+        "",
+        "1D: Total = $525.00   (35%)",
+        "    1 = $315.00   (60.00%)",
+        "    2 = $210.00   (40.00%)",
+        "",
+        "2D: Total = $450.00   (30%)",
+        "    1 = $270.00   (60.00%)",
+        "    2 = $180.00   (40.00%)",
+        "",
+        "3D: Total = $300.00   (20%)",
+        "    1 = $180.00   (60.00%)",
+        "    2 = $120.00   (40.00%)",
+        "",
+        "4D: Total = $225.00   (15%)",
+        "    1 = $135.00   (60.00%)",
+        "    2 = $90.00   (40.00%)",
+    };
+    EXPECT_EQ(listing(PayoutParameters{}, PayoutMethod::Nbha4d), expected);
+}
+
+TEST(ResultsListing, IbraWholeDollarsRoundTiesAwayAndTotalsFromStoredAmounts) {
+    const ResultListing expected = {
+        "Payoff Results using the following parameters:",
+        "Rider Count = 11, Entry Fee = $25.00, Added Money = $0.00, Places = 0",
+        "D's to Pay = 2, Payoff Percentage = 70",
+        "",
+        "IBRA payout to 2 placings, Pool = $ 193, Producer = $  83",
+        "",
+        "1D: Total = $116   (60%)",
+        "    1 = $ 69   (60.00%)",
+        "    2 = $ 46   (40.00%)",
+        "",
+        "2D: Total = $ 77   (40%)",
+        "    1 = $ 46   (60.00%)",
+        "    2 = $ 31   (40.00%)",
+    };
+    EXPECT_EQ(listing(event(11, 25, 0, 70, 2, 0), PayoutMethod::Ibra), expected);
+}
+
+TEST(ResultsListing, ListedDsFollowDsToPay) {
+    struct Case { int ds; const char* line3; std::size_t lineCount; const char* firstTotal; };
+    // 200 riders at $50, 70 % back, one fixed place: each D section is 3 lines.
+    const Case cases[] = {
+        {1, "D's to Pay = 1, Payoff Percentage = 70", 5 + 3, "1D: Total = $7000.00   (100%)"},
+        {0, "D's to Pay = 0, Payoff Percentage = 70", 5 + 3, "1D: Total = $1820.00   (26%)"},
+        {-2, "D's to Pay = -2, Payoff Percentage = 70", 5 + 3, "1D: Total = $1820.00   (26%)"},
+        {3, "D's to Pay = 3, Payoff Percentage = 70", 5 + 9, "1D: Total = $3500.00   (50%)"},
+        {9, "D's to Pay = 9, Payoff Percentage = 70", 5 + 21, "1D: Total = $1820.00   (26%)"},
+    };
+    for (const Case& c : cases) {
+        const ResultListing lines = listing(event(200, 50, 0, 70, c.ds, 1), PayoutMethod::Nbha4d);
+        ASSERT_EQ(lines.size(), c.lineCount) << c.ds;
+        EXPECT_EQ(lines[2], c.line3);
+        EXPECT_EQ(lines[6], c.firstTotal);
+        EXPECT_EQ(lines[7].substr(lines[7].size() - 9), "(100.00%)") << c.ds;
+    }
+    const ResultListing nine = listing(event(200, 50, 0, 70, 9, 1), PayoutMethod::Ibra);
+    EXPECT_EQ(nine[24], "7D: Total = $560   ( 8%)");
+    EXPECT_EQ(nine[25], "    1 = $560   (100.00%)");
+}
+
+TEST(ResultsListing, PlacesShownAsStoredAndPlacingsAsPaid) {
+    const ResultListing capped = listing(event(40, 50, 100, 70, 4, 45), PayoutMethod::Nbha4d);
+    EXPECT_EQ(capped[1], "Rider Count = 40, Entry Fee = $50.00, Added Money = $100.00, Places = 30");
+    EXPECT_EQ(capped[4].substr(0, 29), "NBHA 4D payout to 30 placings");
+    EXPECT_EQ(capped.size(), 5u + 4u * 32u);
+
+    const ResultListing automatic = listing(event(40, 50, 100, 70, 4, -3), PayoutMethod::Nbha4d);
+    EXPECT_EQ(automatic[1], "Rider Count = 40, Entry Fee = $50.00, Added Money = $100.00, Places = -3");
+    EXPECT_EQ(automatic[4], "NBHA 4D payout to 2 placings, Pool = $1500.00, Producer = $600.00");
+
+    const ResultListing one = listing(event(40, 50, 100, 70, 4, 1), PayoutMethod::Brn4d);
+    EXPECT_EQ(one[4], "BRN4D payout to 1 placings, Pool = $1500.00, Producer = $600.00");
+    EXPECT_EQ(one[7], "    1 = $450.00   (100.00%)");
+}
+
+TEST(ResultsListing, Brn4dPlacesAfterThe25thShowZero) {
+    const ResultListing lines = listing(event(40, 50, 100, 70, 1, 30), PayoutMethod::Brn4d);
+    ASSERT_EQ(lines.size(), 5u + 32u);
+    EXPECT_EQ(lines[4], "BRN4D payout to 30 placings, Pool = $1500.00, Producer = $600.00");
+    EXPECT_EQ(lines[6], "1D: Total = $1500.00   (100%)");
+    EXPECT_EQ(lines[7], "    1 = $258.60   (17.24%)");
+    EXPECT_EQ(lines[31], "    25 = $16.50   (1.10%)");
+    EXPECT_EQ(lines[32], "    26 = $0.00   (0.00%)");
+    EXPECT_EQ(lines[36], "    30 = $0.00   (0.00%)");
+}
+
+TEST(ResultsListing, OnePlaceFallbackPaysEachDItsWholeShare) {
+    const ResultListing lines = listing(event(2, 50, 0, 70, 4, 0), PayoutMethod::Ibra);
+    ASSERT_EQ(lines.size(), 5u + 4u * 3u);
+    EXPECT_EQ(lines[4], "IBRA payout to 1 placings, Pool = $  70, Producer = $  30");
+    EXPECT_EQ(lines[6], "1D: Total = $ 28   (40%)");
+    EXPECT_EQ(lines[7], "    1 = $ 28   (100.00%)");
+    EXPECT_EQ(lines[16], "    1 = $  7   (100.00%)");
+}
+
+TEST(ResultsListing, NegativeMoneyPrintsWithItsSign) {
+    const ResultListing lines = listing(event(10, 10, -500, 70, 1, 2), PayoutMethod::Nbha4d);
+    EXPECT_EQ(lines[1], "Rider Count = 10, Entry Fee = $10.00, Added Money = $-500.00, Places = 2");
+    EXPECT_EQ(lines[4], "NBHA 4D payout to 2 placings, Pool = $-430.00, Producer = $30.00");
+    EXPECT_EQ(lines[6], "1D: Total = $-430.00   (100%)");
+    EXPECT_EQ(lines[7], "    1 = $-258.00   (60.00%)");
+}
+
+TEST(ResultsListing, AbsurdAmountsAreCutAt132Characters) {
+    const ResultListing lines = listing(event(1, 1e120, 1e120, 70, 1, 1), PayoutMethod::Brn4d);
+    for (const std::string& line : lines) EXPECT_LE(line.size(), kListingLineMax);
+    EXPECT_EQ(lines[1].size(), kListingLineMax);
+    EXPECT_EQ(lines[1].substr(0, 31), "Rider Count = 1, Entry Fee = $9");
+
+    const ResultListing overflowed = listing(event(2, 1.7e308, 0, 70, 1, 1), PayoutMethod::Ibra);
+    EXPECT_EQ(overflowed[4], "IBRA payout to 1 placings, Pool = $ nan, Producer = $ inf");
+    EXPECT_EQ(overflowed[6], "1D: Total = $nan   (100%)");
+}
+
+}  // namespace
