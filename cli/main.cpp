@@ -1,0 +1,7 @@
+#include <cstdio>
+
+#include "payout_tool.h"
+
+int main(int argc, char** argv) {
+    return RunPayoutTool(argc - 1, argv + 1, stdout, stderr);
+}

@@ -1,0 +1,118 @@
+#include "payout_tool.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(std::FILE* file) {
+    std::rewind(file);
+    std::string text;
+    char chunk[4096];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, n);
+    std::fclose(file);
+    return text;
+}
+
+ToolRun run(std::vector<const char*> args) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    const int status = RunPayoutTool(static_cast<int>(args.size()), args.data(), out, err);
+    return {status, readAll(out), readAll(err)};
+}
+
+TEST(PayoutTool, DefaultEventPrintsTheDialogsListing) {
+    const ToolRun r = run({});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out.substr(0, 48), "Payoff Results using the following parameters:\nR");
+    EXPECT_NE(r.out.find("\nNBHA 4D payout to 2 placings, Pool = $1500.00, Producer = $600.00\n"), std::string::npos);
+    EXPECT_EQ(r.out.substr(r.out.size() - 27), "\n    2 = $90.00   (40.00%)\n");
+}
+
+TEST(PayoutTool, OptionsInBothFormsSetTheEvent) {
+    const ToolRun r = run({"--method=ibra", "--riders", "11", "--fee=25", "--added", "0", "--payoff=70",
+                           "--ds", "2", "--places", "-3"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "Payoff Results using the following parameters:\n"
+              "Rider Count = 11, Entry Fee = $25.00, Added Money = $0.00, Places = -3\n"
+              "D's to Pay = 2, Payoff Percentage = 70\n"
+              "\n"
+              "IBRA payout to 2 placings, Pool = $ 193, Producer = $  83\n"
+              "\n"
+              "1D: Total = $116   (60%)\n"
+              "    1 = $ 69   (60.00%)\n"
+              "    2 = $ 46   (40.00%)\n"
+              "\n"
+              "2D: Total = $ 77   (40%)\n"
+              "    1 = $ 46   (60.00%)\n"
+              "    2 = $ 31   (40.00%)\n");
+}
+
+TEST(PayoutTool, PlacesAbove30AreShownAs30) {
+    const ToolRun r = run({"--places=45", "--method", "brn4d"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Places = 30\n"), std::string::npos);
+    EXPECT_NE(r.out.find("BRN4D payout to 30 placings"), std::string::npos);
+}
+
+TEST(PayoutTool, BadInputIsOneLineOnStderrAndStatus2) {
+    struct Case { std::vector<const char*> args; const char* message; };
+    const Case cases[] = {
+        {{"--bogus=1"}, "vantry-payout: unknown option \"--bogus\"\n"},
+        {{"40"}, "vantry-payout: unexpected argument \"40\"\n"},
+        {{"-r"}, "vantry-payout: unexpected argument \"-r\"\n"},
+        {{"--fee"}, "vantry-payout: --fee needs a value\n"},
+        {{"--riders=4x"}, "vantry-payout: --riders: \"4x\" is not a whole number\n"},
+        {{"--riders="}, "vantry-payout: --riders: \"\" is not a whole number\n"},
+        {{"--ds=2.5"}, "vantry-payout: --ds: \"2.5\" is not a whole number\n"},
+        {{"--places", "2147483648"}, "vantry-payout: --places: \"2147483648\" is outside the signed 32-bit range\n"},
+        {{"--riders=-2147483649"}, "vantry-payout: --riders: \"-2147483649\" is outside the signed 32-bit range\n"},
+        {{"--fee=abc"}, "vantry-payout: --fee: \"abc\" is not a number\n"},
+        {{"--added= 5"}, "vantry-payout: --added: \" 5\" is not a number\n"},
+        {{"--fee=inf"}, "vantry-payout: --fee: \"inf\" is not a number\n"},
+        {{"--payoff=0x46"}, "vantry-payout: --payoff: \"0x46\" is not a number\n"},
+        {{"--added=1e999"}, "vantry-payout: --added: \"1e999\" is too large to be an amount\n"},
+        {{"--method=wpra"}, "vantry-payout: --method: \"wpra\" is not one of ibra, brn4d, nbha4d\n"},
+        {{"--version=2"}, "vantry-payout: --version takes no value, got \"2\"\n"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun r = run(c.args);
+        EXPECT_EQ(r.status, 2) << c.message;
+        EXPECT_EQ(r.err, c.message);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(PayoutTool, HelpAndVersionGoToStdout) {
+    const ToolRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.substr(0, 29), "Usage: vantry-payout [--metho");
+    EXPECT_EQ(help.err, "");
+    const ToolRun version = run({"--riders=3", "--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.substr(0, 14), "vantry-payout ");
+}
+
+TEST(PayoutTool, UnwritableOutputIsAFailure) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    if (full == nullptr) GTEST_SKIP() << "/dev/full is not available";
+    std::FILE* err = std::tmpfile();
+    const char* const args[] = {"--places=30"};
+    EXPECT_EQ(RunPayoutTool(1, args, full, err), 1);
+    std::fclose(full);
+    EXPECT_EQ(readAll(err).substr(0, 40), "vantry-payout: cannot write the listing:");
+}
+
+}  // namespace
