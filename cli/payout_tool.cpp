@@ -6,6 +6,7 @@
 
 #include "number_text.h"
 #include "payout_calculation.h"
+#include "report_writer.h"
 #include "results_listing.h"
 
 namespace {
@@ -15,6 +16,7 @@ constexpr const char* kToolName = "vantry-payout";
 constexpr const char* kUsage =
     "Usage: vantry-payout [--method=ibra|brn4d|nbha4d] [--riders=N] [--fee=DOLLARS] [--added=DOLLARS]\n"
     "                     [--payoff=PERCENT] [--ds=N] [--places=N] [--help] [--version]\n"
+    "                     [--report=FILE [--open]]\n"
     "\n"
     "Divides the money of a 4D barrel-racing event and prints the payout listing, line for line\n"
     "as the Quorvath Payout Calculator shows it. Every option also takes the form --name VALUE.\n"
@@ -27,10 +29,12 @@ constexpr const char* kUsage =
     "  --ds=N            Ds to pay; 1 to 6, anything else pays 7 (default 4)\n"
     "  --places=N        places paid in each D, at most 30; 0 or less chooses them so that\n"
     "                    the last place of the last D gets at least the entry fee (default 0)\n"
+    "  --report=FILE     also write the paged report of the listing to FILE\n"
+    "  --open            then open FILE in the desktop's text editor\n"
     "  --help            show this help and exit\n"
     "  --version         show the version and exit\n"
     "\n"
-    "Exit status: 0 done, 2 bad arguments.\n";
+    "Exit status: 0 done, 1 the listing or the report could not be written, 2 bad arguments.\n";
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
@@ -72,6 +76,12 @@ bool readMethod(std::string_view text, PayoutMethod& method, std::string& error)
 bool applyOption(std::string_view name, std::string_view value, ToolRequest& request, std::string& error) {
     PayoutParameters& p = request.params;
     if (name == "--method") return readMethod(value, request.method, error);
+    if (name == "--report") {
+        request.reportPath = value;
+        if (!value.empty()) return true;
+        error = "--report: the file name is empty";
+        return false;
+    }
     if (name == "--riders") return readWhole(name, value, p.riderCount, error);
     if (name == "--fee") return readAmount(name, value, p.entryFee, error);
     if (name == "--added") return readAmount(name, value, p.addedMoney, error);
@@ -86,10 +96,10 @@ bool applyOption(std::string_view name, std::string_view value, ToolRequest& req
     return false;
 }
 
-bool isFlag(std::string_view name) { return name == "--help" || name == "--version"; }
+bool isFlag(std::string_view name) { return name == "--help" || name == "--version" || name == "--open"; }
 
 bool isValueOption(std::string_view name) {
-    for (const char* known : {"--method", "--riders", "--fee", "--added", "--payoff", "--ds", "--places"})
+    for (const char* known : {"--method", "--riders", "--fee", "--added", "--payoff", "--ds", "--places", "--report"})
         if (name == known) return true;
     return false;
 }
@@ -118,6 +128,10 @@ bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request,
                 error = std::string(name) + " takes no value, got " + quoted(arg.substr(equals + 1));
                 return false;
             }
+            if (name == "--open") {
+                request.openReport = true;
+                continue;
+            }
             // The first of --help and --version wins; the rest is not looked at.
             request.action = name == "--help" ? ToolRequest::Action::Help : ToolRequest::Action::Version;
             return true;
@@ -137,10 +151,15 @@ bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request,
         }
         if (!applyOption(name, value, request, error)) return false;
     }
+    if (request.openReport && request.reportPath.empty()) {
+        error = "--open needs --report=FILE";
+        return false;
+    }
     return true;
 }
 
-int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* err) {
+int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* err,
+                  const CommandRunner& viewer) {
     ToolRequest request;
     std::string error;
     if (!ParseToolArguments(argc, argv, request, error)) {
@@ -164,6 +183,14 @@ int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* 
     if (!writeLines(out, lines) || std::fflush(out) != 0) {
         std::fprintf(err, "%s: cannot write the listing: %s\n", kToolName, std::strerror(errno));
         return 1;
+    }
+    if (!request.reportPath.empty()) {
+        const CommandRunner noViewer;
+        const ReportOutcome report = WriteReport(lines, request.reportPath, request.openReport ? viewer : noViewer);
+        if (!report.written) {
+            std::fprintf(err, "%s: cannot write the report %s\n", kToolName, report.error.c_str());
+            return 1;
+        }
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "payout_types.h"
+#include "report_writer.h"
 
 // The command-line front end: options in, listing out. Kept apart from main() so that tests
 // run it in-process with their own streams.
@@ -22,5 +23,6 @@ struct ToolRequest {
 bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request, std::string& error);
 
 // Runs the tool; returns its exit status: 0 done, 1 the report or the output could not be
-// written, 2 bad arguments.
-int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
+// written, 2 bad arguments. `viewer` opens the report when --open asks for it.
+int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* err,
+                  const CommandRunner& viewer = RunWithCommandProcessor);

@@ -3,7 +3,7 @@
 # Idempotent and quiet when everything is present. Run as root (or with sudo available).
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev locales)
 
 missing=()
 for pkg in "${packages[@]}" "$@"; do

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,10 +27,14 @@ std::string readAll(std::FILE* file) {
     return text;
 }
 
+std::vector<std::string> viewerCommands;
+
 ToolRun run(std::vector<const char*> args) {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
-    const int status = RunPayoutTool(static_cast<int>(args.size()), args.data(), out, err);
+    viewerCommands.clear();
+    const int status = RunPayoutTool(static_cast<int>(args.size()), args.data(), out, err,
+                                     [](const std::string& command) { viewerCommands.push_back(command); });
     return {status, readAll(out), readAll(err)};
 }
 
@@ -86,6 +93,8 @@ TEST(PayoutTool, BadInputIsOneLineOnStderrAndStatus2) {
         {{"--added=1e999"}, "vantry-payout: --added: \"1e999\" is too large to be an amount\n"},
         {{"--method=wpra"}, "vantry-payout: --method: \"wpra\" is not one of ibra, brn4d, nbha4d\n"},
         {{"--version=2"}, "vantry-payout: --version takes no value, got \"2\"\n"},
+        {{"--open"}, "vantry-payout: --open needs --report=FILE\n"},
+        {{"--report="}, "vantry-payout: --report: the file name is empty\n"},
     };
     for (const Case& c : cases) {
         const ToolRun r = run(c.args);
@@ -113,6 +122,30 @@ TEST(PayoutTool, UnwritableOutputIsAFailure) {
     EXPECT_EQ(RunPayoutTool(1, args, full, err), 1);
     std::fclose(full);
     EXPECT_EQ(readAll(err).substr(0, 40), "vantry-payout: cannot write the listing:");
+}
+
+TEST(PayoutTool, ReportHoldsTheListingAndOpensOnlyWhenAsked) {
+    const std::string file = (std::filesystem::temp_directory_path() / "vantry-cli-report.txt").string();
+    const ToolRun quiet = run({"--report", file.c_str()});
+    ASSERT_EQ(quiet.status, 0) << quiet.err;
+    EXPECT_TRUE(viewerCommands.empty());
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str().substr(160), "\n" + quiet.out + "\n");  // after the two 80-byte header lines
+
+    const std::string option = "--report=" + file;
+    const ToolRun opened = run({option.c_str(), "--open"});
+    EXPECT_EQ(opened.status, 0);
+    EXPECT_EQ(viewerCommands, std::vector<std::string>{"xdg-open " + file});
+    std::filesystem::remove(file);
+}
+
+TEST(PayoutTool, UnwritableReportIsStatus1WithTheReason) {
+    const ToolRun r = run({"--report=/nonexistent-folder/report.txt", "--open"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "vantry-payout: cannot write the report /nonexistent-folder/report.txt: No such file or directory\n");
+    EXPECT_TRUE(viewerCommands.empty());
 }
 
 }  // namespace

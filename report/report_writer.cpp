@@ -1,0 +1,115 @@
+#include "report_writer.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "number_text.h"
+
+namespace {
+
+constexpr std::size_t kFieldWidth = 132;   // header lines are built in a field this wide
+constexpr std::size_t kCentreColumns = 80;
+constexpr std::size_t kHeaderWidth = 79;   // every header line is exactly this long
+constexpr std::size_t kPageLabelColumn = 71;
+constexpr std::size_t kPageNumberColumn = 76;
+
+// Clears the first 132 characters of `field` and places `text` centred in 80 columns (at most 80
+// characters of it, starting at column (80 - n) / 2).
+void CentreText(std::string_view text, char (&field)[kFieldWidth + 2]) {
+    std::memset(field, 0, kFieldWidth);
+    const std::size_t n = text.size() < kCentreColumns ? text.size() : kCentreColumns;
+    std::memcpy(field + (kCentreColumns - n) / 2, text.data(), n);
+}
+
+class ReportWriter {
+public:
+    ReportWriter(std::FILE* file, std::string_view notice) : file_(file), notice_(notice) {}
+
+    bool writeAll(const std::vector<std::string>& lines) {
+        WritePageHeader();
+        laterPage_ = true;
+        int linesOnPage = 0;
+        for (const std::string& line : lines) {
+            // Body lines go out whole, however long.
+            write(line.data(), line.size());
+            write("\n", 1);
+            if (++linesOnPage > kBodyLinesPerPage - 1) {
+                WritePageHeader();
+                linesOnPage = 0;
+            }
+        }
+        write("\n", 1);
+        return ok_;
+    }
+
+private:
+    void WritePageHeader() {
+        if (laterPage_) write("\f", 1);
+        ++pageNumber_;
+
+        CentreText(kReportTitle, field_);
+        std::memcpy(field_ + kPageLabelColumn, "Page ", 5);
+        FormatText(field_ + kPageNumberColumn, kFieldWidth - kPageNumberColumn, "%d", {pageNumber_});
+        writeHeaderLine();
+
+        CentreText(notice_, field_);
+        writeHeaderLine();
+
+        write("\n", 1);
+    }
+
+    // Blanks the empty columns and cuts the line at 79 characters, so a long page number keeps
+    // only its first digits and an 80-character notice loses its last one.
+    void writeHeaderLine() {
+        for (std::size_t column = 0; column < kHeaderWidth; ++column)
+            if (field_[column] == '\0') field_[column] = ' ';
+        field_[kHeaderWidth] = '\n';
+        write(field_, kHeaderWidth + 1);
+    }
+
+    // Nothing more is written once a write has failed.
+    void write(const char* data, std::size_t size) {
+        if (ok_ && std::fwrite(data, 1, size, file_) != size) ok_ = false;
+    }
+
+    std::FILE* file_;
+    std::string_view notice_;
+    int pageNumber_ = 0;
+    bool laterPage_ = false;
+    bool ok_ = true;
+    char field_[kFieldWidth + 2] = {};
+};
+
+std::string reason(const std::string& path, int error) {
+    return path + ": " + std::strerror(error);
+}
+
+}  // namespace
+
+void RunWithCommandProcessor(const std::string& command) {
+    const int ignored = std::system(command.c_str());
+    (void)ignored;
+}
+
+ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::string& path,
+                          const CommandRunner& viewer, std::string_view notice) {
+    ReportOutcome outcome;
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (file == nullptr) {
+        outcome.error = reason(path, errno);
+        return outcome;
+    }
+    const bool written = ReportWriter(file, notice).writeAll(lines);
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        outcome.error = reason(path, written ? errno : writeError);
+        return outcome;
+    }
+    outcome.written = true;
+    if (viewer) viewer(ViewerCommandFor(path));
+    return outcome;
+}

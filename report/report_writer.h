@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The paged, 80-column plain-text report a producer edits and prints: on every page a title
+// line with the page number, the owner notice and an empty line, then 51 body lines; a form feed
+// before every page but the first.
+
+inline constexpr std::string_view kReportTitle = "Quorvath Payout Calculator";
+inline constexpr std::string_view kOwnerNotice = "Copyright (C) 2026 Quorvath Software. All rights reserved.";
+inline constexpr int kBodyLinesPerPage = 51;
+
+// Hands a command line to the command processor and waits for it. The result is not looked at;
+// tests pass their own runner so that no editor is ever started.
+using CommandRunner = std::function<void(const std::string& command)>;
+void RunWithCommandProcessor(const std::string& command);
+
+// The platform's way of opening a text file in the user's editor, e.g. "notepad report.txt".
+std::string ViewerCommandFor(const std::string& path);
+
+struct ReportOutcome {
+    bool written = false;
+    std::string error;  // when not written: the file name and the system's reason
+};
+
+// Writes `lines` to `path` (created or truncated, text mode), closes it, and only when every
+// write and the close succeeded hands ViewerCommandFor(path) to `viewer`. A report that could
+// not be written completely is never shown as if it were.
+ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::string& path,
+                          const CommandRunner& viewer, std::string_view notice = kOwnerNotice);
