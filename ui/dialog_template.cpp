@@ -1,0 +1,64 @@
+#include "dialog_template.h"
+
+#include "framework/window_types.h"
+
+namespace {
+
+using namespace Style;
+using K = ControlKind;
+namespace Id = ControlId;
+
+constexpr std::uint32_t kLabel = SsLeft | SsCenterImage | Group;
+constexpr std::uint32_t kNote = SsLeft | Group;
+
+// Template 102, in template order (the tab and z order).
+constexpr ControlTemplate kMainControls[] = {
+    {Id::RiderCount, K::Edit, "", 50, 2, 26, 12, Border | TabStop | EsNumber, 0},
+    {Id::EntryFee, K::Edit, "", 50, 14, 36, 12, Border | TabStop, 0},
+    {Id::AddedMoney, K::Edit, "", 50, 26, 36, 12, Border | TabStop, 0},
+    {Id::PayoffPercent, K::Edit, "", 130, 2, 26, 12, Border | TabStop | EsNumber, 0},
+    {Id::DsToPay, K::Edit, "", 130, 14, 26, 12, Border | TabStop | EsNumber, 0},
+    {Id::Places, K::Edit, "", 130, 26, 26, 14, Border | TabStop | EsNumber, 0},
+    {Id::CalculatePayout, K::PushButton, "Calculate Payout", 164, 0, 54, 22, BsDefPushButton | BsMultiline,
+     ExStyle::DlgModalFrame},
+    {Id::Exit, K::PushButton, "Exit", 218, 0, 50, 40, BsDefPushButton, ExStyle::DlgModalFrame},
+    {Id::Static, K::Static, "Rider Count:", 2, 4, 40, 8, kLabel, 0},
+    {Id::Static, K::Static, "Entry Fee:", 2, 16, 40, 8, kLabel, 0},
+    {Id::Static, K::Static, "Added Money:", 2, 28, 46, 8, kLabel, 0},
+    {Id::ResultList, K::ListBox, "", 2, 110, 266, 118,
+     Border | VScroll | HScroll | LbsNoSel | LbsNoIntegralHeight, ExStyle::ClientEdge},
+    {Id::Static, K::Static, "D's to Pay:", 92, 16, 34, 8, kLabel, 0},
+    {Id::IbraMethod, K::CheckBox, "Similar to IBRA Payout", 172, 42, 94, 8, BsAutoCheckBox | BsNotify, 0},
+    {Id::Invitation, K::PushButton,
+     "Learn about more tools for rodeo and barrel-race producers from Quorvath Software.\n"
+     "Visit the Quorvath Software web site for news, updates and support.",
+     2, 90, 266, 18, BsDefPushButton | BsMultiline | BsFlat, ExStyle::Transparent},
+    {Id::Brn4dMethod, K::CheckBox, "Similar to BRN4D Payout", 90, 42, 82, 8, BsAutoCheckBox | BsNotify, 0},
+    {Id::Nbha4dMethod, K::CheckBox, "Similar to NBHA 4D Payout", 2, 42, 88, 8, BsAutoCheckBox | BsNotify, 0},
+    {Id::Static, K::Static, "Payoff Pct:", 92, 4, 34, 8, kLabel, 0},
+    {Id::EditPrintPayout, K::PushButton, "Edit/Print Payout", 164, 22, 54, 18, BsDefPushButton | BsMultiline,
+     ExStyle::DlgModalFrame},
+    {Id::Static, K::Static,
+     "Note: If \"Places\" (riders to pay in each D) is 0, payouts are calculated based on giving the last "
+     "rider in the last D their entry fee back. Maximum places paid in each D is 30.",
+     2, 52, 266, 18, kNote, 0},
+    {Id::Static, K::Static, "Places:", 92, 28, 22, 8, kLabel, 0},
+    {Id::Static, K::Static,
+     "Note - We believe the calculated payouts were correct for their respective organizations at the "
+     "time this tool was created, but things change. Treat the results as an approximation.",
+     0, 70, 258, 16, kNote, 0},
+};
+
+constexpr DialogTemplate kMainDialog = {
+    kMainDialogResource,
+    Popup | Visible | Caption | SysMenu | MinimizeBox | MaximizeBox | DsModalFrame | DsSetFont,
+    ExStyle::AppWindow,
+    0, 0, 270, 229,
+    "Quorvath Payout Calculator",
+    "Times New Roman", 16, 0, false, 1,
+    kMainControls,
+};
+
+}  // namespace
+
+const DialogTemplate& MainDialogTemplate() { return kMainDialog; }

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "../dialog_template.h"
+#include "window_types.h"
+
+// What a backend (headless, Win32, FLTK) supplies to the framework. The dialog code never sees
+// this header's implementations; it talks to CWnd / CDialog, which forward here.
+
+// One window of the backend: the dialog itself or one of its controls.
+class WindowPeer {
+public:
+    virtual ~WindowPeer() = default;
+
+    virtual WindowPeer* child(int id) = 0;  // nullptr when the dialog has no such control
+    virtual void setText(std::string_view text) = 0;
+    // Copies at most maxCount - 1 characters and always terminates; returns the count copied.
+    virtual int getText(char* buffer, int maxCount) const = 0;
+    virtual void setFocus() = 0;
+    virtual LResult send(MessageId message, WParam wParam, LParam lParam) = 0;
+    virtual void invalidate(bool erase) = 0;  // queues a paint of the whole window
+    virtual void update() = 0;                // paints at once what is pending
+    virtual bool isIconic() const = 0;
+    virtual Rect clientRect() const = 0;
+};
+
+// The messages a backend delivers to a dialog, answered by CDialog.
+class DialogEvents {
+public:
+    virtual ~DialogEvents() = default;
+
+    virtual bool initDialog(WindowPeer& dialog) = 0;  // the window and its controls exist
+    virtual void paint() = 0;
+    virtual IconHandle queryDragIcon() = 0;
+    virtual BrushHandle ctlColor(DcHandle dc, WindowPeer* control, unsigned kind) = 0;
+    virtual void command(int id) = 0;  // BN_CLICKED, or IDOK / IDCANCEL from the dialog manager
+    virtual void destroyed() = 0;      // the window is gone; no peer may be used after this
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Creates the dialog from its template and runs it modally; returns the value given to
+    // endModal, or -1 when the dialog could not be created.
+    virtual std::intptr_t runModal(const DialogTemplate& dialog, DialogEvents& events) = 0;
+    virtual void endModal(WindowPeer& dialog, std::intptr_t result) = 0;
+
+    virtual IconHandle loadIcon(int resourceId) = 0;
+    virtual BrushHandle createSolidBrush(Colour colour) = 0;
+    virtual void deleteBrush(BrushHandle brush) = 0;
+    virtual int systemMetric(int index) = 0;
+
+    virtual DcHandle beginPaint(WindowPeer& window) = 0;
+    virtual void endPaint(WindowPeer& window, DcHandle dc) = 0;
+    virtual void defaultPaint(WindowPeer& window) = 0;  // the framework's own painting
+    virtual void setBackgroundColour(DcHandle dc, Colour colour) = 0;
+    virtual void drawIcon(DcHandle dc, int x, int y, IconHandle icon) = 0;
+
+    virtual void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) = 0;
+};
+
+// The backend this program was linked with.
+Backend& CurrentBackend();
+
+// The framework's start-up, called by the backend's entry point: runs InitInstance of the one
+// application object and returns the program's exit status.
+int RunApplication();

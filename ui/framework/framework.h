@@ -1,0 +1,114 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string_view>
+
+#include "../dialog_template.h"
+#include "window_types.h"
+
+class Backend;
+class WindowPeer;
+
+// Our thin stand-in for the few MFC classes the dialog needs, with their Windows meaning.
+
+class CWnd {
+public:
+    explicit CWnd(WindowPeer* peer = nullptr) : peer_(peer) {}
+    virtual ~CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    void SetWindowText(std::string_view text);
+    // At most maxCount - 1 characters, always terminated; returns the number copied.
+    int GetWindowText(char* buffer, int maxCount) const;
+    void SetFocus();
+    LResult SendMessage(MessageId message, WParam wParam = 0, LParam lParam = 0);
+    void Invalidate(bool erase = true);  // InvalidateRect(no rectangle, erase)
+    void UpdateWindow();
+    bool IsIconic() const;
+    Rect GetClientRect() const;
+    void MessageBox(std::string_view text, std::string_view caption);
+
+    WindowPeer* peer() const { return peer_; }
+
+protected:
+    friend class CDialog;
+    WindowPeer* peer_;
+};
+
+// A device context handed to painting and colour handlers.
+class CDC {
+public:
+    explicit CDC(DcHandle dc) : dc_(dc) {}
+    void SetBkColor(Colour colour);
+    void DrawIcon(int x, int y, IconHandle icon);
+    DcHandle handle() const { return dc_; }
+
+protected:
+    DcHandle dc_;
+};
+
+// Begins painting on construction and ends it on destruction.
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd& window);
+    ~CPaintDC();
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+
+private:
+    CWnd& window_;
+};
+
+class CDialog : public CWnd {
+public:
+    CDialog(int templateId, CWnd* parent);
+    ~CDialog() override;
+
+    // Runs the dialog modally; returns IDOK, IDCANCEL, or -1 when it could not be created.
+    std::intptr_t DoModal();
+    void EndDialog(std::intptr_t result);
+
+    CWnd* GetDlgItem(int id);  // nullptr when there is no such control
+
+protected:
+    virtual bool OnInitDialog();  // the base initialisation; TRUE gives the focus to the first tab stop
+    virtual void OnPaint();       // the framework's default painting
+    virtual IconHandle OnQueryDragIcon();
+    virtual BrushHandle OnCtlColor(CDC& dc, CWnd* control, unsigned kind);
+    virtual void OnCommand(int id);  // the message map: clicks and the dialog manager's OK / Cancel
+    virtual void OnOK();
+    virtual void OnCancel();
+
+private:
+    class Events;
+    friend class Events;
+
+    int templateId_;
+    std::unique_ptr<Events> events_;
+    // Wrappers of the controls, made on first use and kept as long as the dialog object, so that
+    // a kept CWnd* never dangles: when the window goes they hold no window, and a later run's
+    // lookup attaches them to its new controls.
+    std::map<int, std::unique_ptr<CWnd>> items_;
+};
+
+class CWinApp {
+public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual bool InitInstance();
+    CWnd* m_pMainWnd = nullptr;
+
+    // The one application object; the backend's entry point starts it.
+    static CWinApp* Current();
+};
+
+const DialogTemplate* FindDialogTemplate(int resourceId);
+IconHandle LoadAppIcon(int resourceId);  // LoadIconW on the module's own icon group
+BrushHandle CreateSolidBrush(Colour colour);
+void DeleteBrush(BrushHandle brush);
+int GetSystemMetrics(int index);

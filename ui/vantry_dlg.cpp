@@ -1,0 +1,205 @@
+#include "vantry_dlg.h"
+
+#include <charconv>
+#include <cstring>
+#include <vector>
+
+#include "dialog_template.h"
+#include "payout_calculation.h"
+#include "results_listing.h"
+
+namespace Id = ControlId;
+
+const CVantryDlg::MessageMapEntry CVantryDlg::kMessageMap[] = {
+    {Id::CalculatePayout, &CVantryDlg::OnCalculatePayout},
+    {Id::IbraMethod, &CVantryDlg::OnIbraPayout},
+    {Id::Brn4dMethod, &CVantryDlg::OnBrn4dPayout},
+    {Id::Nbha4dMethod, &CVantryDlg::OnNbha4dPayout},
+    {Id::EditPrintPayout, &CVantryDlg::OnEditPrintPayout},
+};
+
+CVantryDlg::CVantryDlg(CWnd* parent)
+    : CDialog(kMainDialogResource, parent), dialogIcon(LoadAppIcon(kAppIconResource)) {}
+
+CVantryDlg::~CVantryDlg() {
+    DeleteBrush(wheatBrush);
+    DeleteBrush(whiteBrush);
+}
+
+void CVantryDlg::OnCommand(int id) {
+    for (const MessageMapEntry& entry : kMessageMap) {
+        if (entry.controlId == id) {
+            (this->*entry.handler)();
+            return;
+        }
+    }
+    CDialog::OnCommand(id);  // "Exit" is OK; Esc and the close box are Cancel
+}
+
+bool CVantryDlg::OnInitDialog() {
+    wheatColour = Rgb(245, 222, 179);
+    whiteColour = Rgb(255, 255, 255);
+    if (!wheatBrush) wheatBrush = CreateSolidBrush(wheatColour);
+    if (!whiteBrush) whiteBrush = CreateSolidBrush(whiteColour);
+
+    CDialog::OnInitDialog();
+    ResetResultList();
+    state_.ibraFlag = 'N';
+    state_.nbha4dFlag = 'Y';
+    state_.brn4dFlag = 'N';
+    state_.params.places = 0;
+
+    SendMessage(Msg::SetIcon, kIconBig, reinterpret_cast<LParam>(dialogIcon));
+    SendMessage(Msg::SetIcon, kIconSmall, reinterpret_cast<LParam>(dialogIcon));
+    return true;  // the framework gives the focus to the first tab stop
+}
+
+// ---- Method choice: the flags change now, the check marks in the paint that follows.
+
+void CVantryDlg::selectMethod(char ibra, char brn4d, char nbha4d) {
+    state_.ibraFlag = ibra;
+    state_.brn4dFlag = brn4d;
+    state_.nbha4dFlag = nbha4d;
+    Invalidate(true);
+}
+
+void CVantryDlg::OnIbraPayout() { selectMethod('Y', 'N', 'N'); }
+void CVantryDlg::OnBrn4dPayout() { selectMethod('N', 'Y', 'N'); }
+void CVantryDlg::OnNbha4dPayout() { selectMethod('N', 'N', 'Y'); }
+
+// ---- Painting: every paint shows the stored state, whatever was typed since.
+
+void CVantryDlg::clearFieldText() { std::memset(fieldText, 0, sizeof fieldText); }
+
+void CVantryDlg::writeField(int id, const char* format, FormatArg value) {
+    clearFieldText();
+    const std::size_t length = FormatText(fieldText, sizeof fieldText, format, {value});
+    if (length >= sizeof fieldText) {
+        // Only an absurd amount (1e300 typed as a fee) is this long: show it in the shortest
+        // exponent form that reads back to the same value.
+        clearFieldText();
+        std::to_chars(fieldText, fieldText + sizeof fieldText - 1, value.real, std::chars_format::scientific);
+    }
+    if (CWnd* field = GetDlgItem(id)) {
+        field->SetWindowText(fieldText);
+        field->SendMessage(Msg::EditSetSelection, 0, -1);
+        field->SendMessage(Msg::EditScrollCaret);
+    }
+}
+
+void CVantryDlg::OnPaint() {
+    const struct {
+        int id;
+        char flag;
+    } checkBoxes[] = {
+        {Id::IbraMethod, state_.ibraFlag},
+        {Id::Brn4dMethod, state_.brn4dFlag},
+        {Id::Nbha4dMethod, state_.nbha4dFlag},
+    };
+    for (const auto& box : checkBoxes) {
+        if (CWnd* control = GetDlgItem(box.id)) {
+            control->SendMessage(Msg::ButtonSetCheck, kCheckCleared);
+            if (box.flag == 'Y') control->SendMessage(Msg::ButtonSetCheck, kCheckSet);
+        }
+    }
+
+    const PayoutParameters& p = state_.params;
+    writeField(Id::RiderCount, "%d", p.riderCount);
+    if (CWnd* riderCount = GetDlgItem(Id::RiderCount)) riderCount->SetFocus();
+    writeField(Id::Places, "%d", p.places);
+    writeField(Id::EntryFee, "%3.2f", p.entryFee);
+    writeField(Id::PayoffPercent, "%2.0f", p.payoffPercent);
+    writeField(Id::AddedMoney, "%3.2f", p.addedMoney);
+    writeField(Id::DsToPay, "%d", p.dsToPay);
+
+    if (IsIconic()) {
+        CPaintDC dc(*this);
+        SendMessage(Msg::IconEraseBackground, reinterpret_cast<WParam>(dc.handle()), 0);
+        const int iconWidth = GetSystemMetrics(Metric::IconWidth);
+        const int iconHeight = GetSystemMetrics(Metric::IconHeight);
+        const Rect client = GetClientRect();
+        const int x = (client.width() - iconWidth + 1) / 2;
+        const int y = (client.height() - iconHeight + 1) / 2;
+        dc.DrawIcon(x, y, dialogIcon);
+    } else {
+        CDialog::OnPaint();
+    }
+}
+
+BrushHandle CVantryDlg::OnCtlColor(CDC& dc, CWnd*, unsigned kind) {
+    if (kind == CtlColor::Edit || kind == CtlColor::ListBox) {
+        dc.SetBkColor(whiteColour);
+        return whiteBrush;
+    }
+    dc.SetBkColor(wheatColour);
+    return wheatBrush;
+}
+
+IconHandle CVantryDlg::OnQueryDragIcon() { return dialogIcon; }
+
+// ---- The result list
+
+bool CVantryDlg::ResetResultList() {
+    if (resultList == nullptr) {
+        resultList = GetDlgItem(Id::ResultList);
+        if (resultList == nullptr) return false;
+        if (resultList->SendMessage(Msg::ListInitStorage, 200, 80) == kListErrorSpace) return false;
+    }
+    resultList->SendMessage(Msg::ListResetContent);
+    return true;
+}
+
+bool CVantryDlg::AddResultLine(const std::string& line) {
+    CWnd* list = GetDlgItem(Id::ResultList);
+    if (list == nullptr) return true;
+    if (list->SendMessage(Msg::ListAddString, 0, reinterpret_cast<LParam>(line.c_str())) == kListErrorSpace)
+        return false;  // the line is lost; the listing goes on with the next one
+    list->UpdateWindow();  // each line shows before the next is added
+    return true;
+}
+
+// ---- Commands
+
+const char* CVantryDlg::readField(int id) {
+    clearFieldText();
+    if (CWnd* field = GetDlgItem(id)) field->GetWindowText(fieldText, kFieldTextSize);
+    return fieldText;
+}
+
+void CVantryDlg::OnCalculatePayout() {
+    ResetResultList();
+
+    PayoutParameters& p = state_.params;
+    p.riderCount = ReadLeadingInt(readField(Id::RiderCount));
+    p.places = ReadLeadingInt(readField(Id::Places));
+    if (p.places > kMaxPlaces) p.places = kMaxPlaces;
+    p.entryFee = ReadLeadingReal(readField(Id::EntryFee));
+    p.addedMoney = ReadLeadingReal(readField(Id::AddedMoney));
+    p.dsToPay = ReadLeadingInt(readField(Id::DsToPay));
+    p.payoffPercent = ReadLeadingReal(readField(Id::PayoffPercent));
+
+    // The parameters reach the list before anything is calculated.
+    for (const std::string& line : RenderParameterLines(p)) AddResultLine(line);
+    state_.result = CalculatePayout(p, state_.method());
+    for (const std::string& line : RenderResultLines(p, state_.method(), state_.result)) AddResultLine(line);
+
+    Invalidate(true);  // the repaint shows the stored values in their display formats
+}
+
+void CVantryDlg::OnEditPrintPayout() {
+    std::vector<std::string> lines;
+    if (CWnd* list = GetDlgItem(Id::ResultList)) {
+        std::vector<char> item;
+        for (WParam index = 0;; ++index) {
+            const LResult length = list->SendMessage(Msg::ListGetTextLength, index);
+            if (length == kListError) break;
+            item.assign(static_cast<std::size_t>(length) + 1, '\0');  // always fits the item
+            const LResult copied = list->SendMessage(Msg::ListGetText, index, reinterpret_cast<LParam>(item.data()));
+            if (copied == kListError) break;
+            lines.emplace_back(item.data(), static_cast<std::size_t>(copied));
+        }
+    }
+    const ReportOutcome report = WriteReport(lines, "report.txt", viewer_);
+    if (!report.written)
+        MessageBox("The report could not be written.\n" + report.error, "Quorvath Payout Calculator");
+}
