@@ -3,7 +3,8 @@
 # Idempotent and quiet when everything is present. Run as root (or with sudo available).
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev locales)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev locales
+          libfltk1.3-dev libx11-dev fonts-liberation xvfb xauth desktop-file-utils)
 
 missing=()
 for pkg in "${packages[@]}" "$@"; do

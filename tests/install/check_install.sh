@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks that a Linux desktop would find the
+# program, the command-line tool, a valid desktop entry and both icon sizes.
+set -euo pipefail
+build_dir=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+for file in bin/vantry bin/vantry-payout share/applications/vantry.desktop \
+            share/icons/hicolor/16x16/apps/vantry.png share/icons/hicolor/32x32/apps/vantry.png; do
+  [ -f "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
+done
+desktop-file-validate "$prefix/share/applications/vantry.desktop"
+"$prefix/bin/vantry-payout" --places=1 | grep -q '^NBHA 4D payout to 1 placings'
+echo "installed layout is complete"
