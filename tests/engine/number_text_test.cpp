@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "decimal_comma_locale.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -92,18 +94,6 @@ TEST(FormatText, BoundedBufferIsNeverOverrunAndReportsTheFullLength) {
     EXPECT_EQ(buffer[6], 'x');
     EXPECT_EQ(FormatText(buffer, 0, "%d", {1}), 1u);
     EXPECT_EQ(buffer[0], '$');
-}
-
-// Switches LC_NUMERIC to a locale with a decimal comma, compiling one into a private folder
-// when the machine has none installed. Returns false when that cannot be done here.
-bool useDecimalCommaLocale() {
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) return true;
-    const std::string folder = ::testing::TempDir() + "vantry-locale";
-    const std::string command = "localedef -i de_DE -f UTF-8 " + folder + "/de_DE.UTF-8 >/dev/null 2>&1";
-    if (std::system(("mkdir -p " + folder).c_str()) != 0) return false;
-    if (std::system(command.c_str()) != 0) return false;
-    setenv("LOCPATH", folder.c_str(), 1);
-    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
 }
 
 TEST(FormatText, IgnoresTheLocale) {

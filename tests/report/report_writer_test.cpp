@@ -12,6 +12,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+constexpr bool kWindows = true;
+constexpr const char* kLineEnd = "\r\n";
+#else
+constexpr bool kWindows = false;
+constexpr const char* kLineEnd = "\n";
+#endif
+
 const std::string kTitlePage1 =
     std::string(27, ' ') + "Quorvath Payout Calculator" + std::string(18, ' ') + "Page 1  ";
 
@@ -27,8 +35,9 @@ protected:
 
     std::string path(const char* name = "report.txt") const { return (dir_ / name).string(); }
 
-    static std::string read(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
+    // Read in text mode, as an editor would: the platform's line ends come back as "\n".
+    static std::string read(const std::string& file, std::ios::openmode mode = std::ios::in) {
+        std::ifstream in(file, mode);
         std::ostringstream text;
         text << in.rdbuf();
         return text.str();
@@ -40,7 +49,7 @@ protected:
         const ReportOutcome outcome =
             WriteReport(lines, path(), [&](const std::string& c) { commands.push_back(c); }, notice);
         EXPECT_TRUE(outcome.written) << outcome.error;
-        EXPECT_EQ(commands, std::vector<std::string>{"xdg-open " + path()});
+        EXPECT_EQ(commands, std::vector<std::string>{ViewerCommandFor(path())});
         return read(path());
     }
 
@@ -142,7 +151,7 @@ TEST_F(ReportWriterTest, FailuresAreReportedAndTheViewerIsNotRun) {
     struct Case { std::string file; std::string error; };
     const Case cases[] = {
         {path("missing/report.txt"), path("missing/report.txt") + ": No such file or directory"},
-        {path("folder"), path("folder") + ": Is a directory"},
+        {path("folder"), path("folder") + (kWindows ? ": Permission denied" : ": Is a directory")},
         {"/dev/full", "/dev/full: No space left on device"},
     };
     for (const Case& c : cases) {
@@ -156,8 +165,25 @@ TEST_F(ReportWriterTest, FailuresAreReportedAndTheViewerIsNotRun) {
     }
 }
 
-TEST(ViewerCommand, NamesReachTheShellAsOneWord) {
+TEST_F(ReportWriterTest, LinesEndAsThePlatformEndsTextLines) {
+    write({"one", "two"});
+    const std::string bytes = read(path(), std::ios::in | std::ios::binary);
+    const std::string ending = std::string("two") + kLineEnd + kLineEnd;
+    ASSERT_GT(bytes.size(), ending.size());
+    EXPECT_EQ(bytes.substr(bytes.size() - ending.size()), ending);
+    EXPECT_EQ(bytes.substr(79, std::string(kLineEnd).size()), kLineEnd);
+}
+
+TEST(ViewerCommand, NamesReachTheCommandProcessorAsOneWord) {
     struct Case { const char* path; const char* command; };
+#ifdef _WIN32
+    const Case cases[] = {
+        {"report.txt", "notepad report.txt"},
+        {"C:\\out\\r-1.txt", "notepad C:\\out\\r-1.txt"},
+        {"my report.txt", "notepad \"my report.txt\""},
+        {"a&del x", "notepad \"a&del x\""},
+    };
+#else
     const Case cases[] = {
         {"report.txt", "xdg-open report.txt"},
         {"/tmp/out/r-1.txt", "xdg-open /tmp/out/r-1.txt"},
@@ -167,6 +193,7 @@ TEST(ViewerCommand, NamesReachTheShellAsOneWord) {
         {"-n.txt", "xdg-open './-n.txt'"},
         {"$(id)", "xdg-open '$(id)'"},
     };
+#endif
     for (const Case& c : cases) EXPECT_EQ(ViewerCommandFor(c.path), c.command);
 }
 

@@ -1,0 +1,5 @@
+#pragma once
+
+// Switches LC_NUMERIC to a locale whose decimal point is a comma; false when this machine cannot
+// have one. The platform's way lives in decimal_comma_locale_<platform>.cpp.
+bool useDecimalCommaLocale();

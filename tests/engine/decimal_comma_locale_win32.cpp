@@ -1,0 +1,10 @@
+#include <clocale>
+#include <initializer_list>
+
+#include "decimal_comma_locale.h"
+
+bool useDecimalCommaLocale() {
+    for (const char* name : {"de-DE", "German_Germany.1252", "German"})
+        if (std::setlocale(LC_NUMERIC, name)) return true;
+    return false;
+}
