@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev locales
-          libfltk1.3-dev libx11-dev fonts-liberation xvfb xauth desktop-file-utils)
+          libfltk1.3-dev libx11-dev fonts-liberation xvfb xauth desktop-file-utils
+          g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest wine wine64)
 
 missing=()
 for pkg in "${packages[@]}" "$@"; do

@@ -458,8 +458,7 @@ LResult FltkControl::send(MessageId message, WParam wParam, LParam lParam) {
 }
 
 void FltkControl::update() {
-    if (Fl_Browser* l = list()) l->bottomline(l->size());  // the newest line in view, as it is added
-    widget->redraw();
+    widget->redraw();  // like a Windows list box, the view stays where it is as lines are added
     Fl::flush();
 }
 

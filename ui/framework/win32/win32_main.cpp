@@ -1,0 +1,6 @@
+#include <windows.h>
+
+#include "../backend.h"
+
+// The Windows program: the framework's start-up runs the one application object.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunApplication(); }
