@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "default_event_listing.h"
 #include "dialog_driver.h"
 #include "dialog_template.h"
 #include "report_writer.h"
@@ -17,29 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 namespace Id = ControlId;
 
-const std::vector<std::string> kDefaultListing = {
-    "Payoff Results using the following parameters:",
-    "Rider Count = 40, Entry Fee = $50.00, Added Money = $100.00, Places = 0",
-    "D's to Pay = 4, Payoff Percentage = 70",
-    "",
-    "NBHA 4D payout to 2 placings, Pool = $1500.00, Producer = $600.00",
-    "",
-    "1D: Total = $525.00   (35%)",
-    "    1 = $315.00   (60.00%)",
-    "    2 = $210.00   (40.00%)",
-    "",
-    "2D: Total = $450.00   (30%)",
-    "    1 = $270.00   (60.00%)",
-    "    2 = $180.00   (40.00%)",
-    "",
-    "3D: Total = $300.00   (20%)",
-    "    1 = $180.00   (60.00%)",
-    "    2 = $120.00   (40.00%)",
-    "",
-    "4D: Total = $225.00   (15%)",
-    "    1 = $135.00   (60.00%)",
-    "    2 = $90.00   (40.00%)",
-};
 
 const int kFieldOrder[] = {Id::RiderCount, Id::Places, Id::EntryFee, Id::PayoffPercent, Id::AddedMoney, Id::DsToPay};
 
@@ -127,7 +105,7 @@ TEST_F(DialogBehaviour, FirstDisplayShowsTheInitialEvent) {
 TEST_F(DialogBehaviour, CalculationFillsTheListWithTheListing) {
     run([&] {
         calculate();
-        EXPECT_EQ(listLines(), kDefaultListing);
+        EXPECT_EQ(listLines(), kDefaultEventListing);
         EXPECT_EQ(driver->focusedId(), Id::RiderCount);
         EXPECT_TRUE(wholeTextSelected(Id::RiderCount));
     });
@@ -251,9 +229,9 @@ TEST_F(DialogBehaviour, ListThatRefusesItsStorageStillWorks) {
     run([&] {
         EXPECT_TRUE(listLines().empty());
         calculate();
-        EXPECT_EQ(listLines(), kDefaultListing);
+        EXPECT_EQ(listLines(), kDefaultEventListing);
         calculate();
-        EXPECT_EQ(listLines(), kDefaultListing);
+        EXPECT_EQ(listLines(), kDefaultEventListing);
     });
 }
 
@@ -261,7 +239,7 @@ TEST_F(DialogBehaviour, LineTheListRefusesIsLostAndTheRestFollow) {
     run([&] {
         if (!driver->refuseListLine(3)) GTEST_SKIP() << "this backend's list cannot be made to refuse";
         calculate();
-        std::vector<std::string> expected = kDefaultListing;
+        std::vector<std::string> expected = kDefaultEventListing;
         expected.erase(expected.begin() + 2);
         EXPECT_EQ(listLines(), expected);
     });
@@ -276,7 +254,7 @@ TEST_F(DialogBehaviour, ReportIsWrittenFromTheListAndOpened) {
     std::stringstream file;
     file << in.rdbuf();
     std::string body;
-    for (const std::string& line : kDefaultListing) body += line + "\n";
+    for (const std::string& line : kDefaultEventListing) body += line + "\n";
     EXPECT_EQ(file.str().substr(160), "\n" + body + "\n");
     EXPECT_EQ(viewerCommands, std::vector<std::string>{ViewerCommandFor("report.txt")});
     EXPECT_TRUE(driver->messageBoxes().empty());
@@ -350,7 +328,7 @@ TEST_F(DialogBehaviour, InvitationButtonDoesNothing) {
         driver->type(Id::RiderCount, "12");
         driver->click(Id::Invitation);
         driver->pump();
-        EXPECT_EQ(listLines(), kDefaultListing);
+        EXPECT_EQ(listLines(), kDefaultEventListing);
         EXPECT_EQ(text(Id::RiderCount), "12");
         EXPECT_TRUE(driver->messageBoxes().empty());
     });

@@ -2,18 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "event_parameters.h"
 
-PayoutParameters event(int riders, double fee, double added, double payoff, int ds, int places) {
-    PayoutParameters params;
-    params.riderCount = riders;
-    params.entryFee = fee;
-    params.addedMoney = added;
-    params.payoffPercent = payoff;
-    params.dsToPay = ds;
-    params.places = places;
-    return params;
-}
+namespace {
 
 TEST(PayoutCalculation, DefaultEventPaysTwoPlacesInEachOfFourDs) {
     PayoutParameters params;  // 40 riders, $50, $100 added, 70 %, 4 Ds, automatic places

@@ -2,20 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "default_event_listing.h"
+#include "event_parameters.h"
+
 #include "payout_calculation.h"
 
 namespace {
-
-PayoutParameters event(int riders, double fee, double added, double payoff, int ds, int places) {
-    PayoutParameters params;
-    params.riderCount = riders;
-    params.entryFee = fee;
-    params.addedMoney = added;
-    params.payoffPercent = payoff;
-    params.dsToPay = ds;
-    params.places = places;
-    return params;
-}
 
 // What the dialog does: parameter lines first, then the calculation, then the result lines.
 ResultListing listing(PayoutParameters params, PayoutMethod method) {
@@ -27,30 +19,7 @@ ResultListing listing(PayoutParameters params, PayoutMethod method) {
 }
 
 TEST(ResultsListing, DefaultEventWithNbha4d) {
-    const ResultListing expected = {
-        "Payoff Results using the following parameters:",
-        "Rider Count = 40, Entry Fee = $50.00, Added Money = $100.00, Places = 0",
-        "D's to Pay = 4, Payoff Percentage = 70",
-        "",
-        "NBHA 4D payout to 2 placings, Pool = $1500.00, Producer = $600.00",
-        "",
-        "1D: Total = $525.00   (35%)",
-        "    1 = $315.00   (60.00%)",
-        "    2 = $210.00   (40.00%)",
-        "",
-        "2D: Total = $450.00   (30%)",
-        "    1 = $270.00   (60.00%)",
-        "    2 = $180.00   (40.00%)",
-        "",
-        "3D: Total = $300.00   (20%)",
-        "    1 = $180.00   (60.00%)",
-        "    2 = $120.00   (40.00%)",
-        "",
-        "4D: Total = $225.00   (15%)",
-        "    1 = $135.00   (60.00%)",
-        "    2 = $90.00   (40.00%)",
-    };
-    EXPECT_EQ(listing(PayoutParameters{}, PayoutMethod::Nbha4d), expected);
+    EXPECT_EQ(listing(PayoutParameters{}, PayoutMethod::Nbha4d), kDefaultEventListing);
 }
 
 TEST(ResultsListing, IbraWholeDollarsRoundTiesAwayAndTotalsFromStoredAmounts) {

@@ -371,7 +371,7 @@ void FltkDialog::applyColours() {
             kind = CtlColor::Button;
         }
         const Colour brush = backend.brushColour(events.ctlColor(&dc, c.get(), kind));
-        if (brush != 0xFFFFFFFFu) c->widget->color(toFl(brush));
+        if (brush != BrushTable::kNoBrush) c->widget->color(toFl(brush));
     }
 }
 
@@ -520,19 +520,11 @@ IconHandle FltkBackend::loadIcon(int resourceId) {
     return resourceId == kAppIconResource ? const_cast<Fl_RGB_Image*>(&appIconImage()) : nullptr;
 }
 
-BrushHandle FltkBackend::createSolidBrush(Colour colour) {
-    auto owned = std::make_unique<Colour>(colour);
-    BrushHandle handle = owned.get();
-    brushes_.emplace(handle, std::move(owned));
-    return handle;
-}
+BrushHandle FltkBackend::createSolidBrush(Colour colour) { return brushes_.create(colour); }
 
-void FltkBackend::deleteBrush(BrushHandle brush) { brushes_.erase(brush); }
+void FltkBackend::deleteBrush(BrushHandle brush) { brushes_.remove(brush); }
 
-Colour FltkBackend::brushColour(BrushHandle brush) const {
-    auto found = brushes_.find(brush);
-    return found == brushes_.end() ? 0xFFFFFFFFu : *found->second;
-}
+Colour FltkBackend::brushColour(BrushHandle brush) const { return brushes_.colour(brush); }
 
 int FltkBackend::systemMetric(int index) {
     return index == Metric::IconWidth || index == Metric::IconHeight ? 32 : 0;

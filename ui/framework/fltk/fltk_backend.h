@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../backend.h"
+#include "../brush_table.h"
 #include "dialog_units.h"
 
 class Fl_Widget;
@@ -65,7 +66,7 @@ public:
 private:
     FltkDialog* dialog_ = nullptr;
     DialogBaseUnits baseUnits_{};
-    std::map<BrushHandle, std::unique_ptr<Colour>> brushes_;
+    BrushTable brushes_;
 };
 
 FltkBackend& TheFltkBackend();

@@ -187,19 +187,11 @@ IconHandle HeadlessBackend::loadIcon(int resourceId) {
 
 IconHandle HeadlessBackend::appIcon() const { return &theAppIcon; }
 
-BrushHandle HeadlessBackend::createSolidBrush(Colour colour) {
-    auto owned = std::make_unique<Colour>(colour);
-    BrushHandle handle = owned.get();
-    brushes_.emplace(handle, std::move(owned));
-    return handle;
-}
+BrushHandle HeadlessBackend::createSolidBrush(Colour colour) { return brushes_.create(colour); }
 
-void HeadlessBackend::deleteBrush(BrushHandle brush) { brushes_.erase(brush); }
+void HeadlessBackend::deleteBrush(BrushHandle brush) { brushes_.remove(brush); }
 
-Colour HeadlessBackend::brushColour(BrushHandle brush) const {
-    auto found = brushes_.find(brush);
-    return found == brushes_.end() ? 0xFFFFFFFFu : *found->second;
-}
+Colour HeadlessBackend::brushColour(BrushHandle brush) const { return brushes_.colour(brush); }
 
 int HeadlessBackend::systemMetric(int index) {
     return index == Metric::IconWidth || index == Metric::IconHeight ? 32 : 0;

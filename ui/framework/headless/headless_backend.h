@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../backend.h"
+#include "../brush_table.h"
 
 // An in-memory dialog for fast, deterministic tests. It reproduces the Windows behaviours the
 // dialog relies on (edit text and selection, ES_NUMBER, the focus, auto check boxes, the list's
@@ -129,7 +130,7 @@ private:
         Colour background = 0;
     };
     std::unique_ptr<HeadlessDialog> dialog_;
-    std::map<BrushHandle, std::unique_ptr<Colour>> brushes_;
+    BrushTable brushes_;
     Dc paintDc_;
 };
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "payout_types.h"
+
+// An event's six inputs in the order the dialog lists them.
+inline PayoutParameters event(int riders, double fee, double added, double payoff, int ds, int places) {
+    PayoutParameters params;
+    params.riderCount = riders;
+    params.entryFee = fee;
+    params.addedMoney = added;
+    params.payoffPercent = payoff;
+    params.dsToPay = ds;
+    params.places = places;
+    return params;
+}
