@@ -8,6 +8,8 @@
 #include "payout_schedules.h"
 #include "results_listing.h"
 
+using namespace vantry::engine;
+
 namespace {
 
 PayoutParameters largestEvent() {
@@ -22,11 +24,7 @@ PayoutParameters largestEvent() {
 
 void CalculateAndRender(benchmark::State& state) {
     for (auto _ : state) {
-        PayoutParameters params = largestEvent();
-        ResultListing lines = RenderParameterLines(params);
-        const PayoutResult result = CalculatePayout(params, PayoutMethod::Nbha4d);
-        const ResultListing rest = RenderResultLines(params, PayoutMethod::Nbha4d, result);
-        lines.insert(lines.end(), rest.begin(), rest.end());
+        const ResultListing lines = RenderListing(largestEvent(), PayoutMethod::Nbha4d);
         benchmark::DoNotOptimize(lines.data());
         if (lines.size() != kListingMaxLines) state.SkipWithError("wrong line count");
     }
@@ -37,7 +35,7 @@ BENCHMARK(CalculateAndRender);
 void SnprintfBaseline(benchmark::State& state) {
     char buffer[kListingLineMax + 1];
     for (auto _ : state) {
-        PayoutParameters params = largestEvent();
+        const PayoutParameters params = largestEvent();
         ResultListing lines;
         auto add = [&](int length) { lines.emplace_back(buffer, static_cast<std::size_t>(length)); };
         add(std::snprintf(buffer, sizeof buffer, "Payoff Results using the following parameters:"));

@@ -3,5 +3,5 @@
 #include "payout_tool.h"
 
 int main(int argc, char** argv) {
-    return RunPayoutTool(argc - 1, argv + 1, stdout, stderr);
+    return vantry::cli::RunPayoutTool(argc - 1, argv + 1, stdout, stderr);
 }

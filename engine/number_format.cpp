@@ -5,12 +5,23 @@
 
 #include "number_text.h"
 
+namespace vantry::engine {
+
 namespace {
 
-constexpr int kMaxPrecision = 40;
+// The buffers below are sized from the largest precision a conversion may ask for.
+constexpr int kMaxPrecision = kMaxFormatPrecision;
+// Bits of the largest scaled value: a double's 53-bit mantissa shifted by its largest exponent
+// (971), times 10^kMaxPrecision (each factor 10 adds under 4 bits).
+constexpr int kMaxScaledBits = 53 + 971 + 4 * kMaxPrecision;
+// 32-bit limbs for that value, and one more for shiftLeft's spill-over limb.
+constexpr int kLimbCount = kMaxScaledBits / 32 + 2;
+// Digits of the largest rounded magnitude: the 309 whole digits of the largest double, one more
+// when rounding carries into a new digit, and the decimals.
+constexpr int kMaxDigits = 310 + kMaxPrecision;
 
-// An unsigned integer wide enough for any double times 10^40 (at most 2^1024 * 2^133), in
-// 32-bit limbs, least significant first. Enough to round a double to P decimals exactly.
+// An unsigned integer wide enough for any double times 10^kMaxPrecision, in 32-bit limbs, least
+// significant first. Enough to round a double to P decimals exactly.
 class WideUnsigned {
 public:
     explicit WideUnsigned(std::uint64_t value) {
@@ -94,13 +105,13 @@ private:
         while (size_ > 0 && limbs_[size_ - 1] == 0) --size_;
     }
 
-    std::uint32_t limbs_[42] = {};
+    std::uint32_t limbs_[kLimbCount] = {};
     int size_ = 0;
 };
 
 // The decimal digits of |value| rounded to `precision` decimals, ties away from zero, without
 // sign or point: at least precision + 1 digits (leading zeros added). Returns the digit count.
-// `digits` must hold 400 characters.
+// `digits` must hold kMaxDigits characters.
 int roundedDigits(double value, int precision, char* digits) {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
     const int biasedExponent = static_cast<int>((bits >> 52) & 0x7ff);
@@ -124,7 +135,7 @@ int roundedDigits(double value, int precision, char* digits) {
         if (roundUp) scaled.addOne();
     }
 
-    char reversed[400];
+    char reversed[kMaxDigits];
     int count = 0;
     while (!scaled.isZero()) {
         std::uint32_t chunk = scaled.divideBy(1000000000u);
@@ -188,7 +199,7 @@ void writeFixed(BoundedWriter& writer, double value, std::size_t width, int prec
         writer.put(text, length);
         return;
     }
-    char digits[400];
+    char digits[kMaxDigits];
     const int count = roundedDigits(value, precision, digits);
     const int integerDigits = count - precision;
     const std::size_t length =
@@ -262,3 +273,5 @@ std::string FormatString(std::string_view format, std::initializer_list<FormatAr
     FormatText(text.data(), length + 1, format, args);
     return text;
 }
+
+}  // namespace vantry::engine

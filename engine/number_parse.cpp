@@ -5,6 +5,8 @@
 
 #include "number_text.h"
 
+namespace vantry::engine {
+
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -150,3 +152,5 @@ ParseStatus ParseWholeReal(std::string_view text, double& value) {
     value = convertReal(text, s);
     return std::isfinite(value) ? ParseStatus::Ok : ParseStatus::OutOfRange;
 }
+
+}  // namespace vantry::engine

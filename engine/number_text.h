@@ -6,10 +6,15 @@
 #include <string>
 #include <string_view>
 
+namespace vantry::engine {
+
 // The calculator's own printf-style number text, identical on every platform and in every
 // locale. The listing, the dialog's fields and the command-line tool all format and parse
 // through here, never through the C library (whose rounding of exact ties and whose decimal
 // point differ between platforms and locales).
+
+// The most decimals a "%W.Pf" conversion prints; a larger P prints this many.
+inline constexpr int kMaxFormatPrecision = 40;
 
 // One value for a conversion: "%d" takes an integer, "%W.Pf" a double.
 struct FormatArg {
@@ -28,7 +33,7 @@ struct FormatArg {
 // Returns the length the whole text has, so a result >= capacity means the text was cut.
 //
 // Conversions: "%d" and "%Wd"; "%W.Pf" (at least W characters, spaces on the left, never cut;
-// exactly P decimals, 0 <= P <= 40), rounded from the exact binary value with an exact tie
+// exactly P decimals, at most kMaxFormatPrecision), rounded from the exact binary value with an exact tie
 // rounded away from zero; "%%". The sign is printed whenever the value's sign bit is set, as
 // printf does ("-0.00"). Infinite and NaN values print as "inf", "-inf" and "nan". A conversion
 // without a matching argument prints nothing.
@@ -51,3 +56,5 @@ double ReadLeadingReal(std::string_view text);
 enum class ParseStatus { Ok, NotANumber, OutOfRange };
 ParseStatus ParseWholeInt(std::string_view text, std::int32_t& value);
 ParseStatus ParseWholeReal(std::string_view text, double& value);  // OutOfRange when not finite
+
+}  // namespace vantry::engine

@@ -2,6 +2,8 @@
 
 #include "payout_schedules.h"
 
+namespace vantry::engine {
+
 namespace {
 
 // Automatic places pay as many places as possible while every paid place of the last D still
@@ -28,9 +30,9 @@ int automaticRow(const PlaceSchedule& schedule, double lastDPool, double entryFe
 
 }  // namespace
 
-PayoutResult CalculatePayout(PayoutParameters& params, PayoutMethod method) {
-    if (params.places > kMaxPlaces) params.places = kMaxPlaces;
-
+PayoutResult CalculatePayout(const PayoutParameters& typed, PayoutMethod method) {
+    // Normalised again so that no caller can make the schedule row out of range.
+    const PayoutParameters params = NormalisedParameters(typed);
     const DivisionShares split = divisionSharesFor(method, params.dsToPay);
     const PlaceSchedule& schedule = placeScheduleFor(method);
 
@@ -56,3 +58,5 @@ PayoutResult CalculatePayout(PayoutParameters& params, PayoutMethod method) {
     }
     return result;
 }
+
+}  // namespace vantry::engine

@@ -2,7 +2,10 @@
 
 #include "payout_types.h"
 
+namespace vantry::engine {
+
 // Divides the money of one event. Never fails: every input, however odd, yields a result.
-// `params.places` above 30 is lowered to 30 in place, so that what is shown afterwards is
-// what was paid; 0 or less (automatic places) is left as the user entered it.
-PayoutResult CalculatePayout(PayoutParameters& params, PayoutMethod method);
+// `params` are expected as NormalisedParameters keeps them; 0 or fewer places choose the count.
+PayoutResult CalculatePayout(const PayoutParameters& params, PayoutMethod method);
+
+}  // namespace vantry::engine

@@ -1,5 +1,7 @@
 #include "payout_schedules.h"
 
+namespace vantry::engine {
+
 // Every value below is the fraction of 1 written as a decimal literal, so that the compiler
 // holds the double nearest the association's percentage (17.24 % is 0.1724). Dividing the
 // percentage by 100 at run time would give a different double for many of them.
@@ -178,3 +180,5 @@ DivisionShares divisionSharesFor(PayoutMethod method, int dsToPay) {
                                                          : result.shares[kDivisionCount - 1];
     return result;
 }
+
+}  // namespace vantry::engine

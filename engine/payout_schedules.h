@@ -2,6 +2,8 @@
 
 #include "payout_types.h"
 
+namespace vantry::engine {
+
 // How one D's total is divided among its places. Row i pays i + 1 places; a place the row
 // does not pay holds exactly 0, because the calculation multiplies and scans all 30.
 struct PlaceSchedule {
@@ -30,3 +32,5 @@ const DivisionSplit& divisionSplitFor(PayoutMethod method);
 
 // Any D count is accepted: 1 to 6 select that split, every other value the seven-D split.
 DivisionShares divisionSharesFor(PayoutMethod method, int dsToPay);
+
+}  // namespace vantry::engine

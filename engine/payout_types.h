@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace vantry::engine {
+
 // The shapes every part of the calculator shares: what the user typed, which association's
 // rules to imitate, and what one calculation produced.
 
@@ -21,6 +23,15 @@ struct PayoutParameters {
     std::int32_t places = 0;      // 1 to 30 fixed; 0 or less means "choose for me"
 };
 
+// The parameters as the calculator keeps them once read: a place count above the most any
+// schedule pays is kept as that most, so that what is shown afterwards is what was paid. Every
+// reader of the six inputs (the dialog's fields, the tool's options) stores its values through
+// here; everything after takes them as they are.
+constexpr PayoutParameters NormalisedParameters(PayoutParameters params) {
+    if (params.places > kMaxPlaces) params.places = kMaxPlaces;
+    return params;
+}
+
 struct PayoutResult {
     double gross = 0.0;
     double producer = 0.0;
@@ -30,3 +41,5 @@ struct PayoutResult {
     int placings = 0;  // places paid in each D, the place count of `row`
     double amounts[kDivisionCount][kMaxPlaces] = {};
 };
+
+}  // namespace vantry::engine

@@ -3,7 +3,10 @@
 #include <initializer_list>
 
 #include "number_text.h"
+#include "payout_calculation.h"
 #include "payout_schedules.h"
+
+namespace vantry::engine {
 
 namespace {
 
@@ -76,10 +79,9 @@ int listedDs(int dsToPay) {
 ResultListing RenderParameterLines(const PayoutParameters& params) {
     ResultListing lines;
     LineComposer compose(lines);
-    const int shownPlaces = params.places > kMaxPlaces ? kMaxPlaces : params.places;
     compose.add("Payoff Results using the following parameters:");
     compose.add("Rider Count = %d, Entry Fee = $%3.2f, Added Money = $%3.2f, Places = %d",
-                {params.riderCount, params.entryFee, params.addedMoney, shownPlaces});
+                {params.riderCount, params.entryFee, params.addedMoney, params.places});
     compose.add("D's to Pay = %d, Payoff Percentage = %2.0f", {params.dsToPay, params.payoffPercent});
     compose.add("");
     return lines;
@@ -108,3 +110,12 @@ ResultListing RenderResultLines(const PayoutParameters& params, PayoutMethod met
     }
     return lines;
 }
+
+ResultListing RenderListing(const PayoutParameters& params, PayoutMethod method) {
+    ResultListing lines = RenderParameterLines(params);
+    const ResultListing rest = RenderResultLines(params, method, CalculatePayout(params, method));
+    lines.insert(lines.end(), rest.begin(), rest.end());
+    return lines;
+}
+
+}  // namespace vantry::engine

@@ -7,6 +7,10 @@
 
 #include "number_text.h"
 
+namespace vantry::report {
+
+using engine::FormatText;
+
 namespace {
 
 constexpr std::size_t kFieldWidth = 132;   // header lines are built in a field this wide
@@ -113,3 +117,5 @@ ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::stri
     if (viewer) viewer(ViewerCommandFor(path));
     return outcome;
 }
+
+}  // namespace vantry::report

@@ -1,5 +1,7 @@
 #include "report_writer.h"
 
+namespace vantry::report {
+
 namespace {
 
 bool isShellSafe(char c) {
@@ -22,3 +24,5 @@ std::string shellWord(const std::string& path) {
 
 // The desktop's way of opening a text file in the user's preferred editor.
 std::string ViewerCommandFor(const std::string& path) { return "xdg-open " + shellWord(path); }
+
+}  // namespace vantry::report

@@ -1,5 +1,7 @@
 #include "report_writer.h"
 
+namespace vantry::report {
+
 // cmd.exe takes a name in double quotes as one word; a double quote cannot occur in a Windows
 // file name. Plain names go as they are, so the dialog's command reads "notepad report.txt".
 std::string ViewerCommandFor(const std::string& path) {
@@ -11,3 +13,5 @@ std::string ViewerCommandFor(const std::string& path) {
     }
     return "notepad " + (plain ? path : "\"" + path + "\"");
 }
+
+}  // namespace vantry::report

@@ -2,6 +2,8 @@
 
 #include "vantry_dlg.h"
 
+namespace vantry::app {
+
 // The one application object, constructed before the framework's start-up code runs.
 CVantryApp theApp;
 
@@ -12,3 +14,5 @@ bool CVantryApp::InitInstance() {
     m_pMainWnd = nullptr;
     return false;      // no message loop: the program ends with its dialog
 }
+
+}  // namespace vantry::app

@@ -1,8 +1,12 @@
 #pragma once
 
-#include "framework/framework.h"
+#include "framework.h"
 
-class CVantryApp : public CWinApp {
+namespace vantry::app {
+
+class CVantryApp : public framework::CWinApp {
 public:
     bool InitInstance() override;
 };
+
+}  // namespace vantry::app

@@ -4,10 +4,15 @@
 #include <cstring>
 #include <vector>
 
-#include "dialog_template.h"
 #include "payout_calculation.h"
+#include "product_info.h"
 #include "results_listing.h"
+#include "vantry_resources.h"
 
+namespace vantry::app {
+
+using namespace framework;
+using engine::FormatArg;
 namespace Id = ControlId;
 
 const CVantryDlg::MessageMapEntry CVantryDlg::kMessageMap[] = {
@@ -19,7 +24,8 @@ const CVantryDlg::MessageMapEntry CVantryDlg::kMessageMap[] = {
 };
 
 CVantryDlg::CVantryDlg(CWnd* parent)
-    : CDialog(kMainDialogResource, parent), dialogIcon(LoadAppIcon(kAppIconResource)) {}
+    : CDialog(VantryResources(), kMainDialogResource, parent),
+      dialogIcon(LoadIconResource(VantryResources(), kAppIconResource)) {}
 
 CVantryDlg::~CVantryDlg() {
     DeleteBrush(wheatBrush);
@@ -73,7 +79,7 @@ void CVantryDlg::clearFieldText() { std::memset(fieldText, 0, sizeof fieldText);
 
 void CVantryDlg::writeField(int id, const char* format, FormatArg value) {
     clearFieldText();
-    const std::size_t length = FormatText(fieldText, sizeof fieldText, format, {value});
+    const std::size_t length = engine::FormatText(fieldText, sizeof fieldText, format, {value});
     if (length >= sizeof fieldText) {
         // Only an absurd amount (1e300 typed as a fee) is this long: show it in the shortest
         // exponent form that reads back to the same value.
@@ -103,7 +109,7 @@ void CVantryDlg::OnPaint() {
         }
     }
 
-    const PayoutParameters& p = state_.params;
+    const engine::PayoutParameters& p = state_.params;
     writeField(Id::RiderCount, "%d", p.riderCount);
     if (CWnd* riderCount = GetDlgItem(Id::RiderCount)) riderCount->SetFocus();
     writeField(Id::Places, "%d", p.places);
@@ -143,7 +149,8 @@ bool CVantryDlg::ResetResultList() {
     if (resultList == nullptr) {
         resultList = GetDlgItem(Id::ResultList);
         if (resultList == nullptr) return false;
-        if (resultList->SendMessage(Msg::ListInitStorage, 200, 80) == kListErrorSpace) return false;
+        if (resultList->SendMessage(Msg::ListInitStorage, kListReservedItems, kListReservedBytes) == kListErrorSpace)
+            return false;
     }
     resultList->SendMessage(Msg::ListResetContent);
     return true;
@@ -169,19 +176,19 @@ const char* CVantryDlg::readField(int id) {
 void CVantryDlg::OnCalculatePayout() {
     ResetResultList();
 
-    PayoutParameters& p = state_.params;
-    p.riderCount = ReadLeadingInt(readField(Id::RiderCount));
-    p.places = ReadLeadingInt(readField(Id::Places));
-    if (p.places > kMaxPlaces) p.places = kMaxPlaces;
-    p.entryFee = ReadLeadingReal(readField(Id::EntryFee));
-    p.addedMoney = ReadLeadingReal(readField(Id::AddedMoney));
-    p.dsToPay = ReadLeadingInt(readField(Id::DsToPay));
-    p.payoffPercent = ReadLeadingReal(readField(Id::PayoffPercent));
+    engine::PayoutParameters& p = state_.params;
+    p.riderCount = engine::ReadLeadingInt(readField(Id::RiderCount));
+    p.places = engine::ReadLeadingInt(readField(Id::Places));
+    p.entryFee = engine::ReadLeadingReal(readField(Id::EntryFee));
+    p.addedMoney = engine::ReadLeadingReal(readField(Id::AddedMoney));
+    p.dsToPay = engine::ReadLeadingInt(readField(Id::DsToPay));
+    p.payoffPercent = engine::ReadLeadingReal(readField(Id::PayoffPercent));
+    p = engine::NormalisedParameters(p);  // 45 places are kept, and shown, as 30
 
     // The parameters reach the list before anything is calculated.
-    for (const std::string& line : RenderParameterLines(p)) AddResultLine(line);
-    state_.result = CalculatePayout(p, state_.method());
-    for (const std::string& line : RenderResultLines(p, state_.method(), state_.result)) AddResultLine(line);
+    for (const std::string& line : engine::RenderParameterLines(p)) AddResultLine(line);
+    state_.result = engine::CalculatePayout(p, state_.method());
+    for (const std::string& line : engine::RenderResultLines(p, state_.method(), state_.result)) AddResultLine(line);
 
     Invalidate(true);  // the repaint shows the stored values in their display formats
 }
@@ -199,7 +206,8 @@ void CVantryDlg::OnEditPrintPayout() {
             lines.emplace_back(item.data(), static_cast<std::size_t>(copied));
         }
     }
-    const ReportOutcome report = WriteReport(lines, "report.txt", viewer_);
-    if (!report.written)
-        MessageBox("The report could not be written.\n" + report.error, "Quorvath Payout Calculator");
+    const report::ReportOutcome outcome = report::WriteReport(lines, std::string(report::kReportFileName), viewer_);
+    if (!outcome.written) MessageBox("The report could not be written.\n" + outcome.error, product::kName);
 }
+
+}  // namespace vantry::app

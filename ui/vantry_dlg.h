@@ -1,38 +1,23 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
-#include "framework/framework.h"
+#include "calculator_state.h"
+#include "framework.h"
 #include "number_text.h"
-#include "payout_types.h"
 #include "report_writer.h"
 
-// The calculator's state for the whole run. The fields of the dialog are only its view: they are
-// read by "Calculate Payout" and rewritten from here on every paint.
-struct CalculatorState {
-    PayoutParameters params;  // starts at 40 riders, $50, $100 added, 70 %, 4 Ds, places 0
-    char ibraFlag = 'N';
-    char brn4dFlag = 'N';
-    char nbha4dFlag = 'Y';
-    PayoutResult result;
+namespace vantry::app {
 
-    PayoutMethod method() const {
-        if (ibraFlag == 'Y') return PayoutMethod::Ibra;
-        if (brn4dFlag == 'Y') return PayoutMethod::Brn4d;
-        return PayoutMethod::Nbha4d;
-    }
-};
-
-class CVantryDlg : public CDialog {
+class CVantryDlg : public framework::CDialog {
 public:
-    explicit CVantryDlg(CWnd* parent = nullptr);
+    explicit CVantryDlg(framework::CWnd* parent = nullptr);
     ~CVantryDlg() override;
 
     const CalculatorState& state() const { return state_; }
 
     // Where "Edit/Print Payout" hands the editor command; tests pass their own.
-    void SetViewerRunner(CommandRunner runner) { viewer_ = std::move(runner); }
+    void SetViewerRunner(report::CommandRunner runner) { viewer_ = std::move(runner); }
 
     // The result-list sink. Each returns false on failure; no caller needs to look.
     bool ResetResultList();
@@ -41,8 +26,8 @@ public:
 protected:
     bool OnInitDialog() override;
     void OnPaint() override;
-    IconHandle OnQueryDragIcon() override;
-    BrushHandle OnCtlColor(CDC& dc, CWnd* control, unsigned kind) override;
+    framework::IconHandle OnQueryDragIcon() override;
+    framework::BrushHandle OnCtlColor(framework::CDC& dc, framework::CWnd* control, unsigned kind) override;
     void OnCommand(int id) override;
 
     void OnCalculatePayout();
@@ -59,19 +44,25 @@ private:
     static const MessageMapEntry kMessageMap[];
 
     static constexpr int kFieldTextSize = 132;  // 131 characters and the terminator
+    // Room the result list is asked to reserve on first use: a long listing's lines, at about
+    // the length of a place line each. Nothing depends on the reservation succeeding.
+    static constexpr framework::WParam kListReservedItems = 200;
+    static constexpr framework::LParam kListReservedBytes = 80;
 
     void selectMethod(char ibra, char brn4d, char nbha4d);
     void clearFieldText();
     const char* readField(int id);
-    void writeField(int id, const char* format, FormatArg value);
+    void writeField(int id, const char* format, engine::FormatArg value);
 
-    IconHandle dialogIcon;
-    Colour wheatColour = 0;
-    Colour whiteColour = 0;
-    BrushHandle wheatBrush = nullptr;
-    BrushHandle whiteBrush = nullptr;
-    CWnd* resultList = nullptr;
+    framework::IconHandle dialogIcon;
+    framework::Colour wheatColour = 0;
+    framework::Colour whiteColour = 0;
+    framework::BrushHandle wheatBrush = nullptr;
+    framework::BrushHandle whiteBrush = nullptr;
+    framework::CWnd* resultList = nullptr;
     char fieldText[kFieldTextSize] = {};
     CalculatorState state_;
-    CommandRunner viewer_ = RunWithCommandProcessor;
+    report::CommandRunner viewer_ = report::RunWithCommandProcessor;
 };
+
+}  // namespace vantry::app

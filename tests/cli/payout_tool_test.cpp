@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+using namespace vantry::cli;
+using vantry::report::ViewerCommandFor;
+
 namespace {
 
 struct ToolRun {

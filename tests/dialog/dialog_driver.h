@@ -1,49 +1,47 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "framework/framework.h"
+#include "automation.h"
+#include "framework.h"
 
-// What the behaviour suite needs from a backend to act as a user and to look at what cannot be
-// read through the framework layer. Each backend's test program supplies MakeDialogDriver(), so
-// the very same suite runs in memory, in a real FLTK window and on real Win32 controls.
+// Acts on a dialog as a person does, through the automation of whichever backend the test
+// program links: the same suite drives the in-memory dialog, the FLTK window and the Win32 one.
 class DialogDriver {
 public:
-    virtual ~DialogDriver() = default;
+    using Automation = vantry::framework::Automation;
+    using Key = vantry::framework::Key;
 
     // Runs dialog.DoModal(); `script` runs inside the modal run once the dialog has been shown
     // and painted. A run the script leaves open is ended by the close box. Returns DoModal's value.
-    virtual std::intptr_t run(CDialog& dialog, const std::function<void()>& script) = 0;
+    std::intptr_t run(vantry::framework::CDialog& dialog, const std::function<void()>& script);
 
-    virtual void type(int id, std::string_view keys) = 0;     // keystrokes into the control
-    virtual void paste(int id, std::string_view text) = 0;    // the whole text replaced at once
-    virtual void click(int id) = 0;
-    virtual void pressEscape() = 0;
-    virtual void clickCloseBox() = 0;
-    virtual void pump() = 0;                                   // lets queued paints happen
-    virtual void minimise(bool minimised) = 0;
-    virtual int focusedId() = 0;                               // 0 when no control has the focus
+    void type(int id, std::string_view keys);   // keystrokes into the control, then pumped
+    void paste(int id, std::string_view text);  // the whole text replaced at once (WM_SETTEXT)
+    void click(int id);                         // any message box it opens is read and answered
+    void pressKey(Key key);                     // to the focused control, then pumped
+    void clickCloseBox();
+    void pump();
+    void minimise(bool minimised);
+    int focusedId();
+    vantry::framework::ControlState control(int id);
+    vantry::framework::ControlColours colours(int id, unsigned kind);
+    std::optional<vantry::framework::Point> lastIconDrawn();
 
-    struct Colours {
-        Colour background;  // what the handler set on the device context
-        Colour brush;       // the colour of the brush it returned
-    };
-    virtual Colours colours(int id, unsigned kind) = 0;
+    // Every message box shown since the driver was made, as "caption: text", each answered OK.
+    const std::vector<std::string>& messageBoxes() const { return messageBoxes_; }
 
-    struct DrawnIcon {
-        int x;
-        int y;
-    };
-    virtual std::vector<DrawnIcon> drawnIcons() = 0;  // icons drawn on the dialog since it opened
-    virtual std::vector<std::string> messageBoxes() = 0;  // "caption: text" of each, dismissed at once
+    Automation& automation() { return automation_; }
 
-    // Failures only an in-memory list can be made to give; false where the backend cannot.
-    virtual bool refuseListStorage() = 0;          // the next LB_INITSTORAGE answers LB_ERRSPACE
-    virtual bool refuseListLine(int nthFromNow) = 0;  // that LB_ADDSTRING answers LB_ERRSPACE
+private:
+    void answerMessageBoxes();
+
+    Automation& automation_ = vantry::framework::CurrentAutomation();
+    vantry::framework::CDialog* dialog_ = nullptr;
+    std::vector<std::string> messageBoxes_;
 };
-
-std::unique_ptr<DialogDriver> MakeDialogDriver();

@@ -3,8 +3,8 @@
 #include "payout_types.h"
 
 // An event's six inputs in the order the dialog lists them.
-inline PayoutParameters event(int riders, double fee, double added, double payoff, int ds, int places) {
-    PayoutParameters params;
+inline vantry::engine::PayoutParameters event(int riders, double fee, double added, double payoff, int ds, int places) {
+    vantry::engine::PayoutParameters params;
     params.riderCount = riders;
     params.entryFee = fee;
     params.addedMoney = added;

@@ -12,6 +12,8 @@
 #include <limits>
 #include <string>
 
+using namespace vantry::engine;
+
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();

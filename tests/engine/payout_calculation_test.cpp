@@ -4,6 +4,8 @@
 
 #include "event_parameters.h"
 
+using namespace vantry::engine;
+
 namespace {
 
 TEST(PayoutCalculation, DefaultEventPaysTwoPlacesInEachOfFourDs) {
@@ -20,7 +22,11 @@ TEST(PayoutCalculation, DefaultEventPaysTwoPlacesInEachOfFourDs) {
     EXPECT_DOUBLE_EQ(result.amounts[3][1], 90.0);
     EXPECT_EQ(result.amounts[0][2], 0.0);
     EXPECT_EQ(result.amounts[4][0], 0.0);
-    EXPECT_EQ(params.places, 0);
+}
+
+TEST(PayoutCalculation, UnnormalisedPlacesCannotLeaveTheSchedule) {
+    const PayoutResult result = CalculatePayout(event(40, 50, 100, 70, 4, 45), PayoutMethod::Brn4d);
+    EXPECT_EQ(result.placings, 30);
 }
 
 struct PlacingsCase {
@@ -44,13 +50,14 @@ TEST(PayoutCalculation, NumberOfPlacesPaid) {
         {"negative pool pays 30", PayoutMethod::Brn4d, event(40, 50, -5000, 70, 4, 0), 30, 0},
         {"large pool pays 30", PayoutMethod::Nbha4d, event(2000, 50, 0, 70, 1, 0), 30, 0},
         {"places above 30 stored as 30", PayoutMethod::Nbha4d, event(40, 50, 100, 70, 4, 45), 30, 30},
+        {"places far above 30 stored as 30", PayoutMethod::Ibra, event(40, 50, 100, 70, 4, 2147483647), 30, 30},
         {"negative places are automatic", PayoutMethod::Nbha4d, event(40, 50, 100, 70, 4, -3), 2, -3},
         {"one fixed place", PayoutMethod::Ibra, event(40, 50, 100, 70, 4, 1), 1, 1},
         {"fixed places ignore the fee", PayoutMethod::Ibra, event(2, 50, 0, 70, 4, 12), 12, 12},
         {"brn4d counts 28 places", PayoutMethod::Brn4d, event(40, 50, 100, 70, 4, 28), 28, 28},
     };
     for (const PlacingsCase& c : cases) {
-        PayoutParameters params = c.params;
+        const PayoutParameters params = NormalisedParameters(c.params);  // as the dialog and tool store them
         const PayoutResult result = CalculatePayout(params, c.method);
         EXPECT_EQ(result.placings, c.placings) << c.name;
         EXPECT_EQ(result.row, c.placings - 1) << c.name;

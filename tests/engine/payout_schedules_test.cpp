@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantry::engine;
+
 namespace {
 
 constexpr PayoutMethod kMethods[] = {PayoutMethod::Ibra, PayoutMethod::Brn4d, PayoutMethod::Nbha4d};

@@ -7,15 +7,13 @@
 
 #include "payout_calculation.h"
 
+using namespace vantry::engine;
+
 namespace {
 
-// What the dialog does: parameter lines first, then the calculation, then the result lines.
-ResultListing listing(PayoutParameters params, PayoutMethod method) {
-    ResultListing lines = RenderParameterLines(params);
-    const PayoutResult result = CalculatePayout(params, method);
-    const ResultListing rest = RenderResultLines(params, method, result);
-    lines.insert(lines.end(), rest.begin(), rest.end());
-    return lines;
+// What the dialog does: the parameters stored as read, then the whole listing.
+ResultListing listing(const PayoutParameters& params, PayoutMethod method) {
+    return RenderListing(NormalisedParameters(params), method);
 }
 
 TEST(ResultsListing, DefaultEventWithNbha4d) {

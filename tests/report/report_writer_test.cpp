@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantry::report;
+
 namespace {
 
 namespace fs = std::filesystem;

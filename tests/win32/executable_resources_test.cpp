@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "dialog_template.h"
+#include "vantry_resources.h"
 
 namespace {
+
+using namespace vantry::app;
+using vantry::framework::ControlTemplate;
+using vantry::framework::DialogTemplate;
 
 class ExecutableResources : public ::testing::Test {
 protected:

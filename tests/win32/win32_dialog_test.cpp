@@ -1,46 +1,63 @@
-// What only the real Win32 dialog can show: its pixels, and the modal run ended every way.
+// What only the real Win32 dialog can show: its pixels.
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <string>
 #include <vector>
 
-#include "dialog_template.h"
-#include "framework/win32/win32_backend.h"
+#include "dialog_fixture.h"
 #include "png_writer.h"
-#include "vantry_dlg.h"
 
 namespace {
 
-namespace Id = ControlId;
+namespace Id = vantry::app::ControlId;
 
-TEST(Win32Dialog, ScreenshotAfterACalculation) {
-    Win32Backend& backend = TheWin32Backend();
-    CVantryDlg dialog;
-    bool captured = false;
-    backend.script = [&] {
-        backend.paste(Id::DsToPay, "7");
-        backend.click(Id::CalculatePayout);
-        backend.pump();
-        std::vector<unsigned char> rgb;
-        int width = 0, height = 0;
-        captured = backend.capture(rgb, width, height) &&
-                   WritePng(std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog.png", rgb, width, height);
-    };
-    dialog.DoModal();
-    EXPECT_TRUE(captured);
+// The window's pixels as red, green, blue bytes, row by row, copied from the screen.
+bool capture(HWND window, std::vector<unsigned char>& rgb, int& width, int& height) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    width = r.right - r.left;
+    height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    const bool copied = BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) != FALSE;
+    GdiFlush();
+    rgb.resize(static_cast<std::size_t>(width) * height * 3);
+    const auto* pixels = static_cast<const unsigned char*>(bits);
+    for (std::size_t i = 0; copied && i < static_cast<std::size_t>(width) * height; ++i) {
+        rgb[i * 3] = pixels[i * 4 + 2];
+        rgb[i * 3 + 1] = pixels[i * 4 + 1];
+        rgb[i * 3 + 2] = pixels[i * 4];
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return copied;
 }
 
-TEST(Win32Dialog, EnterPressesTheLastDefaultButton) {
-    Win32Backend& backend = TheWin32Backend();
-    CVantryDlg dialog;
-    std::vector<std::string> commands;
-    dialog.SetViewerRunner([&](const std::string& command) { commands.push_back(command); });
-    backend.script = [&] {
-        backend.type(Id::Places, "");
-        backend.pressKey(0x0D);  // VK_RETURN
-    };
-    dialog.DoModal();
-    EXPECT_EQ(commands, std::vector<std::string>{"notepad report.txt"});
+TEST_F(DialogTest, Win32ScreenshotAfterACalculation) {
+    bool captured = false;
+    run([&] {
+        driver.paste(Id::DsToPay, "7");
+        calculate();
+        std::vector<unsigned char> rgb;
+        int width = 0, height = 0;
+        HWND window = FindWindowA("#32770", "Quorvath Payout Calculator");
+        captured = window && capture(window, rgb, width, height) &&
+                   WritePng(std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog.png", rgb, width, height);
+    });
+    EXPECT_TRUE(captured);
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
-#include "../dialog_template.h"
+#include "dialog_template.h"
+#include "resources.h"
 #include "window_types.h"
 
 // What a backend (headless, Win32, FLTK) supplies to the framework. The dialog code never sees
 // this header's implementations; it talks to CWnd / CDialog, which forward here.
+
+namespace vantry::framework {
 
 // One window of the backend: the dialog itself or one of its controls.
 class WindowPeer {
@@ -48,7 +52,8 @@ public:
     virtual std::intptr_t runModal(const DialogTemplate& dialog, DialogEvents& events) = 0;
     virtual void endModal(WindowPeer& dialog, std::intptr_t result) = 0;
 
-    virtual IconHandle loadIcon(int resourceId) = 0;
+    // LoadIconW on the module's icon group; nullptr when it has none of that number.
+    virtual IconHandle loadIcon(const ResourceModule& module, int resourceId) = 0;
     virtual BrushHandle createSolidBrush(Colour colour) = 0;
     virtual void deleteBrush(BrushHandle brush) = 0;
     virtual int systemMetric(int index) = 0;
@@ -59,6 +64,7 @@ public:
     virtual void setBackgroundColour(DcHandle dc, Colour colour) = 0;
     virtual void drawIcon(DcHandle dc, int x, int y, IconHandle icon) = 0;
 
+    // A modal box owned by `owner`, with one OK button; returns when it is answered.
     virtual void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) = 0;
 };
 
@@ -68,3 +74,5 @@ Backend& CurrentBackend();
 // The framework's start-up, called by the backend's entry point: runs InitInstance of the one
 // application object and returns the program's exit status.
 int RunApplication();
+
+}  // namespace vantry::framework

@@ -2,6 +2,8 @@
 
 #include "backend.h"
 
+namespace vantry::framework {
+
 // ---- CWnd: every operation goes to the backend's window; a wrapper without one does nothing.
 
 void CWnd::SetWindowText(std::string_view text) {
@@ -82,13 +84,13 @@ private:
     CDialog& dialog_;
 };
 
-CDialog::CDialog(int templateId, CWnd* /*parent*/)
-    : templateId_(templateId), events_(std::make_unique<Events>(*this)) {}
+CDialog::CDialog(const ResourceModule& module, int templateId, CWnd* /*parent*/)
+    : module_(module), templateId_(templateId), events_(std::make_unique<Events>(*this)) {}
 
 CDialog::~CDialog() = default;
 
 std::intptr_t CDialog::DoModal() {
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId_);
+    const DialogTemplate* dialogTemplate = module_.findDialog(templateId_);
     if (dialogTemplate == nullptr) return -1;
     return CurrentBackend().runModal(*dialogTemplate, *events_);
 }
@@ -151,11 +153,9 @@ int RunApplication() {
 
 // ---- Resources and GDI
 
-const DialogTemplate* FindDialogTemplate(int resourceId) {
-    return resourceId == kMainDialogResource ? &MainDialogTemplate() : nullptr;
+IconHandle LoadIconResource(const ResourceModule& module, int resourceId) {
+    return CurrentBackend().loadIcon(module, resourceId);
 }
-
-IconHandle LoadAppIcon(int resourceId) { return CurrentBackend().loadIcon(resourceId); }
 
 BrushHandle CreateSolidBrush(Colour colour) { return CurrentBackend().createSolidBrush(colour); }
 
@@ -164,3 +164,5 @@ void DeleteBrush(BrushHandle brush) {
 }
 
 int GetSystemMetrics(int index) { return CurrentBackend().systemMetric(index); }
+
+}  // namespace vantry::framework

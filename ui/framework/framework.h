@@ -4,13 +4,15 @@
 #include <memory>
 #include <string_view>
 
-#include "../dialog_template.h"
+#include "resources.h"
 #include "window_types.h"
+
+// Our thin stand-in for the few MFC classes a dialog program needs, with their Windows meaning.
+
+namespace vantry::framework {
 
 class Backend;
 class WindowPeer;
-
-// Our thin stand-in for the few MFC classes the dialog needs, with their Windows meaning.
 
 class CWnd {
 public:
@@ -63,7 +65,8 @@ private:
 
 class CDialog : public CWnd {
 public:
-    CDialog(int templateId, CWnd* parent);
+    // The dialog of template `templateId` in `module`, as DialogBoxParam finds it in an instance.
+    CDialog(const ResourceModule& module, int templateId, CWnd* parent);
     ~CDialog() override;
 
     // Runs the dialog modally; returns IDOK, IDCANCEL, or -1 when it could not be created.
@@ -85,6 +88,7 @@ private:
     class Events;
     friend class Events;
 
+    const ResourceModule& module_;
     int templateId_;
     std::unique_ptr<Events> events_;
     // Wrappers of the controls, made on first use and kept as long as the dialog object, so that
@@ -107,8 +111,10 @@ public:
     static CWinApp* Current();
 };
 
-const DialogTemplate* FindDialogTemplate(int resourceId);
-IconHandle LoadAppIcon(int resourceId);  // LoadIconW on the module's own icon group
+// LoadIconW on the module's icon group `resourceId`; nullptr when there is none.
+IconHandle LoadIconResource(const ResourceModule& module, int resourceId);
 BrushHandle CreateSolidBrush(Colour colour);
 void DeleteBrush(BrushHandle brush);
 int GetSystemMetrics(int index);
+
+}  // namespace vantry::framework

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace vantry::framework {
+
 // The vocabulary the dialog shares with every backend: handles, message numbers, styles and
 // answers. Numbers are those of the Windows user interface, so that the Win32 backend passes
 // them straight through and the other backends reproduce their meaning. Names are our own, so
@@ -21,6 +23,12 @@ constexpr Colour Rgb(unsigned red, unsigned green, unsigned blue) {
     return static_cast<Colour>(red | (green << 8) | (blue << 16));
 }
 
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
 struct Rect {
     int left = 0;
     int top = 0;
@@ -28,22 +36,17 @@ struct Rect {
     int bottom = 0;
     int width() const { return right - left; }
     int height() const { return bottom - top; }
+    bool operator==(const Rect&) const = default;
 };
 
 namespace Msg {
-inline constexpr MessageId SetIcon = 0x0080;          // WM_SETICON
-inline constexpr MessageId IconEraseBackground = 0x0027;  // WM_ICONERASEBKGND
-inline constexpr MessageId EditGetSelection = 0x00B0;  // EM_GETSEL
-inline constexpr MessageId EditSetSelection = 0x00B1;  // EM_SETSEL
-inline constexpr MessageId EditScrollCaret = 0x00B7;   // EM_SCROLLCARET
-inline constexpr MessageId ButtonGetCheck = 0x00F0;    // BM_GETCHECK
-inline constexpr MessageId ButtonSetCheck = 0x00F1;    // BM_SETCHECK
-inline constexpr MessageId ListAddString = 0x0180;     // LB_ADDSTRING
-inline constexpr MessageId ListResetContent = 0x0184;  // LB_RESETCONTENT
-inline constexpr MessageId ListGetText = 0x0189;       // LB_GETTEXT
-inline constexpr MessageId ListGetTextLength = 0x018A; // LB_GETTEXTLEN
-inline constexpr MessageId ListGetCount = 0x018B;      // LB_GETCOUNT
-inline constexpr MessageId ListInitStorage = 0x01A8;   // LB_INITSTORAGE
+inline constexpr MessageId SetIcon = 0x0080 /* WM_SETICON */, IconEraseBackground = 0x0027 /* WM_ICONERASEBKGND */;
+inline constexpr MessageId EditGetSelection = 0x00B0 /* EM_GETSEL */, EditSetSelection = 0x00B1 /* EM_SETSEL */,
+                           EditScrollCaret = 0x00B7 /* EM_SCROLLCARET */;
+inline constexpr MessageId ButtonGetCheck = 0x00F0 /* BM_GETCHECK */, ButtonSetCheck = 0x00F1 /* BM_SETCHECK */;
+inline constexpr MessageId ListAddString = 0x0180 /* LB_ADDSTRING */, ListResetContent = 0x0184 /* LB_RESETCONTENT */,
+                           ListGetText = 0x0189 /* LB_GETTEXT */, ListGetTextLength = 0x018A /* LB_GETTEXTLEN */,
+                           ListGetCount = 0x018B /* LB_GETCOUNT */, ListInitStorage = 0x01A8 /* LB_INITSTORAGE */;
 }  // namespace Msg
 
 inline constexpr LResult kListError = -1;       // LB_ERR
@@ -60,52 +63,36 @@ inline constexpr int kIdCancel = 2;  // IDCANCEL: Esc and the close box
 
 // Kinds of control asking for their colours (CTLCOLOR_*).
 namespace CtlColor {
-inline constexpr unsigned MessageBox = 0;
-inline constexpr unsigned Edit = 1;
-inline constexpr unsigned ListBox = 2;
-inline constexpr unsigned Button = 3;
-inline constexpr unsigned Dialog = 4;
-inline constexpr unsigned ScrollBar = 5;
-inline constexpr unsigned Static = 6;
+enum : unsigned { MessageBox = 0, Edit = 1, ListBox = 2, Button = 3, Dialog = 4, ScrollBar = 5, Static = 6 };
 }  // namespace CtlColor
 
-// GetSystemMetrics indexes the dialog uses.
+// GetSystemMetrics indexes the dialog uses: SM_CXICON and SM_CYICON.
 namespace Metric {
-inline constexpr int IconWidth = 11;   // SM_CXICON
-inline constexpr int IconHeight = 12;  // SM_CYICON
+enum : int { IconWidth = 11, IconHeight = 12 };
 }  // namespace Metric
 
-// Window and control styles of the dialog template (WS_*, DS_*, ES_*, BS_*, SS_*, LBS_*).
+// Window and control styles of the dialog template, a family to a declaration.
 namespace Style {
-inline constexpr std::uint32_t Popup = 0x80000000;
-inline constexpr std::uint32_t Child = 0x40000000;
-inline constexpr std::uint32_t Visible = 0x10000000;
-inline constexpr std::uint32_t Caption = 0x00C00000;
-inline constexpr std::uint32_t Border = 0x00800000;
-inline constexpr std::uint32_t VScroll = 0x00200000;
-inline constexpr std::uint32_t HScroll = 0x00100000;
-inline constexpr std::uint32_t SysMenu = 0x00080000;
-inline constexpr std::uint32_t Group = 0x00020000;
-inline constexpr std::uint32_t TabStop = 0x00010000;
-inline constexpr std::uint32_t MinimizeBox = 0x00020000;
-inline constexpr std::uint32_t MaximizeBox = 0x00010000;
-inline constexpr std::uint32_t DsSetFont = 0x00000040;
-inline constexpr std::uint32_t DsModalFrame = 0x00000080;
-inline constexpr std::uint32_t EsNumber = 0x00002000;
-inline constexpr std::uint32_t BsDefPushButton = 0x00000001;
-inline constexpr std::uint32_t BsAutoCheckBox = 0x00000003;
-inline constexpr std::uint32_t BsMultiline = 0x00002000;
-inline constexpr std::uint32_t BsNotify = 0x00004000;
-inline constexpr std::uint32_t BsFlat = 0x00008000;
-inline constexpr std::uint32_t SsLeft = 0x00000000;
-inline constexpr std::uint32_t SsCenterImage = 0x00000200;
-inline constexpr std::uint32_t LbsNoIntegralHeight = 0x00000100;
-inline constexpr std::uint32_t LbsNoSel = 0x00004000;
+// WS_*
+inline constexpr std::uint32_t Popup = 0x80000000, Child = 0x40000000, Visible = 0x10000000, Caption = 0x00C00000,
+                               Border = 0x00800000, VScroll = 0x00200000, HScroll = 0x00100000,
+                               SysMenu = 0x00080000, Group = 0x00020000, TabStop = 0x00010000,
+                               MinimizeBox = 0x00020000, MaximizeBox = 0x00010000;
+// DS_*, ES_*
+inline constexpr std::uint32_t DsSetFont = 0x00000040, DsModalFrame = 0x00000080, EsNumber = 0x00002000;
+// BS_*: the low four bits (BS_TYPEMASK) are the button's kind, the rest are flags.
+inline constexpr std::uint32_t BsTypeMask = 0x0000000F, BsPushButton = 0x00000000, BsDefPushButton = 0x00000001,
+                               BsAutoCheckBox = 0x00000003, BsMultiline = 0x00002000, BsNotify = 0x00004000,
+                               BsFlat = 0x00008000;
+// SS_*, LBS_*
+inline constexpr std::uint32_t SsLeft = 0x00000000, SsCenterImage = 0x00000200, LbsNoIntegralHeight = 0x00000100,
+                               LbsNoSel = 0x00004000;
 }  // namespace Style
 
+// WS_EX_*
 namespace ExStyle {
-inline constexpr std::uint32_t DlgModalFrame = 0x00000001;
-inline constexpr std::uint32_t Transparent = 0x00000020;
-inline constexpr std::uint32_t ClientEdge = 0x00000200;
-inline constexpr std::uint32_t AppWindow = 0x00040000;
+inline constexpr std::uint32_t DlgModalFrame = 0x00000001, Transparent = 0x00000020, ClientEdge = 0x00000200,
+                               AppWindow = 0x00040000;
 }  // namespace ExStyle
+
+}  // namespace vantry::framework

@@ -1,18 +1,11 @@
 #pragma once
 
-#include <cstdint>
-#include <span>
-#include <vector>
+#include "resources.h"
 
-// The application icon in its two sizes, 32 x 32 and 16 x 16, 16 colours.
+namespace vantry::app {
 
-// The rows of the icon's text art (size 32 or 16).
-std::span<const char* const> AppIconArt(int size);
+// The application icon's images, 32 and 16 pixels square, 16 colours, largest first.
+inline constexpr int kAppIconImageCount = 2;
+extern const framework::IconImage kAppIconImages[kAppIconImageCount];
 
-// The palette index of an art character, or -1 for a transparent pixel.
-int AppIconPaletteIndex(char pixel);
-
-extern const std::uint8_t kIconPalette[16][3];
-
-// The icon as red, green, blue, alpha bytes, row by row from the top.
-std::vector<std::uint8_t> AppIconRgba(int size);
+}  // namespace vantry::app

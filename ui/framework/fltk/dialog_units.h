@@ -4,6 +4,8 @@
 // font's average character width, a vertical unit an eighth of its height, each rounded as
 // MulDiv rounds.
 
+namespace vantry::framework {
+
 struct DialogBaseUnits {
     int x;  // average character width in pixels
     int y;  // character height in pixels
@@ -22,3 +24,5 @@ inline int DialogUnitsToPixelsY(int units, DialogBaseUnits base) { return MulDiv
 
 // The pixel height Windows asks of a font of `points` at 96 dots per inch: MulDiv(points, 96, 72).
 inline int FontPixelHeight(int points) { return MulDivRounded(points, 96, 72); }
+
+}  // namespace vantry::framework

@@ -10,5 +10,5 @@ int main() {
         std::fputs("vantry: there is no display to open the window on (DISPLAY is not set)\n", stderr);
         return 1;
     }
-    return RunApplication();
+    return vantry::framework::RunApplication();
 }

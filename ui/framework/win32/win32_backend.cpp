@@ -4,6 +4,11 @@
 
 #include <map>
 #include <memory>
+#include <string>
+
+#include "../backend.h"
+
+namespace vantry::framework {
 
 static_assert(Msg::SetIcon == WM_SETICON && Msg::IconEraseBackground == WM_ICONERASEBKGND);
 static_assert(Msg::EditGetSelection == EM_GETSEL && Msg::EditSetSelection == EM_SETSEL);
@@ -17,6 +22,40 @@ static_assert(kIconSmall == ICON_SMALL && kIconBig == ICON_BIG && kIdOk == IDOK 
 static_assert(CtlColor::Edit == CTLCOLOR_EDIT && CtlColor::Static == CTLCOLOR_STATIC);
 static_assert(Metric::IconWidth == SM_CXICON && Metric::IconHeight == SM_CYICON);
 static_assert(Style::EsNumber == ES_NUMBER && Style::BsAutoCheckBox == BS_AUTOCHECKBOX);
+static_assert(Style::BsTypeMask == BS_TYPEMASK && Style::BsDefPushButton == BS_DEFPUSHBUTTON);
+
+class Win32Dialog;
+
+class Win32Backend : public Backend {
+public:
+    std::intptr_t runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) override;
+    void endModal(WindowPeer& dialog, std::intptr_t result) override;
+    void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
+
+    // GDI and the executable's resources, passed straight through. The icons live in the
+    // executable, put there from the same resource module by the generated resource script.
+    IconHandle loadIcon(const ResourceModule&, int id) override {
+        return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+    }
+    BrushHandle createSolidBrush(Colour colour) override { return CreateSolidBrush(colour); }
+    void deleteBrush(BrushHandle brush) override { DeleteObject(static_cast<HBRUSH>(brush)); }
+    int systemMetric(int index) override { return GetSystemMetrics(index); }
+    void setBackgroundColour(DcHandle dc, Colour colour) override { SetBkColor(static_cast<HDC>(dc), colour); }
+    DcHandle beginPaint(WindowPeer& window) override;
+    void endPaint(WindowPeer& window, DcHandle dc) override;
+    void defaultPaint(WindowPeer&) override {}  // the dialog procedure answers FALSE instead
+    void drawIcon(DcHandle dc, int x, int y, IconHandle icon) override;
+
+    Win32Dialog* current() const { return current_.get(); }
+    void adopt(std::unique_ptr<Win32Dialog> dialog) { current_ = std::move(dialog); }
+    std::optional<Point> lastIconDrawn() const { return lastIconDrawn_; }
+
+private:
+    std::unique_ptr<Win32Dialog> current_;  // from WM_INITDIALOG to the end of the modal run
+    std::optional<Point> lastIconDrawn_;
+};
+
+Win32Backend& TheWin32Backend();
 
 // One window, the dialog or a control, as the framework sees it: a pass-through to USER32.
 class Win32Window : public WindowPeer {
@@ -71,25 +110,33 @@ private:
     std::map<HWND, std::unique_ptr<Win32Window>> windows_;
 };
 
+Win32Backend& TheWin32Backend() {
+    static Win32Backend backend;
+    return backend;
+}
+
 WindowPeer* Win32Window::child(int id) {
-    Win32Dialog* dialog = TheWin32Backend().current;
+    Win32Dialog* dialog = TheWin32Backend().current();
     return dialog ? dialog->wrap(GetDlgItem(hwnd_, id)) : nullptr;
 }
 
 namespace {
 
-constexpr UINT kRunScript = WM_APP + 1;
+INT_PTR onControlColour(Win32Dialog& dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    WindowPeer* control = dialog.wrap(reinterpret_cast<HWND>(lParam));
+    const unsigned kind = message - WM_CTLCOLORMSGBOX;
+    return reinterpret_cast<INT_PTR>(
+        dialog.events.ctlColor(reinterpret_cast<HDC>(wParam), control == &dialog ? nullptr : control, kind));
+}
 
 INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Win32Backend& backend = TheWin32Backend();
     if (message == WM_INITDIALOG) {
         auto* events = reinterpret_cast<DialogEvents*>(lParam);
-        backend.current = new Win32Dialog(hwnd, *events);
-        const bool focusFirst = events->initDialog(*backend.current);
-        if (backend.script) PostMessageW(hwnd, kRunScript, 0, 0);
-        return focusFirst ? TRUE : FALSE;
+        backend.adopt(std::make_unique<Win32Dialog>(hwnd, *events));
+        return events->initDialog(*backend.current()) ? TRUE : FALSE;
     }
-    Win32Dialog* dialog = backend.current;
+    Win32Dialog* dialog = backend.current();
     if (dialog == nullptr || dialog->hwnd() != hwnd) return FALSE;
     switch (message) {
         case WM_PAINT:
@@ -104,22 +151,11 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORSTATIC: {
-            WindowPeer* control = dialog->wrap(reinterpret_cast<HWND>(lParam));
-            return reinterpret_cast<INT_PTR>(dialog->events.ctlColor(
-                reinterpret_cast<HDC>(wParam), control == dialog ? nullptr : control, message - WM_CTLCOLORMSGBOX));
-        }
+        case WM_CTLCOLORSTATIC:
+            return onControlColour(*dialog, message, wParam, lParam);
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) dialog->events.command(LOWORD(wParam));
             return TRUE;
-        case kRunScript: {
-            UpdateWindow(hwnd);  // the first paint, before the script acts
-            const std::function<void()> once = std::move(backend.script);
-            backend.script = nullptr;
-            if (once) once();
-            if (!dialog->ended) backend.closeBox();
-            return TRUE;
-        }
         case WM_DESTROY:
             dialog->events.destroyed();
             return FALSE;
@@ -128,32 +164,12 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-// Closes the message box of this thread that is showing, for tests.
-void CALLBACK dismissMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
-            Win32Dialog* dialog = TheWin32Backend().current;
-            if (std::string(className) == "#32770" && (!dialog || window != dialog->hwnd())) {
-                PostMessageW(window, WM_COMMAND, IDOK, 0);
-                return FALSE;
-            }
-            return TRUE;
-        },
-        0);
-}
-
 }  // namespace
 
 std::intptr_t Win32Backend::runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) {
-    drawnIcons.clear();
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialogTemplate.resourceId),
                                            nullptr, dialogProcedure, reinterpret_cast<LPARAM>(&events));
-    delete current;
-    current = nullptr;
+    current_.reset();
     return result;
 }
 
@@ -163,148 +179,41 @@ void Win32Backend::endModal(WindowPeer& dialog, std::intptr_t result) {
     EndDialog(window.hwnd(), result);
 }
 
-IconHandle Win32Backend::loadIcon(int resourceId) {
-    return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId));
-}
-
-BrushHandle Win32Backend::createSolidBrush(Colour colour) { return CreateSolidBrush(colour); }
-
-void Win32Backend::deleteBrush(BrushHandle brush) { DeleteObject(static_cast<HBRUSH>(brush)); }
-
-int Win32Backend::systemMetric(int index) { return GetSystemMetrics(index); }
-
 DcHandle Win32Backend::beginPaint(WindowPeer& window) {
-    current->painted = true;
-    return BeginPaint(static_cast<Win32Window&>(window).hwnd(), &current->paint);
+    current_->painted = true;
+    return BeginPaint(static_cast<Win32Window&>(window).hwnd(), &current_->paint);
 }
 
-void Win32Backend::endPaint(WindowPeer& window, DcHandle) { EndPaint(static_cast<Win32Window&>(window).hwnd(), &current->paint); }
-
-void Win32Backend::defaultPaint(WindowPeer&) {}  // the dialog procedure answers FALSE instead
-
-void Win32Backend::setBackgroundColour(DcHandle dc, Colour colour) { SetBkColor(static_cast<HDC>(dc), colour); }
+void Win32Backend::endPaint(WindowPeer& window, DcHandle) {
+    EndPaint(static_cast<Win32Window&>(window).hwnd(), &current_->paint);
+}
 
 void Win32Backend::drawIcon(DcHandle dc, int x, int y, IconHandle icon) {
-    drawnIcons.push_back({x, y});
+    lastIconDrawn_ = Point{x, y};
     DrawIcon(static_cast<HDC>(dc), x, y, static_cast<HICON>(icon));
 }
 
 void Win32Backend::messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) {
-    messageBoxes.push_back(std::string(caption) + ": " + std::string(text));
-    if (dismissMessageBoxes) SetTimer(nullptr, 0, 200, dismissMessageBox);
     HWND ownerWindow = owner ? static_cast<Win32Window*>(owner)->hwnd() : nullptr;
     MessageBoxA(ownerWindow, std::string(text).c_str(), std::string(caption).c_str(), MB_OK | MB_ICONERROR);
 }
 
-// ---- Test hooks
-
-bool Win32Backend::running() const { return current && !current->ended; }
-
-void Win32Backend::pump() {
-    if (!current) return;
-    HWND dialog = current->hwnd();
-    MSG msg;
-    for (int i = 0; i < 1000 && running() && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        if (!IsDialogMessageW(dialog, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    if (running()) UpdateWindow(dialog);
-}
-
-void Win32Backend::type(int id, std::string_view keys) {
-    if (!running()) return;
-    HWND control = GetDlgItem(current->hwnd(), id);
-    SetFocus(control);
-    for (char key : keys) SendMessageA(control, WM_CHAR, static_cast<unsigned char>(key), 1);
-}
-
-void Win32Backend::pressKey(unsigned virtualKey) {
-    if (!running()) return;
-    HWND focus = GetFocus();
-    PostMessageW(focus ? focus : current->hwnd(), WM_KEYDOWN, virtualKey, 1);
-    PostMessageW(focus ? focus : current->hwnd(), WM_KEYUP, virtualKey, 0xC0000001);
-    pump();
-}
-
-void Win32Backend::paste(int id, std::string_view text) {
-    if (running()) SetDlgItemTextA(current->hwnd(), id, std::string(text).c_str());
-}
-
-void Win32Backend::click(int id) {
-    if (running()) SendMessageW(GetDlgItem(current->hwnd(), id), BM_CLICK, 0, 0);
-}
-
-void Win32Backend::closeBox() {
-    if (running()) SendMessageW(current->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-}
-
-void Win32Backend::minimise(bool minimised) {
-    if (!running()) return;
-    ShowWindow(current->hwnd(), minimised ? SW_MINIMIZE : SW_RESTORE);
-    InvalidateRect(current->hwnd(), nullptr, TRUE);
-    // Current Windows (and Wine) no longer paint a minimised window; ask for the paint that
-    // older Windows sent, so that the minimised drawing can be seen to work.
-    if (minimised && IsIconic(current->hwnd())) SendMessageW(current->hwnd(), WM_PAINT, 0, 0);
-}
-
-int Win32Backend::focusedId() {
-    HWND focus = GetFocus();
-    return focus && running() && GetParent(focus) == current->hwnd() ? GetDlgCtrlID(focus) : 0;
-}
-
-Win32Backend::Colours Win32Backend::ctlColours(int id, unsigned kind) {
-    Colours colours{0xFFFFFFFFu, 0xFFFFFFFFu};
-    if (!running()) return colours;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HWND control = id == 0 ? current->hwnd() : GetDlgItem(current->hwnd(), id);
-    auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(current->hwnd(), WM_CTLCOLORMSGBOX + kind, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
-    colours.background = GetBkColor(dc);
-    LOGBRUSH logBrush{};
-    if (brush && GetObjectW(brush, sizeof logBrush, &logBrush) == sizeof logBrush) colours.brush = logBrush.lbColor;
-    DeleteDC(dc);
-    return colours;
-}
-
-bool Win32Backend::capture(std::vector<unsigned char>& rgb, int& width, int& height) {
-    if (!running()) return false;
-    HWND window = current->hwnd();
-    RECT r{};
-    GetWindowRect(window, &r);
-    width = r.right - r.left;
-    height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    const bool copied = BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) != FALSE;
-    GdiFlush();
-    rgb.resize(static_cast<std::size_t>(width) * height * 3);
-    const auto* pixels = static_cast<const unsigned char*>(bits);
-    for (std::size_t i = 0; copied && i < static_cast<std::size_t>(width) * height; ++i) {
-        rgb[i * 3] = pixels[i * 4 + 2];
-        rgb[i * 3 + 1] = pixels[i * 4 + 1];
-        rgb[i * 3 + 2] = pixels[i * 4];
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return copied;
-}
-
-Win32Backend& TheWin32Backend() {
-    static Win32Backend backend;
-    return backend;
-}
-
 Backend& CurrentBackend() { return TheWin32Backend(); }
+
+namespace win32 {
+
+void* RunningDialogWindow() {
+    const Win32Dialog* dialog = TheWin32Backend().current();
+    return dialog ? dialog->hwnd() : nullptr;
+}
+
+bool DialogRunning() {
+    const Win32Dialog* dialog = TheWin32Backend().current();
+    return dialog && !dialog->ended;
+}
+
+std::optional<Point> LastIconDrawn() { return TheWin32Backend().lastIconDrawn(); }
+
+}  // namespace win32
+
+}  // namespace vantry::framework

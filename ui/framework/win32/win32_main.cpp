@@ -3,4 +3,4 @@
 #include "../backend.h"
 
 // The Windows program: the framework's start-up runs the one application object.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunApplication(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return vantry::framework::RunApplication(); }

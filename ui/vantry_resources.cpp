@@ -1,10 +1,17 @@
-#include "dialog_template.h"
+#include "vantry_resources.h"
 
-#include "framework/window_types.h"
+#include "icon/app_icon.h"
+#include "product_info.h"
+#include "window_types.h"
+
+namespace vantry::app {
 
 namespace {
 
-using namespace Style;
+using namespace framework::Style;
+using framework::ControlKind;
+using framework::ControlTemplate;
+namespace ExStyle = framework::ExStyle;
 using K = ControlKind;
 namespace Id = ControlId;
 
@@ -49,16 +56,26 @@ constexpr ControlTemplate kMainControls[] = {
      0, 70, 258, 16, kNote, 0},
 };
 
-constexpr DialogTemplate kMainDialog = {
+constexpr framework::DialogTemplate kDialogs[] = {{
     kMainDialogResource,
     Popup | Visible | Caption | SysMenu | MinimizeBox | MaximizeBox | DsModalFrame | DsSetFont,
     ExStyle::AppWindow,
     0, 0, 270, 229,
-    "Quorvath Payout Calculator",
+    product::kName,
     "Times New Roman", 16, 0, false, 1,
     kMainControls,
+}};
+
+constexpr framework::IconResource kIcons[] = {
+    {kAppIconResource, kAppIconImages},
 };
+
+constexpr framework::ResourceModule kModule = {kDialogs, kIcons};
 
 }  // namespace
 
-const DialogTemplate& MainDialogTemplate() { return kMainDialog; }
+const framework::ResourceModule& VantryResources() { return kModule; }
+
+const framework::DialogTemplate& MainDialogTemplate() { return kDialogs[0]; }
+
+}  // namespace vantry::app

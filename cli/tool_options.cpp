@@ -1,0 +1,202 @@
+#include "tool_options.h"
+
+#include "number_text.h"
+
+namespace vantry::cli {
+
+using engine::ParseStatus;
+using engine::PayoutMethod;
+
+namespace {
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+bool readWhole(std::string_view name, std::string_view text, std::int32_t& value, std::string& error) {
+    switch (engine::ParseWholeInt(text, value)) {
+        case ParseStatus::Ok: return true;
+        case ParseStatus::NotANumber:
+            error = std::string(name) + ": " + quoted(text) + " is not a whole number";
+            return false;
+        case ParseStatus::OutOfRange: break;
+    }
+    error = std::string(name) + ": " + quoted(text) + " is outside the signed 32-bit range";
+    return false;
+}
+
+bool readAmount(std::string_view name, std::string_view text, double& value, std::string& error) {
+    switch (engine::ParseWholeReal(text, value)) {
+        case ParseStatus::Ok: return true;
+        case ParseStatus::NotANumber:
+            error = std::string(name) + ": " + quoted(text) + " is not a number";
+            return false;
+        case ParseStatus::OutOfRange: break;
+    }
+    error = std::string(name) + ": " + quoted(text) + " is too large to be an amount";
+    return false;
+}
+
+bool readMethod(std::string_view name, std::string_view text, ToolRequest& request, std::string& error) {
+    if (text == "ibra") request.method = PayoutMethod::Ibra;
+    else if (text == "brn4d") request.method = PayoutMethod::Brn4d;
+    else if (text == "nbha4d") request.method = PayoutMethod::Nbha4d;
+    else {
+        error = std::string(name) + ": " + quoted(text) + " is not one of ibra, brn4d, nbha4d";
+        return false;
+    }
+    return true;
+}
+
+bool readReport(std::string_view name, std::string_view text, ToolRequest& request, std::string& error) {
+    if (text.empty()) {
+        error = std::string(name) + ": the file name is empty";
+        return false;
+    }
+    request.reportPath = text;
+    return true;
+}
+
+std::string defaultWhole(std::int32_t value) { return engine::FormatString("%d", {value}); }
+std::string defaultAmount(double value) { return engine::FormatString("%2.0f", {value}); }
+
+const engine::PayoutParameters kDefaults;
+
+// Every option the tool knows, in the order --help lists them. `value` names the option's value
+// in the help text; a flag has none.
+struct Option {
+    std::string_view name;
+    std::string_view value;
+    std::string_view help;  // lines after the first start with '\n'
+    bool (*apply)(std::string_view name, std::string_view text, ToolRequest& request, std::string& error);
+    std::string shownDefault;  // appended to the help as "(default ...)" when not empty
+};
+
+const Option kOptions[] = {
+    {"--method", "NAME", "payout method: ibra, brn4d or nbha4d", readMethod, "nbha4d"},
+    {"--riders", "N", "riders entered",
+     [](auto name, auto text, ToolRequest& r, std::string& e) { return readWhole(name, text, r.params.riderCount, e); },
+     defaultWhole(kDefaults.riderCount)},
+    {"--fee", "DOLLARS", "entry fee per rider",
+     [](auto name, auto text, ToolRequest& r, std::string& e) { return readAmount(name, text, r.params.entryFee, e); },
+     defaultAmount(kDefaults.entryFee)},
+    {"--added", "DOLLARS", "added money",
+     [](auto name, auto text, ToolRequest& r, std::string& e) { return readAmount(name, text, r.params.addedMoney, e); },
+     defaultAmount(kDefaults.addedMoney)},
+    {"--payoff", "PERCENT", "percentage of the entry fees paid back",
+     [](auto name, auto text, ToolRequest& r, std::string& e) { return readAmount(name, text, r.params.payoffPercent, e); },
+     defaultAmount(kDefaults.payoffPercent)},
+    {"--ds", "N",
+     "Ds to pay and list, 1 to 7; 8 or more pays and lists 7;\n"
+     "0 or less divides the pool as for 7 Ds but lists only 1D",
+     [](auto name, auto text, ToolRequest& r, std::string& e) { return readWhole(name, text, r.params.dsToPay, e); },
+     defaultWhole(kDefaults.dsToPay)},
+    {"--places", "N",
+     "places paid in each D, at most 30; 0 or less chooses them so that\n"
+     "the last place of the last D gets at least the entry fee",
+     [](auto name, auto text, ToolRequest& r, std::string& e) { return readWhole(name, text, r.params.places, e); },
+     defaultWhole(kDefaults.places)},
+    {"--report", "FILE", "also write the paged report of the listing to FILE", readReport, ""},
+    {"--open", "", "then open FILE in the desktop's text editor",
+     [](auto, auto, ToolRequest& r, std::string&) { return r.openReport = true; }, ""},
+    {"--help", "", "show this help and exit",
+     [](auto, auto, ToolRequest& r, std::string&) {
+         r.action = ToolRequest::Action::Help;
+         return true;
+     },
+     ""},
+    {"--version", "", "show the version and exit",
+     [](auto, auto, ToolRequest& r, std::string&) {
+         r.action = ToolRequest::Action::Version;
+         return true;
+     },
+     ""},
+};
+
+const Option* findOption(std::string_view name) {
+    for (const Option& option : kOptions)
+        if (option.name == name) return &option;
+    return nullptr;
+}
+
+std::string spelled(const Option& option) {
+    return std::string(option.name) + (option.value.empty() ? "" : "=" + std::string(option.value));
+}
+
+}  // namespace
+
+bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request, std::string& error) {
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg.size() < 3 || arg.substr(0, 2) != "--") {
+            error = "unexpected argument " + quoted(arg);
+            return false;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        const Option* option = findOption(name);
+        if (option == nullptr) {
+            error = "unknown option " + quoted(name);
+            return false;
+        }
+        std::string_view value;
+        if (option->value.empty()) {
+            if (equals != std::string_view::npos) {
+                error = std::string(name) + " takes no value, got " + quoted(arg.substr(equals + 1));
+                return false;
+            }
+        } else if (equals != std::string_view::npos) {
+            value = arg.substr(equals + 1);
+        } else if (i + 1 < argc) {
+            value = argv[++i];  // taken as it stands, so "--places -3" is a value
+        } else {
+            error = std::string(name) + " needs a value";
+            return false;
+        }
+        if (!option->apply(name, value, request, error)) return false;
+        // The first of --help and --version wins; the rest is not looked at.
+        if (request.action != ToolRequest::Action::Calculate) return true;
+    }
+    if (request.openReport && request.reportPath.empty()) {
+        error = "--open needs --report=FILE";
+        return false;
+    }
+    request.params = engine::NormalisedParameters(request.params);
+    return true;
+}
+
+std::string ToolUsage() {
+    constexpr std::size_t kUsageWidth = 100;
+    constexpr std::size_t kHelpColumn = 20;
+    const std::string lead = "Usage: " + std::string(kToolName);
+    std::string usage = lead;
+    std::size_t lineStart = 0;
+    for (const Option& option : kOptions) {
+        const std::string word = " [" + spelled(option) + "]";
+        if (usage.size() - lineStart + word.size() > kUsageWidth) {
+            usage += "\n";
+            lineStart = usage.size();
+            usage += std::string(lead.size(), ' ');
+        }
+        usage += word;
+    }
+    usage +=
+        "\n\n"
+        "Divides the money of a 4D barrel-racing event and prints the payout listing, line for line\n"
+        "as the window shows it. Every option that takes a value also takes the form --name VALUE.\n\n";
+    for (const Option& option : kOptions) {
+        std::string line = "  " + spelled(option);
+        line += line.size() < kHelpColumn ? std::string(kHelpColumn - line.size(), ' ') : "  ";
+        std::string help(option.help);
+        if (!option.shownDefault.empty()) help += " (default " + option.shownDefault + ")";
+        for (std::size_t start = 0;;) {
+            const std::size_t end = help.find('\n', start);
+            usage += line + help.substr(start, end - start) + "\n";
+            if (end == std::string::npos) break;
+            start = end + 1;
+            line = std::string(kHelpColumn, ' ');
+        }
+    }
+    usage += "\nExit status: 0 done, 1 the listing or the report could not be written, 2 bad arguments.\n";
+    return usage;
+}
+
+}  // namespace vantry::cli

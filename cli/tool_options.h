@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "payout_types.h"
+
+namespace vantry::cli {
+
+// What the command line asks for.
+struct ToolRequest {
+    enum class Action { Calculate, Help, Version };
+    Action action = Action::Calculate;
+    engine::PayoutParameters params;  // starts at the dialog's initial values
+    engine::PayoutMethod method = engine::PayoutMethod::Nbha4d;
+    std::string reportPath;  // empty: no report
+    bool openReport = false;
+};
+
+// Fills `request` from the arguments (argv[0] excluded). On bad input returns false with the
+// one-line reason in `error`, without the program name. The parameters come out normalised.
+bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request, std::string& error);
+
+// The --help text, made from the same option table the arguments are parsed with.
+std::string ToolUsage();
+
+inline constexpr std::string_view kToolName = "vantry-payout";
+
+}  // namespace vantry::cli

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "vantry_dlg.h"
+#include "vantry_resources.h"
+
+// The dialog under test, run by the driver of whichever backend the program links, and the ways
+// a test looks at it: through the framework layer, as the dialog itself sees its controls.
+class DialogTest : public ::testing::Test {
+protected:
+    static constexpr int kFieldOrder[] = {
+        vantry::app::ControlId::RiderCount, vantry::app::ControlId::Places,   vantry::app::ControlId::EntryFee,
+        vantry::app::ControlId::PayoffPercent, vantry::app::ControlId::AddedMoney, vantry::app::ControlId::DsToPay};
+
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string text(int id);
+    std::vector<std::string> fields();
+    bool checked(int id);
+    std::vector<bool> methodChecks();
+    bool wholeTextSelected(int id);
+    std::vector<std::string> listLines();
+    std::string readReport();  // report.txt as an editor reads it (text mode)
+    void calculate();
+    std::intptr_t run(const std::function<void()>& script) { return driver.run(dialog, script); }
+
+    DialogDriver driver;
+    vantry::app::CVantryDlg dialog;
+    std::vector<std::string> viewerCommands;
+    std::filesystem::path folder;  // this test's own; the dialog writes report.txt here
+
+private:
+    std::filesystem::path previousFolder_;
+};

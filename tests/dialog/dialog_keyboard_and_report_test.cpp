@@ -1,0 +1,70 @@
+// The keyboard as the dialog manager handles it, and "Edit/Print Payout": the same cases on
+// every backend.
+#include "default_event_listing.h"
+#include "dialog_fixture.h"
+#include "report_writer.h"
+
+namespace {
+
+using namespace vantry::framework;
+namespace Id = vantry::app::ControlId;
+using Key = DialogDriver::Key;
+
+TEST_F(DialogTest, TabMovesAmongTheSixFieldsInTemplateOrder) {
+    run([&] {
+        EXPECT_EQ(driver.focusedId(), Id::RiderCount);
+        std::vector<int> order;
+        for (int i = 0; i < 6; ++i) {
+            driver.pressKey(Key::Tab);
+            order.push_back(driver.focusedId());
+        }
+        EXPECT_EQ(order, (std::vector<int>{Id::EntryFee, Id::AddedMoney, Id::PayoffPercent, Id::DsToPay, Id::Places,
+                                          Id::RiderCount}));
+    });
+}
+
+TEST_F(DialogTest, EnterInAFieldPressesEditPrintPayout) {
+    run([&] {
+        calculate();
+        driver.type(Id::Places, "");
+        driver.pressKey(Key::Enter);
+    });
+    EXPECT_EQ(viewerCommands, std::vector<std::string>{vantry::report::ViewerCommandFor("report.txt")});
+    EXPECT_NE(readReport().find("\n    2 = $90.00   (40.00%)\n"), std::string::npos);
+}
+
+TEST_F(DialogTest, ReportIsWrittenFromTheListAndOpened) {
+    run([&] {
+        calculate();
+        driver.click(Id::EditPrintPayout);
+    });
+    std::string body;
+    for (const std::string& line : kDefaultEventListing) body += line + "\n";
+    EXPECT_EQ(readReport().substr(160), "\n" + body + "\n");
+    EXPECT_EQ(viewerCommands, std::vector<std::string>{vantry::report::ViewerCommandFor("report.txt")});
+    EXPECT_TRUE(driver.messageBoxes().empty());
+}
+
+TEST_F(DialogTest, ReportBeforeAnyCalculationHoldsOnlyTheHeader) {
+    run([&] { driver.click(Id::EditPrintPayout); });
+    EXPECT_EQ(readReport().size(), 80u + 80u + 1u + 1u);
+    EXPECT_EQ(viewerCommands.size(), 1u);
+}
+
+TEST_F(DialogTest, ReportThatCannotBeWrittenIsToldAndNotOpened) {
+    std::filesystem::create_directory(folder / "report.txt");
+    run([&] {
+        calculate();
+        driver.click(Id::EditPrintPayout);
+        driver.pump();
+        ASSERT_EQ(driver.messageBoxes().size(), 1u);
+        const std::string expected = "Quorvath Payout Calculator: The report could not be written.\nreport.txt: ";
+        EXPECT_EQ(driver.messageBoxes()[0].substr(0, expected.size()), expected);
+        EXPECT_GT(driver.messageBoxes()[0].size(), expected.size());  // and the system's reason
+        calculate();  // the dialog works on
+        EXPECT_EQ(listLines(), kDefaultEventListing);
+    });
+    EXPECT_TRUE(viewerCommands.empty());
+}
+
+}  // namespace

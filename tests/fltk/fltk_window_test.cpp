@@ -1,0 +1,106 @@
+// What only the real FLTK window can show: where its widgets land, what it looks like.
+#include <gtest/gtest.h>  // before FLTK, whose X11 headers define None
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Widget.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+
+#include <string>
+#include <vector>
+
+#include "dialog_fixture.h"
+#include "png_writer.h"
+
+namespace {
+
+using namespace vantry::framework;
+namespace Id = vantry::app::ControlId;
+
+std::vector<const Fl_Widget*> children() {
+    std::vector<const Fl_Widget*> widgets;
+    if (const Fl_Window* window = Fl::first_window())
+        for (int i = 0; i < window->children(); ++i) widgets.push_back(window->child(i));
+    return widgets;
+}
+
+TEST_F(DialogTest, FltkControlsLandWhereTheTemplatePutsThem) {
+    run([&] {
+        // Liberation Serif at 21 pixels has dialog base units of 12 x 24 pixels: both a horizontal
+        // dialog unit (12 / 4) and a vertical one (24 / 8) are 3 pixels.
+        EXPECT_EQ(driver.control(0).bounds, (Rect{0, 0, 810, 687}));  // 270 x 229 units
+        struct Case { int id; Rect bounds; };
+        const Case cases[] = {
+            {Id::RiderCount, {150, 6, 228, 42}},        // 50, 2, 26 x 12
+            {Id::Places, {390, 78, 468, 120}},          // 130, 26, 26 x 14
+            {Id::ResultList, {6, 330, 804, 684}},       // 2, 110, 266 x 118
+            {Id::CalculatePayout, {492, 0, 654, 66}},   // 164, 0, 54 x 22
+            {Id::Invitation, {6, 270, 804, 324}},       // 2, 90, 266 x 18
+            {Id::Nbha4dMethod, {6, 126, 270, 150}},     // 2, 42, 88 x 8
+            {Id::Exit, {654, 0, 804, 120}},             // 218, 0, 50 x 40
+        };
+        for (const Case& c : cases) EXPECT_EQ(driver.control(c.id).bounds, c.bounds) << c.id;
+    });
+}
+
+TEST_F(DialogTest, FltkNoControlOverlapsAnotherOrLeavesTheWindow) {
+    run([&] {
+        const std::vector<const Fl_Widget*> widgets = children();
+        ASSERT_EQ(widgets.size(), 22u);
+        const Fl_Window* window = Fl::first_window();
+        for (std::size_t i = 0; i < widgets.size(); ++i) {
+            const Fl_Widget& a = *widgets[i];
+            EXPECT_LE(a.x() + a.w(), window->w()) << i;
+            EXPECT_LE(a.y() + a.h(), window->h()) << i;
+            for (std::size_t j = i + 1; j < widgets.size(); ++j) {
+                const Fl_Widget& b = *widgets[j];
+                const bool apart = a.x() + a.w() <= b.x() || b.x() + b.w() <= a.x() || a.y() + a.h() <= b.y() ||
+                                   b.y() + b.h() <= a.y();
+                EXPECT_TRUE(apart) << "controls " << i + 1 << " and " << j + 1 << " overlap";
+            }
+        }
+    });
+}
+
+TEST_F(DialogTest, FltkLabelsFitTheirControls) {
+    run([&] {
+        int checked = 0;
+        for (const Fl_Widget* w : children()) {
+            const auto* button = dynamic_cast<const Fl_Button*>(w);
+            const bool checkBox = button != nullptr && button->type() == FL_TOGGLE_BUTTON;
+            if (w->label() == nullptr || (button != nullptr && !checkBox)) continue;  // push buttons wrap
+            fl_font(w->labelfont(), w->labelsize());
+            int width = w->w(), height = 0;
+            fl_measure(w->label(), width, height);
+            // A check box keeps its 13-pixel square and a 4-pixel gap left of the label.
+            const int square = checkBox ? 17 : 0;
+            EXPECT_LE(width + square, w->w()) << w->label();
+            EXPECT_LE(height, w->h() + w->labelsize() / 2) << w->label();
+            ++checked;
+        }
+        EXPECT_EQ(checked, 8 + 3);  // the eight texts and the three check boxes
+    });
+}
+
+TEST_F(DialogTest, FltkScreenshotAfterACalculation) {
+    run([&] {
+        driver.paste(Id::DsToPay, "7");
+        calculate();
+        Fl_Window* window = Fl::first_window();
+        ASSERT_NE(window, nullptr);
+        window->make_current();
+        const int width = window->w(), height = window->h();
+        std::vector<unsigned char> rgb(static_cast<std::size_t>(width * height * 3));
+        ASSERT_NE(fl_read_image(rgb.data(), 0, 0, width, height), nullptr);
+        ASSERT_TRUE(WritePng(std::string(VANTRY_SCREENSHOT_DIR) + "/fltk-dialog.png", rgb, width, height));
+        // The dialog's own wheat shows just above the list, where no control covers it.
+        const Rect list = driver.control(Id::ResultList).bounds;
+        const std::size_t at = (static_cast<std::size_t>(list.top - 2) * width + 1) * 3;
+        EXPECT_EQ(rgb[at], 245);
+        EXPECT_EQ(rgb[at + 1], 222);
+        EXPECT_EQ(rgb[at + 2], 179);
+    });
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "window_types.h"
+
+// What a person can do to a running dialog, and what they can see of it, offered by each backend
+// so that its real windows can be driven from outside the dialog's code: by the tests, and by
+// anything else that automates the program. Programs that do not automate never link it.
+
+namespace vantry::framework {
+
+enum class Key { Tab, Enter, Escape };
+
+struct ControlState {
+    bool exists = false;
+    std::string text;     // an edit's text, a button's or label's caption
+    bool checked = false;
+    bool focused = false;
+    Rect bounds;          // in pixels, relative to the dialog's client area
+};
+
+// The colours the dialog gives a control about to paint: the device context's background colour
+// and the colour of the brush returned.
+struct ControlColours {
+    Colour background = 0;
+    Colour brush = 0;
+};
+
+struct MessageBoxState {
+    std::string caption;
+    std::string text;
+    bool hasOkButton = false;
+    bool aboveDialog = false;  // stacked above the dialog that owns it
+};
+
+class Automation {
+public:
+    virtual ~Automation() = default;
+
+    // Runs `script` once from the message loop of the next modal dialog, after the dialog has
+    // been shown and has handled its first paint. A dialog the script leaves open is closed by
+    // its close box.
+    virtual void runWhenShown(std::function<void()> script) = 0;
+    // Runs `action` once from whichever message loop next looks for messages, a message box's
+    // included.
+    virtual void post(std::function<void()> action) = 0;
+    // Handles everything pending (input, paints, posted actions) until nothing is left or a
+    // bounded time has passed.
+    virtual void pump() = 0;
+
+    virtual void postKey(Key key) = 0;                          // to the control with the focus
+    virtual void type(int id, std::string_view characters) = 0;  // focuses `id`, a keystroke each
+    virtual void click(int id) = 0;
+    virtual void clickCloseBox() = 0;
+    virtual void setMinimised(bool minimised) = 0;
+
+    virtual ControlState readControl(int id) = 0;  // id 0: the dialog itself
+    virtual int focusedControl() = 0;              // 0 when no control of the dialog has it
+    virtual ControlColours colours(int id, unsigned kind) = 0;  // asked as a control of that kind
+    virtual std::optional<Point> lastIconDrawn() = 0;  // on the dialog, as a minimised dialog does
+
+    virtual std::optional<MessageBoxState> messageBox() = 0;  // the box showing now, if any
+    virtual void answerMessageBox() = 0;                        // presses its OK
+};
+
+// The automation of the backend this program was linked with.
+Automation& CurrentAutomation();
+
+}  // namespace vantry::framework

@@ -1,0 +1,46 @@
+#include "dialog_manager.h"
+
+#include <vector>
+
+#include "../window_types.h"
+
+namespace vantry::framework {
+
+namespace {
+
+std::uint32_t buttonType(const ControlTemplate& control) { return control.style & Style::BsTypeMask; }
+
+}  // namespace
+
+int DefaultButtonId(const DialogTemplate& dialog) {
+    int id = 0;
+    for (const ControlTemplate& control : dialog.controls)
+        if (control.kind == ControlKind::PushButton && buttonType(control) == Style::BsDefPushButton) id = control.id;
+    return id;
+}
+
+const ControlTemplate* FirstTabStop(const DialogTemplate& dialog) {
+    for (const ControlTemplate& control : dialog.controls)
+        if ((control.style & Style::TabStop) != 0) return &control;
+    return nullptr;
+}
+
+const ControlTemplate* NextTabStop(const DialogTemplate& dialog, int id, bool backwards) {
+    std::vector<const ControlTemplate*> stops;
+    for (const ControlTemplate& control : dialog.controls)
+        if ((control.style & Style::TabStop) != 0) stops.push_back(&control);
+    if (stops.empty()) return nullptr;
+    const int count = static_cast<int>(stops.size());
+    for (int i = 0; i < count; ++i) {
+        if (stops[static_cast<std::size_t>(i)]->id != id) continue;
+        const int next = (i + (backwards ? count - 1 : 1)) % count;
+        return stops[static_cast<std::size_t>(next)];
+    }
+    return stops.front();
+}
+
+bool IsAutoCheckBox(const ControlTemplate& control) {
+    return control.kind == ControlKind::CheckBox && buttonType(control) == Style::BsAutoCheckBox;
+}
+
+}  // namespace vantry::framework

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+#include "../window_types.h"
+
+// How a Windows edit control answers the messages the dialog sends it, for backends whose edit
+// fields are not Windows' own.
+
+namespace vantry::framework {
+
+struct EditSelection {
+    int start = 0;  // the selection is [start, end); the caret stands at `end`
+    int end = 0;
+};
+
+// EM_SETSEL(wParam, lParam) on a text of `length` characters: a start of -1 removes the selection
+// and leaves the caret; an end of -1 means the end of the text; positions are kept within the
+// text and put in order.
+EditSelection SetSelection(EditSelection current, WParam wParam, LParam lParam, int length);
+
+// EM_GETSEL's answer: the start in the low word, the end in the high word.
+LResult PackedSelection(EditSelection selection);
+
+// Whether a character typed into an edit of `style` goes in: ES_NUMBER refuses all but digits.
+// Control characters (editing keys) are the edit's own business and always pass.
+bool AcceptsTypedCharacter(std::uint32_t style, unsigned char c);
+
+}  // namespace vantry::framework

@@ -1,0 +1,36 @@
+#include "list_box_storage.h"
+
+#include <cstring>
+
+namespace vantry::framework {
+
+LResult ListBoxStorage::handle(MessageId message, WParam wParam, LParam lParam) {
+    switch (message) {
+        case Msg::ListInitStorage:
+            if (refuseStorage_) return kListErrorSpace;
+            items_.reserve(items_.size() + wParam);
+            return static_cast<LResult>(items_.size() + wParam);  // the items now room is made for
+        case Msg::ListResetContent:
+            items_.clear();
+            return 0;
+        case Msg::ListAddString:
+            if (refuseAddCountdown_ > 0 && --refuseAddCountdown_ == 0) return kListErrorSpace;
+            items_.emplace_back(reinterpret_cast<const char*>(lParam));
+            return static_cast<LResult>(items_.size() - 1);
+        case Msg::ListGetText:
+        case Msg::ListGetTextLength: {
+            // As on Windows, LB_GETTEXT trusts the buffer to hold LB_GETTEXTLEN + 1 characters.
+            if (wParam >= items_.size()) return kListError;
+            const std::string& item = items_[wParam];
+            if (message == Msg::ListGetText)
+                std::memcpy(reinterpret_cast<char*>(lParam), item.c_str(), item.size() + 1);
+            return static_cast<LResult>(item.size());
+        }
+        case Msg::ListGetCount:
+            return static_cast<LResult>(items_.size());
+        default:
+            return 0;
+    }
+}
+
+}  // namespace vantry::framework

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <FL/Fl_Input.H>
+
+#include <cstdint>
+
+namespace vantry::framework {
+
+// A Windows edit control: with ES_NUMBER it refuses typed characters that are not digits, as
+// Windows does; text set or pasted goes in unfiltered, as on Windows.
+class EditField : public Fl_Input {
+public:
+    EditField(int x, int y, int w, int h, std::uint32_t style) : Fl_Input(x, y, w, h), style_(style) {}
+
+    int handle(int event) override;
+
+private:
+    std::uint32_t style_;
+};
+
+}  // namespace vantry::framework

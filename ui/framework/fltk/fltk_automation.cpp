@@ -1,0 +1,244 @@
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Window.H>
+#include <FL/x.H>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <deque>
+#include <string>
+
+#include "../automation.h"
+#include "fltk_backend.h"
+#include "fltk_peers.h"
+#include "message_box.h"
+
+// Drives the real FLTK window through FLTK's own event entry points, as the X server's events
+// would, and does for the window what a window manager would do where the test display has none.
+
+namespace vantry::framework {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kPumpLimit = std::chrono::seconds(5);
+constexpr auto kShowLimit = std::chrono::seconds(10);
+
+// The child of the root window that holds `window`: what the X server stacks.
+::Window topLevelOf(::Window window) {
+    for (;;) {
+        ::Window root = 0, parent = 0, *children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(fl_display, window, &root, &parent, &children, &count)) return window;
+        if (children) XFree(children);
+        if (parent == root || parent == 0) return window;
+        window = parent;
+    }
+}
+
+// Whether `upper` is stacked above `lower` among the root window's children.
+bool stackedAbove(const Fl_Window& upper, const Fl_Window& lower) {
+    const ::Window upperTop = topLevelOf(fl_xid(&upper));
+    const ::Window lowerTop = topLevelOf(fl_xid(&lower));
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(fl_display, DefaultRootWindow(fl_display), &root, &parent, &children, &count)) return false;
+    int upperAt = -1, lowerAt = -1;  // bottom to top
+    for (unsigned i = 0; i < count; ++i) {
+        if (children[i] == upperTop) upperAt = static_cast<int>(i);
+        if (children[i] == lowerTop) lowerAt = static_cast<int>(i);
+    }
+    if (children) XFree(children);
+    return upperAt > lowerAt && lowerAt >= 0;
+}
+
+class FltkAutomation : public Automation {
+public:
+    void runWhenShown(std::function<void()> script) override {
+        script_ = std::move(script);
+        Fl::add_timeout(0.0, [](void* self) { static_cast<FltkAutomation*>(self)->startScript(); }, this);
+    }
+
+    void post(std::function<void()> action) override {
+        posted_.push_back(std::move(action));
+        Fl::add_timeout(0.0, [](void* self) { static_cast<FltkAutomation*>(self)->runPosted(); }, this);
+    }
+
+    void pump() override {
+        const auto deadline = Clock::now() + kPumpLimit;
+        while (Clock::now() < deadline) {
+            Fl::flush();
+            if (fl_display) XSync(fl_display, False);  // every event the server owes us is queued
+            bool handled = false;
+            while (Fl::ready()) {
+                Fl::check();
+                handled = true;
+            }
+            if (FltkDialog* dialog = running(); dialog && dialog->paintPending) {
+                dialog->deliverPaint();
+                handled = true;
+            }
+            if (!handled && !Fl::damage()) return;
+        }
+    }
+
+    void postKey(Key key) override {
+        FltkDialog* dialog = running();
+        if (dialog == nullptr) return;
+        const int keysym = key == Key::Tab ? FL_Tab : key == Key::Enter ? FL_Enter : FL_Escape;
+        sendKey(*dialog, keysym, "");
+    }
+
+    void type(int id, std::string_view characters) override {
+        FltkDialog* dialog = running();
+        FltkControl* control = dialog ? dialog->control(id) : nullptr;
+        if (control == nullptr) return;
+        if (Fl::focus() != control->widget) control->widget->take_focus();
+        for (char c : characters) {
+            const char text[2] = {c, '\0'};
+            sendKey(*dialog, static_cast<unsigned char>(c), text);
+        }
+    }
+
+    void click(int id) override {
+        FltkDialog* dialog = running();
+        FltkControl* control = dialog ? dialog->control(id) : nullptr;
+        if (control) clickWidget(*dialog->window, *control->widget);
+    }
+
+    void clickCloseBox() override {
+        // What a window manager does for the close box: WM_DELETE_WINDOW, which FLTK hands on as FL_CLOSE.
+        if (FltkDialog* dialog = running()) Fl::handle(FL_CLOSE, dialog->window.get());
+    }
+
+    void setMinimised(bool minimised) override {
+        FltkDialog* dialog = running();
+        if (dialog == nullptr) return;
+        Fl_Window& window = *dialog->window;
+        if (minimised) {
+            window.iconize();
+            pump();
+            // With no window manager nobody answers the request: take the window off the screen.
+            if (window.visible()) XUnmapWindow(fl_display, fl_xid(&window));
+        } else {
+            window.show();
+        }
+        pump();
+        dialog->invalidate(true);  // the paint a minimised dialog was given, so its icon is drawn
+    }
+
+    ControlState readControl(int id) override {
+        FltkDialog* dialog = TheFltkBackend().currentDialog();
+        if (dialog == nullptr) return {};
+        if (id == 0) {
+            const Fl_Window& w = *dialog->window;
+            return {true, w.label() ? w.label() : "", false, false, Rect{0, 0, w.w(), w.h()}};
+        }
+        FltkControl* control = dialog->control(id);
+        if (control == nullptr) return {};
+        const Fl_Widget& w = *control->widget;
+        char text[1024];
+        control->getText(text, sizeof text);
+        const bool checked = control->send(Msg::ButtonGetCheck, 0, 0) == kCheckSet;
+        return {true, text, checked, Fl::focus() == &w, Rect{w.x(), w.y(), w.x() + w.w(), w.y() + w.h()}};
+    }
+
+    int focusedControl() override {
+        FltkDialog* dialog = TheFltkBackend().currentDialog();
+        FltkControl* control = dialog ? dialog->controlOf(Fl::focus()) : nullptr;
+        return control ? control->layout.id : 0;
+    }
+
+    ControlColours colours(int id, unsigned kind) override {
+        FltkDialog* dialog = TheFltkBackend().currentDialog();
+        if (dialog == nullptr) return {};
+        return TheFltkBackend().askColours(dialog->events, dialog->control(id), kind);
+    }
+
+    std::optional<Point> lastIconDrawn() override { return TheFltkBackend().lastIconDrawn(); }
+
+    std::optional<MessageBoxState> messageBox() override {
+        FltkMessageBox* box = TheFltkBackend().openMessageBox();
+        if (box == nullptr || !box->window().shown()) return std::nullopt;
+        pump();
+        FltkDialog* dialog = TheFltkBackend().currentDialog();
+        const Fl_Button& ok = box->okButton();
+        const bool hasOk = ok.visible() && ok.label() && std::string(ok.label()) == "OK";
+        const bool above = dialog && stackedAbove(box->window(), *dialog->window);
+        return MessageBoxState{box->caption(), box->text(), hasOk, above};
+    }
+
+    void answerMessageBox() override {
+        if (FltkMessageBox* box = TheFltkBackend().openMessageBox()) clickWidget(box->window(), box->okButton());
+    }
+
+private:
+    FltkDialog* running() {
+        FltkDialog* dialog = TheFltkBackend().currentDialog();
+        return dialog && !dialog->ended ? dialog : nullptr;
+    }
+
+    void sendKey(FltkDialog& dialog, int keysym, const char* text) {
+        const std::size_t length = std::min(std::strlen(text), sizeof keyText_ - 1);
+        std::memcpy(keyText_, text, length);
+        keyText_[length] = '\0';
+        Fl::e_keysym = keysym;
+        Fl::e_text = keyText_;
+        Fl::e_length = static_cast<int>(std::strlen(keyText_));
+        Fl::e_state = 0;
+        Fl::handle(FL_KEYBOARD, dialog.window.get());
+        keyText_[0] = '\0';
+        Fl::e_length = 0;
+    }
+
+    // A press and a release of the left button in the middle of `widget`.
+    static void clickWidget(Fl_Window& window, Fl_Widget& widget) {
+        Fl::e_x = widget.x() + widget.w() / 2;
+        Fl::e_y = widget.y() + widget.h() / 2;
+        Fl::e_x_root = window.x() + Fl::e_x;
+        Fl::e_y_root = window.y() + Fl::e_y;
+        Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
+        Fl::e_state = FL_BUTTON1;
+        Fl::e_is_click = 1;
+        Fl::handle(FL_PUSH, &window);
+        Fl::e_state = 0;
+        if (window.shown()) Fl::handle(FL_RELEASE, &window);
+    }
+
+    void startScript() {
+        // Wait, boundedly, for the window to be mapped and its first paint handled.
+        const auto deadline = Clock::now() + kShowLimit;
+        FltkDialog* dialog = running();
+        while (dialog && Clock::now() < deadline) {
+            pump();
+            if (dialog->window->visible() && !dialog->paintPending && !dialog->window->damage()) break;
+            Fl::wait(std::chrono::duration<double>(deadline - Clock::now()).count());  // until an event
+            dialog = running();
+        }
+        const std::function<void()> script = std::move(script_);
+        script_ = nullptr;
+        if (dialog && script) script();
+        if (running()) clickCloseBox();
+    }
+
+    void runPosted() {
+        if (posted_.empty()) return;
+        const std::function<void()> action = std::move(posted_.front());
+        posted_.pop_front();
+        action();
+    }
+
+    std::function<void()> script_;
+    std::deque<std::function<void()>> posted_;
+    char keyText_[8] = {};
+};
+
+FltkAutomation theAutomation;
+
+}  // namespace
+
+Automation& CurrentAutomation() { return theAutomation; }
+
+}  // namespace vantry::framework

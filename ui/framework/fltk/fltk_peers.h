@@ -1,0 +1,96 @@
+#pragma once
+
+#include <FL/Fl_Window.H>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "../backend.h"
+#include "../emulated/list_box_storage.h"
+#include "widget_factory.h"
+
+class Fl_RGB_Image;
+
+// The dialog and its controls as FLTK windows and widgets, answering the dialog's messages as
+// Windows' own controls do.
+
+namespace vantry::framework {
+
+class EmulatedGdiBackend;
+class FltkDialog;
+
+// The dialog's top-level window. An exposure asks the dialog to paint, as WM_PAINT does; the
+// paint is delivered from the event loop, never from inside FLTK's drawing.
+class DialogWindow : public Fl_Window {
+public:
+    DialogWindow(int w, int h, FltkDialog& owner) : Fl_Window(w, h), owner_(owner) {}
+    void draw() override;
+
+private:
+    FltkDialog& owner_;
+};
+
+class FltkControl : public WindowPeer {
+public:
+    FltkControl(FltkDialog& dialog, const ControlTemplate& layout, Fl_Widget* widget)
+        : layout(layout), widget(widget), dialog(dialog) {}
+
+    WindowPeer* child(int) override { return nullptr; }
+    void setText(std::string_view text) override;
+    int getText(char* buffer, int maxCount) const override;
+    void setFocus() override;
+    LResult send(MessageId message, WParam wParam, LParam lParam) override;
+    void invalidate(bool) override;
+    void update() override;
+    bool isIconic() const override { return false; }
+    Rect clientRect() const override;
+
+    const ControlTemplate& layout;
+    Fl_Widget* widget;  // owned by the dialog's window
+    FltkDialog& dialog;
+    ListBoxStorage list;  // a list box's lines; its browser shows them
+
+private:
+    LResult editMessage(MessageId message, WParam wParam, LParam lParam);
+    LResult listMessage(MessageId message, WParam wParam, LParam lParam);
+};
+
+class FltkDialog : public WindowPeer {
+public:
+    FltkDialog(const DialogTemplate& layout, DialogEvents& events, const DialogFont& font);
+    ~FltkDialog() override;
+
+    WindowPeer* child(int id) override { return control(id); }
+    void setText(std::string_view text) override;
+    int getText(char* buffer, int maxCount) const override;
+    void setFocus() override;
+    LResult send(MessageId message, WParam wParam, LParam lParam) override;
+    void invalidate(bool erase) override;
+    void update() override;
+    bool isIconic() const override;
+    Rect clientRect() const override { return Rect{0, 0, window->w(), window->h()}; }
+
+    FltkControl* control(int id);
+    FltkControl* controlOf(const Fl_Widget* widget);
+    void schedulePaint();
+    void deliverPaint();
+    // Asks the dialog for each control's colours, as Windows does with WM_CTLCOLOR* before painting.
+    void applyColours(EmulatedGdiBackend& gdi);
+    // While a modal box it owns is up the dialog takes no input and no focus, as a disabled
+    // owner window on Windows.
+    bool acceptsFocus() const { return !disabled && !ended; }
+
+    const DialogTemplate& layout;
+    DialogEvents& events;
+    std::unique_ptr<DialogWindow> window;
+    std::vector<std::unique_ptr<FltkControl>> controls;
+    std::unique_ptr<Fl_RGB_Image> icon;
+    bool paintPending = false;
+    bool inPaint = false;
+    bool disabled = false;
+    bool ended = false;
+    std::intptr_t result = 0;
+};
+
+}  // namespace vantry::framework

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <FL/Fl_Button.H>
+
+namespace vantry::framework {
+
+// A Windows push button. A BS_DEFPUSHBUTTON button is drawn with the dark frame of a default
+// button; the one the dialog manager makes the default also answers the Enter key.
+class PushButton : public Fl_Button {
+public:
+    PushButton(int x, int y, int w, int h, bool framedAsDefault)
+        : Fl_Button(x, y, w, h), framedAsDefault_(framedAsDefault) {}
+
+    bool answersEnter = false;
+
+    int handle(int event) override;
+    void draw() override;
+
+private:
+    bool framedAsDefault_;
+};
+
+}  // namespace vantry::framework

@@ -1,0 +1,92 @@
+#include "../automation.h"
+#include "headless_backend.h"
+
+// Drives the in-memory dialog as a person would drive the real one.
+
+namespace vantry::framework {
+
+namespace {
+
+class HeadlessAutomation : public Automation {
+public:
+    void runWhenShown(std::function<void()> script) override { backend_.whenShown = std::move(script); }
+    void post(std::function<void()> action) override { backend_.posted.push_back(std::move(action)); }
+
+    void pump() override {
+        if (HeadlessDialog* dialog = running()) dialog->deliverPendingPaints();
+        backend_.runPosted();
+        if (HeadlessDialog* dialog = running()) dialog->deliverPendingPaints();
+    }
+
+    void postKey(Key key) override {
+        if (HeadlessDialog* dialog = running()) dialog->pressKey(key);
+    }
+
+    void type(int id, std::string_view characters) override {
+        HeadlessControl* control = controlOf(id);
+        if (control == nullptr) return;
+        control->setFocus();
+        for (char c : characters) control->typeCharacter(c);
+    }
+
+    void click(int id) override {
+        if (HeadlessControl* control = controlOf(id)) control->click();
+    }
+
+    void clickCloseBox() override {
+        // WM_CLOSE reaches the dialog manager, which answers it as IDCANCEL.
+        if (HeadlessDialog* dialog = running()) dialog->events.command(kIdCancel);
+    }
+
+    void setMinimised(bool minimised) override {
+        if (HeadlessDialog* dialog = running()) {
+            dialog->iconic = minimised;
+            dialog->paintPending = true;
+        }
+    }
+
+    ControlState readControl(int id) override {
+        HeadlessDialog* dialog = backend_.dialog();
+        if (dialog == nullptr) return {};
+        if (id == 0) return {true, dialog->caption, false, dialog->focusedId == 0, dialog->clientRect()};
+        HeadlessControl* control = dialog->control(id);
+        if (control == nullptr) return {};
+        const ControlTemplate& t = control->layout;
+        // Two pixels a dialog unit: the in-memory dialog's client area is 540 x 458.
+        return {true, control->text, control->check == kCheckSet, dialog->focusedId == id,
+                Rect{t.x * 2, t.y * 2, (t.x + t.width) * 2, (t.y + t.height) * 2}};
+    }
+
+    int focusedControl() override { return backend_.dialog() ? backend_.dialog()->focusedId : 0; }
+
+    ControlColours colours(int id, unsigned kind) override {
+        HeadlessDialog* dialog = backend_.dialog();
+        if (dialog == nullptr) return {};
+        return backend_.askColours(dialog->events, dialog->control(id), kind);
+    }
+
+    std::optional<Point> lastIconDrawn() override { return backend_.lastIconDrawn(); }
+    std::optional<MessageBoxState> messageBox() override { return backend_.openMessageBox; }
+    void answerMessageBox() override { backend_.openMessageBox.reset(); }
+
+private:
+    HeadlessDialog* running() {
+        HeadlessDialog* dialog = backend_.dialog();
+        return dialog && !dialog->ended ? dialog : nullptr;
+    }
+    HeadlessControl* controlOf(int id) {
+        HeadlessDialog* dialog = running();
+        return dialog ? dialog->control(id) : nullptr;
+    }
+
+    HeadlessBackend& backend_ = TheHeadlessBackend();
+};
+
+}  // namespace
+
+Automation& CurrentAutomation() {
+    static HeadlessAutomation automation;
+    return automation;
+}
+
+}  // namespace vantry::framework

@@ -1,0 +1,209 @@
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "../automation.h"
+#include "win32_backend.h"
+
+// Drives the real Win32 dialog with the messages a person's keyboard and mouse would cause, and
+// reads the controls back with USER32, as an accessibility tool would.
+
+namespace vantry::framework {
+
+namespace {
+
+constexpr UINT kRunPosted = WM_APP + 1;
+constexpr int kMessageBoxTextId = 0xFFFF;  // the static text of a Windows message box
+
+HWND dialogWindow() { return static_cast<HWND>(win32::RunningDialogWindow()); }
+
+// The message box of this thread that is showing: a dialog-class window other than ours.
+HWND findMessageBox() {
+    struct Search {
+        HWND dialog;
+        HWND found;
+    } search{dialogWindow(), nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            char className[16] = {};
+            GetClassNameA(window, className, sizeof className);
+            if (std::string(className) == "#32770" && window != s->dialog && IsWindowVisible(window)) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string windowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// Whether `upper` comes before `lower` in the z order of top-level windows.
+bool stackedAbove(HWND upper, HWND lower) {
+    for (HWND window = GetWindow(upper, GW_HWNDNEXT); window != nullptr; window = GetWindow(window, GW_HWNDNEXT))
+        if (window == lower) return true;
+    return false;
+}
+
+class Win32Automation : public Automation {
+public:
+    void runWhenShown(std::function<void()> script) override {
+        post([this, script = std::move(script)] {
+            if (!win32::DialogRunning()) return;
+            UpdateWindow(dialogWindow());  // the first paint, before the script acts
+            script();
+            if (win32::DialogRunning()) clickCloseBox();
+        });
+    }
+
+    // Posted to a window of our own, so that whichever loop runs next (the dialog's, a message
+    // box's) dispatches it.
+    void post(std::function<void()> action) override {
+        posted_.push_back(std::move(action));
+        PostMessageW(messageWindow(), kRunPosted, 0, 0);
+    }
+
+    void pump() override {
+        HWND dialog = dialogWindow();
+        MSG msg;
+        for (int i = 0; i < 1000 && win32::DialogRunning() && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+            if (!IsDialogMessageW(dialog, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+        if (win32::DialogRunning()) UpdateWindow(dialog);
+    }
+
+    void postKey(Key key) override {
+        if (!win32::DialogRunning()) return;
+        const WPARAM virtualKey = key == Key::Tab ? VK_TAB : key == Key::Enter ? VK_RETURN : VK_ESCAPE;
+        HWND target = GetFocus() ? GetFocus() : dialogWindow();
+        PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
+        PostMessageW(target, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
+    }
+
+    void type(int id, std::string_view characters) override {
+        if (!win32::DialogRunning()) return;
+        HWND control = GetDlgItem(dialogWindow(), id);
+        SetFocus(control);
+        for (char c : characters) SendMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+
+    void click(int id) override {
+        if (win32::DialogRunning()) SendMessageW(GetDlgItem(dialogWindow(), id), BM_CLICK, 0, 0);
+    }
+
+    void clickCloseBox() override {
+        if (win32::DialogRunning()) SendMessageW(dialogWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+
+    void setMinimised(bool minimised) override {
+        if (!win32::DialogRunning()) return;
+        HWND dialog = dialogWindow();
+        ShowWindow(dialog, minimised ? SW_MINIMIZE : SW_RESTORE);
+        InvalidateRect(dialog, nullptr, TRUE);
+        // Current Windows (and Wine) no longer paint a minimised window; send the paint that
+        // older Windows sent, so that the minimised drawing shows.
+        if (minimised && IsIconic(dialog)) SendMessageW(dialog, WM_PAINT, 0, 0);
+    }
+
+    ControlState readControl(int id) override {
+        HWND dialog = dialogWindow();
+        HWND window = id == 0 ? dialog : GetDlgItem(dialog, id);
+        if (dialog == nullptr || window == nullptr) return {};
+        RECT r{};
+        if (id == 0) {
+            GetClientRect(window, &r);
+        } else {
+            GetWindowRect(window, &r);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        }
+        const bool checked = id != 0 && SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        return {true, windowText(window), checked, GetFocus() == window, Rect{r.left, r.top, r.right, r.bottom}};
+    }
+
+    int focusedControl() override {
+        HWND focus = GetFocus();
+        return focus && win32::DialogRunning() && GetParent(focus) == dialogWindow() ? GetDlgCtrlID(focus) : 0;
+    }
+
+    ControlColours colours(int id, unsigned kind) override {
+        ControlColours colours{0xFFFFFFFFu, 0xFFFFFFFFu};
+        if (!win32::DialogRunning()) return colours;
+        HWND dialog = dialogWindow();
+        HDC dc = CreateCompatibleDC(nullptr);
+        HWND control = id == 0 ? dialog : GetDlgItem(dialog, id);
+        auto brush = reinterpret_cast<HBRUSH>(SendMessageW(dialog, WM_CTLCOLORMSGBOX + kind, reinterpret_cast<WPARAM>(dc),
+                                                           reinterpret_cast<LPARAM>(control)));
+        colours.background = GetBkColor(dc);
+        LOGBRUSH logBrush{};
+        if (brush && GetObjectW(brush, sizeof logBrush, &logBrush) == sizeof logBrush) colours.brush = logBrush.lbColor;
+        DeleteDC(dc);
+        return colours;
+    }
+
+    std::optional<Point> lastIconDrawn() override { return win32::LastIconDrawn(); }
+
+    std::optional<MessageBoxState> messageBox() override {
+        HWND box = findMessageBox();
+        if (box == nullptr) return std::nullopt;
+        HWND text = GetDlgItem(box, kMessageBoxTextId);
+        HWND ok = GetDlgItem(box, IDOK);
+        const bool hasOk = ok != nullptr && IsWindowVisible(ok) && windowText(ok) == "OK";
+        return MessageBoxState{windowText(box), text ? windowText(text) : "", hasOk, stackedAbove(box, dialogWindow())};
+    }
+
+    void answerMessageBox() override {
+        if (HWND box = findMessageBox()) SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    }
+
+private:
+    static LRESULT CALLBACK messageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == kRunPosted) {
+            auto* self = reinterpret_cast<Win32Automation*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+            if (self && !self->posted_.empty()) {
+                const std::function<void()> action = std::move(self->posted_.front());
+                self->posted_.pop_front();
+                action();
+            }
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND messageWindow() {
+        if (window_ == nullptr) {
+            WNDCLASSW windowClass{};
+            windowClass.lpfnWndProc = messageProcedure;
+            windowClass.hInstance = GetModuleHandleW(nullptr);
+            windowClass.lpszClassName = L"VantryAutomation";
+            RegisterClassW(&windowClass);
+            window_ = CreateWindowW(L"VantryAutomation", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+            SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        }
+        return window_;
+    }
+
+    HWND window_ = nullptr;
+    std::deque<std::function<void()>> posted_;
+};
+
+}  // namespace
+
+Automation& CurrentAutomation() {
+    static Win32Automation automation;
+    return automation;
+}
+
+}  // namespace vantry::framework

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "dialog_template.h"
+#include "resources.h"
+
+// The application's resources: the main dialog's template (102) and the icon group (128), with the
+// identifiers of the dialog's controls. The framework finds them by number in VantryResources(),
+// and the Windows resource script is generated from the same data.
+
+namespace vantry::app {
+
+// Control identifiers of the main dialog.
+namespace ControlId {
+inline constexpr int RiderCount = 1001;
+inline constexpr int EntryFee = 1002;
+inline constexpr int AddedMoney = 1003;
+inline constexpr int DsToPay = 1004;
+inline constexpr int IbraMethod = 1005;
+inline constexpr int Brn4dMethod = 1006;
+inline constexpr int Nbha4dMethod = 1007;
+inline constexpr int PayoffPercent = 1008;
+inline constexpr int Places = 1009;
+inline constexpr int CalculatePayout = 2000;
+inline constexpr int Invitation = 2001;
+inline constexpr int EditPrintPayout = 2002;
+inline constexpr int ResultList = 3001;
+inline constexpr int Exit = 1;     // IDOK
+inline constexpr int Static = -1;  // IDC_STATIC
+}  // namespace ControlId
+
+inline constexpr int kMainDialogResource = 102;
+inline constexpr int kAppIconResource = 128;
+
+const framework::ResourceModule& VantryResources();
+const framework::DialogTemplate& MainDialogTemplate();
+
+}  // namespace vantry::app
