@@ -13,6 +13,6 @@ namespace vantry::cli {
 // Runs the tool; returns its exit status: 0 done, 1 the report or the output could not be
 // written, 2 bad arguments. `viewer` opens the report when --open asks for it.
 int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* err,
-                  const report::CommandRunner& viewer = report::RunWithCommandProcessor);
+                  const report::ViewerRunner& viewer = report::RunViewer);
 
 }  // namespace vantry::cli

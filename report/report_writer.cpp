@@ -2,10 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "number_text.h"
+#include "report_file.h"
 
 namespace vantry::report {
 
@@ -86,35 +86,39 @@ private:
     char field_[kFieldWidth + 2] = {};
 };
 
-std::string reason(const std::string& path, int error) {
-    return path + ": " + std::strerror(error);
-}
-
 }  // namespace
 
-void RunWithCommandProcessor(const std::string& command) {
-    const int ignored = std::system(command.c_str());
-    (void)ignored;
+bool CheckReportTarget(const std::string& path, std::string& error) {
+    std::string target;
+    std::string reason;
+    if (detail::ResolveTarget(path, target, reason)) return true;
+    error = path + ": " + reason;
+    return false;
 }
 
 ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::string& path,
-                          const CommandRunner& viewer, std::string_view notice) {
+                          const std::optional<ViewerCommand>& viewer, const ViewerRunner& runner,
+                          std::string_view notice) {
     ReportOutcome outcome;
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (file == nullptr) {
-        outcome.error = reason(path, errno);
+    std::string reason;
+    std::string target;
+    detail::ScratchFile scratch;
+    if (!detail::ResolveTarget(path, target, reason) || !detail::CreateScratchBeside(target, scratch, reason)) {
+        outcome.error = path + ": " + reason;
         return outcome;
     }
-    const bool written = ReportWriter(file, notice).writeAll(lines);
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        outcome.error = reason(path, written ? errno : writeError);
+    errno = 0;
+    if (!ReportWriter(scratch.stream, notice).writeAll(lines)) {
+        outcome.error = path + ": " + std::strerror(errno != 0 ? errno : EIO);
+        detail::DiscardScratch(scratch);
+        return outcome;
+    }
+    if (!detail::CommitScratch(scratch, reason)) {
+        outcome.error = path + ": " + reason;
         return outcome;
     }
     outcome.written = true;
-    if (viewer) viewer(ViewerCommandFor(path));
+    if (viewer && runner) outcome.viewerError = runner(*viewer);
     return outcome;
 }
 

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "product_info.h"
-
-namespace vantry::report {
+#include "viewer.h"
 
 // The paged, 80-column plain-text report a producer edits and prints: on every page a title
 // line with the page number, the owner notice and an empty line, then 51 body lines; a form feed
 // before every page but the first.
+
+namespace vantry::report {
 
 inline constexpr std::string_view kReportTitle = product::kName;
 inline constexpr std::string_view kOwnerNotice = product::kOwnerNotice;
@@ -20,23 +21,24 @@ inline constexpr int kBodyLinesPerPage = 51;
 // The file "Edit/Print Payout" writes, in the working folder, and hands to the editor.
 inline constexpr std::string_view kReportFileName = "report.txt";
 
-// Hands a command line to the command processor and waits for it. The result is not looked at;
-// tests pass their own runner so that no editor is ever started.
-using CommandRunner = std::function<void(const std::string& command)>;
-void RunWithCommandProcessor(const std::string& command);
-
-// The platform's way of opening a text file in the user's editor, e.g. "notepad report.txt".
-std::string ViewerCommandFor(const std::string& path);
-
 struct ReportOutcome {
     bool written = false;
-    std::string error;  // when not written: the file name and the system's reason
+    std::string error;        // when not written: the file name and the system's reason
+    std::string viewerError;  // when written but the editor could not be started: why
 };
 
-// Writes `lines` to `path` (created or truncated, text mode), closes it, and only when every
-// write and the close succeeded hands ViewerCommandFor(path) to `viewer`. A report that could
-// not be written completely is never shown as if it were.
+// Writes `lines` as the report `path` (text mode) and, only when the whole report is safely in
+// place, hands `viewer` to `runner` and waits for it. The report is written to a scratch file
+// beside the target and moved over it in one step, so a failed write leaves any earlier report
+// exactly as it was. A symbolic link is followed and the file it leads to replaced. A target
+// that exists and is not a regular file (a FIFO, a device, a folder) is refused before anything
+// is written.
 ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::string& path,
-                          const CommandRunner& viewer, std::string_view notice = kOwnerNotice);
+                          const std::optional<ViewerCommand>& viewer = std::nullopt,
+                          const ViewerRunner& runner = RunViewer, std::string_view notice = kOwnerNotice);
+
+// Whether a report could be written to `path`: false, with "<path>: <reason>", when the target
+// exists and is not a regular file or cannot be looked at. Writes nothing.
+bool CheckReportTarget(const std::string& path, std::string& error);
 
 }  // namespace vantry::report

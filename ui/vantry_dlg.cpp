@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "payout_calculation.h"
@@ -206,7 +207,11 @@ void CVantryDlg::OnEditPrintPayout() {
             lines.emplace_back(item.data(), static_cast<std::size_t>(copied));
         }
     }
-    const report::ReportOutcome outcome = report::WriteReport(lines, std::string(report::kReportFileName), viewer_);
+    // The editor is handed the plain name, started in the report's folder: "notepad report.txt".
+    const std::string name(report::kReportFileName);
+    const std::string path = reportFolder_.empty() ? name : (std::filesystem::path(reportFolder_) / name).string();
+    const report::ReportOutcome outcome =
+        report::WriteReport(lines, path, report::ViewerCommandFor(name, reportFolder_), viewer_);
     if (!outcome.written) MessageBox("The report could not be written.\n" + outcome.error, product::kName);
 }
 

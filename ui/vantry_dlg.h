@@ -17,7 +17,10 @@ public:
     const CalculatorState& state() const { return state_; }
 
     // Where "Edit/Print Payout" hands the editor command; tests pass their own.
-    void SetViewerRunner(report::CommandRunner runner) { viewer_ = std::move(runner); }
+    void SetViewerRunner(report::ViewerRunner runner) { viewer_ = std::move(runner); }
+    // The folder "Edit/Print Payout" writes report.txt in and starts the editor in: the working
+    // folder, unless a test gives its own.
+    void SetReportFolder(std::string folder) { reportFolder_ = std::move(folder); }
 
     // The result-list sink. Each returns false on failure; no caller needs to look.
     bool ResetResultList();
@@ -62,7 +65,8 @@ private:
     framework::CWnd* resultList = nullptr;
     char fieldText[kFieldTextSize] = {};
     CalculatorState state_;
-    report::CommandRunner viewer_ = report::RunWithCommandProcessor;
+    report::ViewerRunner viewer_ = report::RunViewer;
+    std::string reportFolder_;
 };
 
 }  // namespace vantry::app

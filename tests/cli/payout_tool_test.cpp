@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "scratch_folder.h"
+
 using namespace vantry::cli;
-using vantry::report::ViewerCommandFor;
+using vantry::report::ViewerCommandForUserFile;
 
 namespace {
 
@@ -37,7 +39,10 @@ ToolRun run(std::vector<const char*> args) {
     std::FILE* err = std::tmpfile();
     viewerCommands.clear();
     const int status = RunPayoutTool(static_cast<int>(args.size()), args.data(), out, err,
-                                     [](const std::string& command) { viewerCommands.push_back(command); });
+                                     [](const vantry::report::ViewerCommand& command) {
+                                         viewerCommands.push_back(command.text());
+                                         return std::string();
+                                     });
     return {status, readAll(out), readAll(err)};
 }
 
@@ -128,7 +133,8 @@ TEST(PayoutTool, UnwritableOutputIsAFailure) {
 }
 
 TEST(PayoutTool, ReportHoldsTheListingAndOpensOnlyWhenAsked) {
-    const std::string file = (std::filesystem::temp_directory_path() / "vantry-cli-report.txt").string();
+    const ScratchFolder folder("cli");
+    const std::string file = folder.file("report.txt");
     const ToolRun quiet = run({"--report", file.c_str()});
     ASSERT_EQ(quiet.status, 0) << quiet.err;
     EXPECT_TRUE(viewerCommands.empty());
@@ -142,8 +148,7 @@ TEST(PayoutTool, ReportHoldsTheListingAndOpensOnlyWhenAsked) {
     const std::string option = "--report=" + file;
     const ToolRun opened = run({option.c_str(), "--open"});
     EXPECT_EQ(opened.status, 0);
-    EXPECT_EQ(viewerCommands, std::vector<std::string>{ViewerCommandFor(file)});
-    std::filesystem::remove(file);
+    EXPECT_EQ(viewerCommands, std::vector<std::string>{ViewerCommandForUserFile(file).text()});
 }
 
 TEST(PayoutTool, UnwritableReportIsStatus1WithTheReason) {

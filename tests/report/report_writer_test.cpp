@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "scratch_folder.h"
+
 using namespace vantry::report;
 
 namespace {
@@ -27,15 +29,15 @@ const std::string kTitlePage1 =
 
 class ReportWriterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vantry-report-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    std::string path(const char* name = "report.txt") const { return folder_.file(name); }
 
-    std::string path(const char* name = "report.txt") const { return (dir_ / name).string(); }
+    // What the editor would have been asked to do; no editor is started.
+    ViewerRunner recorder() {
+        return [this](const ViewerCommand& command) {
+            commands_.push_back(command.text());
+            return std::string();
+        };
+    }
 
     // Read in text mode, as an editor would: the platform's line ends come back as "\n".
     static std::string read(const std::string& file, std::ios::openmode mode = std::ios::in) {
@@ -47,11 +49,10 @@ protected:
 
     // Writes and returns the file's bytes; the viewer must have been asked exactly once.
     std::string write(const std::vector<std::string>& lines, std::string_view notice = kOwnerNotice) {
-        std::vector<std::string> commands;
-        const ReportOutcome outcome =
-            WriteReport(lines, path(), [&](const std::string& c) { commands.push_back(c); }, notice);
+        commands_.clear();
+        const ReportOutcome outcome = WriteReport(lines, path(), ViewerCommandFor("report.txt"), recorder(), notice);
         EXPECT_TRUE(outcome.written) << outcome.error;
-        EXPECT_EQ(commands, std::vector<std::string>{ViewerCommandFor(path())});
+        EXPECT_EQ(commands_.size(), 1u);
         return read(path());
     }
 
@@ -70,15 +71,13 @@ protected:
         return result;
     }
 
-    static std::string header(int page, std::string_view notice = kOwnerNotice) {
-        std::string title = std::string(27, ' ') + "Quorvath Payout Calculator" + std::string(18, ' ') + "Page " +
-                            std::to_string(page);
-        title.resize(79, ' ');
-        std::string noticeLine(79, ' ');
-        const std::size_t n = std::min<std::size_t>(notice.size(), 80);
-        const std::size_t start = (80 - n) / 2;
-        for (std::size_t i = 0; i < n && start + i < 79; ++i) noticeLine[start + i] = notice[i];
-        return title + "\n" + noticeLine + "\n\n";
+    // A page's three header lines, worked out by hand: the title's 26 characters start in
+    // column (80 - 26) / 2 = 27 and the notice's 58 in column (80 - 58) / 2 = 11.
+    static std::string header(int page) {
+        const std::string title = std::string(27, ' ') + "Quorvath Payout Calculator" + std::string(18, ' ') + "Page ";
+        const std::string notice =
+            std::string(11, ' ') + "Copyright (C) 2026 Quorvath Software. All rights reserved." + std::string(10, ' ');
+        return title + std::to_string(page) + "  \n" + notice + "\n\n";
     }
 
     static std::string body(int from, int to) {
@@ -87,7 +86,8 @@ protected:
         return text;
     }
 
-    fs::path dir_;
+    ScratchFolder folder_{"report"};
+    std::vector<std::string> commands_;
 };
 
 TEST_F(ReportWriterTest, EmptyListingIsOneHeaderAndAFinalNewline) {
@@ -144,27 +144,50 @@ TEST_F(ReportWriterTest, SecondReportReplacesTheFirst) {
 
 TEST_F(ReportWriterTest, ViewerRunsOnlyAfterTheFileIsComplete) {
     std::string seen;
-    WriteReport(numbered(3), path(), [&](const std::string&) { seen = read(path()); });
+    WriteReport(numbered(3), path(), ViewerCommandFor("report.txt"), [&](const ViewerCommand&) {
+        seen = read(path());
+        return std::string();
+    });
     EXPECT_EQ(seen, header(1) + body(1, 3) + "\n");
 }
 
 TEST_F(ReportWriterTest, FailuresAreReportedAndTheViewerIsNotRun) {
-    fs::create_directories(dir_ / "folder");
-    struct Case { std::string file; std::string error; };
+    fs::create_directories(folder_.path() / "folder");
+    struct Case { std::string file; std::string error; bool refusedBeforeWriting; };
     const Case cases[] = {
-        {path("missing/report.txt"), path("missing/report.txt") + ": No such file or directory"},
-        {path("folder"), path("folder") + (kWindows ? ": Permission denied" : ": Is a directory")},
-        {"/dev/full", "/dev/full: No space left on device"},
+        {path("missing/report.txt"), path("missing/report.txt") + ": No such file or directory", false},
+        {path("folder"), path("folder") + ": not a regular file", true},
+        {kWindows ? "NUL" : "/dev/full", kWindows ? "NUL: not a regular file" : "/dev/full: not a regular file", true},
     };
     for (const Case& c : cases) {
-        if (c.file == "/dev/full" && !fs::exists("/dev/full")) continue;
-        bool viewerRan = false;
-        const ReportOutcome outcome =
-            WriteReport(numbered(120), c.file, [&](const std::string&) { viewerRan = true; });
+        commands_.clear();
+        const ReportOutcome outcome = WriteReport(numbered(120), c.file, ViewerCommandFor(c.file), recorder());
         EXPECT_FALSE(outcome.written) << c.file;
         EXPECT_EQ(outcome.error, c.error);
-        EXPECT_FALSE(viewerRan) << c.file;
+        EXPECT_TRUE(commands_.empty()) << c.file;
+        std::string refusal;
+        EXPECT_EQ(!CheckReportTarget(c.file, refusal), c.refusedBeforeWriting) << c.file;
+        if (c.refusedBeforeWriting) {
+            EXPECT_EQ(refusal, c.error);
+        }
     }
+    EXPECT_TRUE(fs::is_directory(folder_.path() / "folder"));
+}
+
+TEST_F(ReportWriterTest, NoScratchFileIsLeftBehind) {
+    write(numbered(3));
+    WriteReport(numbered(3), path("folder-that-is-not/report.txt"));
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_.path())) names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"report.txt"});
+}
+
+TEST_F(ReportWriterTest, EditorThatCannotBeStartedIsToldAfterTheReportIsWritten) {
+    const ReportOutcome outcome = WriteReport(numbered(3), path(), ViewerCommandFor("report.txt"),
+                                              [](const ViewerCommand&) { return std::string("no editor here"); });
+    EXPECT_TRUE(outcome.written);
+    EXPECT_EQ(outcome.viewerError, "no editor here");
+    EXPECT_EQ(read(path()), header(1) + body(1, 3) + "\n");
 }
 
 TEST_F(ReportWriterTest, LinesEndAsThePlatformEndsTextLines) {
@@ -176,27 +199,32 @@ TEST_F(ReportWriterTest, LinesEndAsThePlatformEndsTextLines) {
     EXPECT_EQ(bytes.substr(79, std::string(kLineEnd).size()), kLineEnd);
 }
 
-TEST(ViewerCommand, NamesReachTheCommandProcessorAsOneWord) {
-    struct Case { const char* path; const char* command; };
+TEST(ViewerCommand, IsWrittenAsAPersonWouldTypeIt) {
+    struct Case { const char* file; const char* folder; const char* text; };
 #ifdef _WIN32
     const Case cases[] = {
-        {"report.txt", "notepad report.txt"},
-        {"C:\\out\\r-1.txt", "notepad C:\\out\\r-1.txt"},
-        {"my report.txt", "notepad \"my report.txt\""},
-        {"a&del x", "notepad \"a&del x\""},
+        {"report.txt", "", "notepad report.txt"},
+        {"C:\\out\\r-1.txt", "", "notepad C:\\out\\r-1.txt"},
+        {"my report.txt", "", "notepad \"my report.txt\""},
+        {"a%OS%b&(c).txt", "", "notepad a%OS%b&(c).txt"},
+        {"say \"hi\".txt", "", "notepad \"say \\\"hi\\\".txt\""},
     };
 #else
     const Case cases[] = {
-        {"report.txt", "xdg-open report.txt"},
-        {"/tmp/out/r-1.txt", "xdg-open /tmp/out/r-1.txt"},
-        {"my report.txt", "xdg-open 'my report.txt'"},
-        {"a;rm -rf x", "xdg-open 'a;rm -rf x'"},
-        {"it's.txt", "xdg-open 'it'\\''s.txt'"},
-        {"-n.txt", "xdg-open './-n.txt'"},
-        {"$(id)", "xdg-open '$(id)'"},
+        {"report.txt", "/tmp/x", "xdg-open report.txt"},
+        {"/tmp/out/r-1.txt", "", "xdg-open /tmp/out/r-1.txt"},
+        {"my report.txt", "", "xdg-open 'my report.txt'"},
+        {"a;rm -rf x", "", "xdg-open 'a;rm -rf x'"},
+        {"it's.txt", "", "xdg-open 'it'\\''s.txt'"},
+        {"$(id)", "", "xdg-open '$(id)'"},
     };
 #endif
-    for (const Case& c : cases) EXPECT_EQ(ViewerCommandFor(c.path), c.command);
+    for (const Case& c : cases) {
+        const ViewerCommand command = ViewerCommandFor(c.file, c.folder);
+        EXPECT_EQ(command.text(), c.text);
+        EXPECT_EQ(command.arguments.back(), c.file);  // one argument, exactly the name
+        EXPECT_EQ(command.folder, c.folder);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Opening a written report in the user's text editor: notepad on Windows, the desktop's
+// preferred application (xdg-open) on Linux. The editor is started directly from its
+// arguments, never through a command processor, so that nothing in a file name is expanded or
+// run; the program waits for it to return.
+
+namespace vantry::report {
+
+struct ViewerCommand {
+    std::vector<std::string> arguments;  // the editor's name, then the file
+    std::string folder;                  // where the editor starts; empty: this program's working folder
+
+    // The command as a person would type it at the platform's prompt, quoted where needed:
+    // "notepad report.txt", "xdg-open 'my report.txt'".
+    std::string text() const;
+};
+
+// The editor command for `file`, exactly as named, started in `folder`.
+ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folder = "");
+
+// The editor command for a report a user named on a command line. On Linux the editor is given
+// the file's absolute path, which it cannot take for a web address or an option.
+ViewerCommand ViewerCommandForUserFile(const std::string& path);
+
+// Starts the command and waits for it to end. Returns an empty string, or why it could not be
+// started (in one line, such as "xdg-open is not installed").
+std::string RunViewer(const ViewerCommand& command);
+
+// Tests pass their own runner, so that no editor is ever started.
+using ViewerRunner = std::function<std::string(const ViewerCommand&)>;
+
+}  // namespace vantry::report

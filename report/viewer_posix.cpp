@@ -1,0 +1,74 @@
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "viewer.h"
+
+extern char** environ;
+
+namespace vantry::report {
+
+namespace {
+
+constexpr const char* kViewer = "xdg-open";
+
+bool isShellSafe(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_' ||
+           c == '-' || c == '/' || c == '+' || c == ',';
+}
+
+// One word as /bin/sh would read it: quoted when it holds anything the shell would not take as
+// part of a name.
+std::string shellWord(const std::string& word) {
+    bool safe = !word.empty();
+    for (char c : word) safe = safe && isShellSafe(c);
+    if (safe) return word;
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+}  // namespace
+
+std::string ViewerCommand::text() const {
+    std::string line;
+    for (const std::string& argument : arguments) line += (line.empty() ? "" : " ") + shellWord(argument);
+    return line;
+}
+
+ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folder) {
+    return {{kViewer, file}, folder};
+}
+
+ViewerCommand ViewerCommandForUserFile(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return ViewerCommandFor(error ? path : absolute.lexically_normal().string());
+}
+
+std::string RunViewer(const ViewerCommand& command) {
+    if (command.arguments.empty()) return "no editor to start";
+    std::vector<char*> argv;
+    for (const std::string& argument : command.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!command.folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, command.folder.c_str());
+    pid_t child = 0;
+    const int error = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error == ENOENT) return command.arguments[0] + " is not installed";
+    if (error != 0) return command.arguments[0] + ": " + std::strerror(error);
+
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return "";
+}
+
+}  // namespace vantry::report
