@@ -1,9 +1,12 @@
 # Flags every target of ours gets. Money is double arithmetic evaluated exactly in the
 # order the code writes it: no fused multiply-add contraction, never -ffast-math.
+option(VANTRY_WERROR "Treat compiler warnings as errors (the CI presets turn it on)" OFF)
+
 add_library(vantry_flags INTERFACE)
-target_compile_options(vantry_flags INTERFACE
-  -Wall -Wextra -Wpedantic -Werror
-  -ffp-contract=off)
+target_compile_options(vantry_flags INTERFACE -Wall -Wextra -Wpedantic -ffp-contract=off)
+if(VANTRY_WERROR)
+  target_compile_options(vantry_flags INTERFACE -Werror)
+endif()
 
 set(VANTRY_SANITIZE "" CACHE STRING "Sanitizers to build with, e.g. address,undefined")
 if(VANTRY_SANITIZE)

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -213,10 +214,14 @@ void writeFixed(BoundedWriter& writer, double value, std::size_t width, int prec
     }
 }
 
+// A width or precision as written, capped so that no format can ask for an absurd amount of
+// padding; what is beyond the output buffer is only counted anyway.
+constexpr std::size_t kMaxCount = 100000;
+
 std::size_t readCount(std::string_view format, std::size_t& pos) {
     std::size_t count = 0;
     while (pos < format.size() && format[pos] >= '0' && format[pos] <= '9') {
-        if (count < 100000) count = count * 10 + static_cast<std::size_t>(format[pos] - '0');
+        count = std::min(count * 10 + static_cast<std::size_t>(format[pos] - '0'), kMaxCount);
         ++pos;
     }
     return count;

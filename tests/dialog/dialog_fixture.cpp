@@ -8,18 +8,12 @@ namespace Id = vantry::app::ControlId;
 namespace fs = std::filesystem;
 
 void DialogTest::SetUp() {
-    previousFolder_ = fs::current_path();
-    folder = fs::temp_directory_path() /
-             ("vantry-dialog-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    fs::current_path(folder);  // "report.txt" goes to the current folder
-    dialog.SetViewerRunner([this](const std::string& command) { viewerCommands.push_back(command); });
-}
-
-void DialogTest::TearDown() {
-    fs::current_path(previousFolder_);
-    fs::remove_all(folder);
+    dialog.SetReportFolder(folder.string());
+    dialog.SetViewerRunner([this](const vantry::report::ViewerCommand& command) {
+        viewerCommands.push_back(command.text());
+        viewerFolders.push_back(command.folder);
+        return std::string();
+    });
 }
 
 std::string DialogTest::text(int id) {

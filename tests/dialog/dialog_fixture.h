@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialog_driver.h"
+#include "scratch_folder.h"
 #include "vantry_dlg.h"
 #include "vantry_resources.h"
 
@@ -20,7 +21,6 @@ protected:
         vantry::app::ControlId::PayoffPercent, vantry::app::ControlId::AddedMoney, vantry::app::ControlId::DsToPay};
 
     void SetUp() override;
-    void TearDown() override;
 
     std::string text(int id);
     std::vector<std::string> fields();
@@ -34,9 +34,15 @@ protected:
 
     DialogDriver driver;
     vantry::app::CVantryDlg dialog;
-    std::vector<std::string> viewerCommands;
-    std::filesystem::path folder;  // this test's own; the dialog writes report.txt here
-
-private:
-    std::filesystem::path previousFolder_;
+    ScratchFolder scratch{"dialog"};
+    const std::filesystem::path& folder = scratch.path();  // the dialog writes report.txt here
+    std::vector<std::string> viewerCommands;  // what the editor was asked, as typed at a prompt
+    std::vector<std::string> viewerFolders;   // and where it was started
 };
+
+// The editor command "Edit/Print Payout" hands over: the same on every backend of a platform.
+#ifdef _WIN32
+inline const std::string kReportViewerCommand = "notepad report.txt";
+#else
+inline const std::string kReportViewerCommand = "xdg-open report.txt";
+#endif

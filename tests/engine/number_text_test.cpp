@@ -139,6 +139,36 @@ TEST(FormatText, BoundedBufferIsNeverOverrunAndReportsTheFullLength) {
     EXPECT_EQ(buffer[0], '$');
 }
 
+TEST(FormatText, MalformedFormatsHaveADefinedResult) {
+    struct Case { const char* format; const char* expected; };
+    const Case cases[] = {
+        {"%q", "%q"},                 // a conversion it does not know is printed as written
+        {"a%5.2xb", "a%5.2xb"},
+        {"%", "%"},                   // a lone % at the end too
+        {"%5.", "%5."},
+        {"[%d]", "[]"},               // a conversion with no argument left prints nothing
+        {"%3.2f and %d", " and "},
+        {"%.60f", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FormatString(c.format, {}), c.expected) << c.format;
+    // A precision above the most supported prints that most: 40 decimals, rounded there.
+    EXPECT_EQ(FormatString("%.60f", {0.1}), "0.1000000000000000055511151231257827021182");
+    EXPECT_EQ(kMaxFormatPrecision, 40);
+    // An integer for "%f" prints as a real, a real for "%d" as a whole number.
+    EXPECT_EQ(FormatString("%3.1f|%d", {7, 2.5}), "7.0|3");
+}
+
+TEST(FormatText, WidthWiderThanTheBufferIsCutNeverOverrun) {
+    char buffer[16 + 4];
+    std::fill(std::begin(buffer), std::end(buffer), 'x');
+    EXPECT_EQ(FormatText(buffer, 16, "%200d", {7}), 200u);
+    EXPECT_EQ(std::string(buffer), std::string(15, ' '));
+    EXPECT_EQ(std::string(buffer + 16, 4), "xxxx");
+    // A width past what any line could be is capped, and still only counted.
+    EXPECT_EQ(FormatText(buffer, 16, "%99999999999999999999d", {7}), 100000u);
+    EXPECT_EQ(std::string(buffer + 16, 4), "xxxx");
+}
+
 TEST(FormatText, IgnoresTheLocale) {
     if (!useDecimalCommaLocale()) GTEST_SKIP() << "no locale with a decimal comma can be had here";
     char printed[16];

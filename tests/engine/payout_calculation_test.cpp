@@ -99,7 +99,7 @@ TEST(PayoutCalculation, Brn4dPaysNothingAfterThe25thPlace) {
     PayoutParameters params = event(400, 50, 0, 100, 1, 30);
     const PayoutResult result = CalculatePayout(params, PayoutMethod::Brn4d);
     EXPECT_EQ(result.placings, 30);
-    EXPECT_DOUBLE_EQ(result.amounts[0][24], 20000 * 0.011);
+    EXPECT_DOUBLE_EQ(result.amounts[0][24], 220.0);  // 1.1 % of $20,000
     for (int place = 25; place < kMaxPlaces; ++place) EXPECT_EQ(result.amounts[0][place], 0.0);
 }
 
@@ -109,12 +109,13 @@ TEST(PayoutCalculation, MoneyAndAmountsAreEvaluatedInTheirWrittenOrder) {
     PayoutParameters params = event(11, 25, 0, 70, 2, 0);
     const PayoutResult result = CalculatePayout(params, PayoutMethod::Ibra);
     EXPECT_EQ(result.gross, 275.0);
-    EXPECT_EQ(result.producer, (1.0 - 70.0 / 100.0) * 275.0);
+    EXPECT_EQ(result.producer, 82.50000000000001);  // 1 - 0.7 is a little above 0.3
     EXPECT_GT(result.producer, 82.5);
     EXPECT_EQ(result.pool, 192.5);
     EXPECT_EQ(result.placings, 2);
-    EXPECT_EQ(result.amounts[0][0], (192.5 * 0.6) * 0.6);
-    EXPECT_EQ(result.amounts[1][1], (192.5 * 0.4) * 0.4);
+    EXPECT_EQ(result.amounts[0][0], 69.3);
+    // (pool x 2D share) x place fraction; pool x (share x fraction) would be 30.800000000000004.
+    EXPECT_EQ(result.amounts[1][1], 30.8);
 }
 
 TEST(PayoutCalculation, PayoffAbove100MakesTheProducerPay) {

@@ -1,35 +1,35 @@
 #!/usr/bin/env bash
-# Runs a Windows program of this build under Wine, in a virtual X display of its own, with a
-# Wine prefix inside the build folder. Every wait is bounded; what was started is ended.
+# Runs a Windows program of this build under Wine: the build's emulator for its tests. Inside a
+# CTest run it uses the environment the fixture started (wine-env.sh); run by hand, it starts one
+# of its own and ends it afterwards. The program's output goes through files, so that nothing
+# Wine starts in the background can hold the caller's output open.
 set -u
 exe=$1
 shift
 
 # The build folder is the nearest one above the program that holds CMakeCache.txt.
-dir=$(cd "$(dirname "$exe")" && pwd)
-while [ ! -f "$dir/CMakeCache.txt" ] && [ "$dir" != / ]; do dir=$(dirname "$dir"); done
-export WINEPREFIX="$dir/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export WINEARCH=win64
+build=$(cd "$(dirname "$exe")" && pwd)
+while [ ! -f "$build/CMakeCache.txt" ] && [ "$build" != / ]; do build=$(dirname "$build"); done
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-settings.sh"
+state=$build/wine-display.state
 
-run_limit=${VANTRY_WINE_TIMEOUT:-600}
+own_environment=0
+if [ ! -f "$state" ]; then
+  own_environment=1
+  exec 8>"$build/wine-env.lock"
+  flock -w 600 8 || { echo "another run holds the Wine environment" >&2; exit 1; }
+  "$here/wine-env.sh" start "$build" >/dev/null || exit 1
+fi
 
-# The prefix is made once, under a lock, so that parallel runs do not race for it.
-(
-  flock -w 300 9 || exit 1
-  if [ ! -f "$WINEPREFIX/.vantry-ready" ]; then
-    timeout 300 xvfb-run -a wineboot --init </dev/null >/dev/null 2>&1
-    # The dialog font: Windows' Times New Roman is Liberation Serif here, as on the Linux build.
-    timeout 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
-      /t REG_SZ /d 'Liberation Serif' /f </dev/null >/dev/null 2>&1
-    timeout 60 wineserver -w
-    touch "$WINEPREFIX/.vantry-ready"
-  fi
-) 9>"$dir/wineprefix.lock"
-
-timeout "$run_limit" xvfb-run -a -s "-screen 0 1280x1024x24" wine "$exe" "$@" </dev/null
+out=$(mktemp)
+err=$(mktemp)
+"$here/virtual-display.sh" run "$state" timeout "${VANTRY_WINE_TIMEOUT:-300}" wine "$exe" "$@" \
+  </dev/null >"$out" 2>"$err"
 status=$?
-timeout 30 wineserver -k >/dev/null 2>&1
-timeout 30 wineserver -w >/dev/null 2>&1
+cat "$out"
+cat "$err" >&2
+rm -f "$out" "$err"
+
+[ "$own_environment" = 1 ] && "$here/wine-env.sh" stop "$build"
 exit $status

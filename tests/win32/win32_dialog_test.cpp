@@ -7,18 +7,23 @@
 #include <vector>
 
 #include "dialog_fixture.h"
+#include "png_reader.h"
 #include "png_writer.h"
+#include "screenshot_checks.h"
 
 namespace {
 
 namespace Id = vantry::app::ControlId;
+using vantry::framework::Rect;
 
-// The window's pixels as red, green, blue bytes, row by row, copied from the screen.
+// The client area's pixels as red, green, blue bytes, row by row, copied from the screen.
 bool capture(HWND window, std::vector<unsigned char>& rgb, int& width, int& height) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    width = r.right - r.left;
-    height = r.bottom - r.top;
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    width = client.right;
+    height = client.bottom;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
@@ -30,7 +35,7 @@ bool capture(HWND window, std::vector<unsigned char>& rgb, int& width, int& heig
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    const bool copied = BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) != FALSE;
+    const bool copied = BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY) != FALSE;
     GdiFlush();
     rgb.resize(static_cast<std::size_t>(width) * height * 3);
     const auto* pixels = static_cast<const unsigned char*>(bits);
@@ -47,17 +52,24 @@ bool capture(HWND window, std::vector<unsigned char>& rgb, int& width, int& heig
 }
 
 TEST_F(DialogTest, Win32ScreenshotAfterACalculation) {
-    bool captured = false;
+    const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog.png";
+    Rect list, field;
     run([&] {
         driver.paste(Id::DsToPay, "7");
         calculate();
         std::vector<unsigned char> rgb;
         int width = 0, height = 0;
         HWND window = FindWindowA("#32770", "Quorvath Payout Calculator");
-        captured = window && capture(window, rgb, width, height) &&
-                   WritePng(std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog.png", rgb, width, height);
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(capture(window, rgb, width, height));
+        ASSERT_TRUE(WritePng(path, rgb, width, height));
+        list = driver.control(Id::ResultList).bounds;
+        field = driver.control(Id::RiderCount).bounds;
     });
-    EXPECT_TRUE(captured);
+    DecodedPng shot;
+    std::string error;
+    ASSERT_TRUE(ReadPng(path, shot, error)) << error;
+    ExpectTheDialogAsAPersonSeesIt(shot, list, field);
 }
 
 }  // namespace

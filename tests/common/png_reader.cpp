@@ -1,0 +1,105 @@
+#include "png_reader.h"
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+std::uint32_t crc32(const unsigned char* data, std::size_t size) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+std::uint32_t big32(const unsigned char* p) {
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+
+bool fail(std::string& error, const std::string& why) {
+    error = why;
+    return false;
+}
+
+// The raw scanlines out of a zlib stream made of stored blocks only.
+bool inflateStored(const std::vector<unsigned char>& zlib, std::vector<unsigned char>& raw, std::string& error) {
+    if (zlib.size() < 6 || (zlib[0] & 0x0F) != 8 || ((zlib[0] << 8) | zlib[1]) % 31 != 0)
+        return fail(error, "not a zlib stream");
+    std::size_t pos = 2;
+    for (bool last = false; !last;) {
+        if (pos + 5 > zlib.size()) return fail(error, "zlib stream cut short");
+        const unsigned char header = zlib[pos++];
+        last = (header & 1) != 0;
+        if ((header >> 1) != 0) return fail(error, "a compressed deflate block (only stored blocks are read)");
+        const unsigned size = zlib[pos] | (zlib[pos + 1] << 8);
+        const unsigned check = zlib[pos + 2] | (zlib[pos + 3] << 8);
+        if ((size ^ 0xFFFFu) != check) return fail(error, "a stored block's length and its complement disagree");
+        pos += 4;
+        if (pos + size > zlib.size()) return fail(error, "a stored block runs past the stream");
+        raw.insert(raw.end(), zlib.begin() + static_cast<std::ptrdiff_t>(pos),
+                   zlib.begin() + static_cast<std::ptrdiff_t>(pos + size));
+        pos += size;
+    }
+    if (pos + 4 != zlib.size()) return fail(error, "bytes after the Adler-32 sum");
+    std::uint32_t a = 1, b = 0;
+    for (unsigned char byte : raw) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    if (big32(zlib.data() + pos) != ((b << 16) | a)) return fail(error, "the Adler-32 sum is wrong");
+    return true;
+}
+
+}  // namespace
+
+DecodedPng::Rgb DecodedPng::at(int x, int y) const {
+    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) *
+                          static_cast<std::size_t>(channels);
+    return {pixels[i], pixels[i + 1], pixels[i + 2]};
+}
+
+bool ReadPng(const std::string& path, DecodedPng& image, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<unsigned char> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    static const unsigned char kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (file.size() < 8 || !std::equal(std::begin(kSignature), std::end(kSignature), file.begin()))
+        return fail(error, "no PNG signature");
+    std::vector<unsigned char> zlib;
+    bool ended = false;
+    for (std::size_t pos = 8; !ended;) {
+        if (pos + 12 > file.size()) return fail(error, "file cut short");
+        const std::uint32_t length = big32(&file[pos]);
+        if (pos + 12 + length > file.size()) return fail(error, "a chunk runs past the file");
+        const std::string type(file.begin() + static_cast<std::ptrdiff_t>(pos + 4),
+                               file.begin() + static_cast<std::ptrdiff_t>(pos + 8));
+        const unsigned char* data = &file[pos + 8];
+        if (crc32(&file[pos + 4], length + 4) != big32(data + length)) return fail(error, type + " chunk has a wrong CRC");
+        if (type == "IHDR") {
+            if (length != 13 || data[8] != 8 || (data[9] != 2 && data[9] != 6) || data[10] || data[11] || data[12])
+                return fail(error, "an IHDR this reader does not read");
+            image.width = static_cast<int>(big32(data));
+            image.height = static_cast<int>(big32(data + 4));
+            image.channels = data[9] == 6 ? 4 : 3;
+        } else if (type == "IDAT") {
+            zlib.insert(zlib.end(), data, data + length);
+        } else if (type == "IEND") {
+            ended = true;
+        }
+        pos += 12 + length;
+    }
+    std::vector<unsigned char> raw;
+    if (image.width <= 0 || image.height <= 0) return fail(error, "no IHDR");
+    if (!inflateStored(zlib, raw, error)) return false;
+    const std::size_t stride = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.channels);
+    if (raw.size() != (stride + 1) * static_cast<std::size_t>(image.height)) return fail(error, "wrong amount of image data");
+    image.pixels.clear();
+    for (int y = 0; y < image.height; ++y) {
+        const auto row = raw.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(y) * (stride + 1));
+        if (*row != 0) return fail(error, "a filtered scanline");
+        image.pixels.insert(image.pixels.end(), row + 1, row + 1 + static_cast<std::ptrdiff_t>(stride));
+    }
+    return true;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "png_reader.h"
+#include "window_types.h"
+
+// What a person sees in a picture of the dialog's client area after a calculation: a wheat
+// dialog, white fields and list, and the listing's first line as dark text at the top of the
+// list. `list` and `field` are where those controls are, in the picture's pixels.
+inline void ExpectTheDialogAsAPersonSeesIt(const DecodedPng& shot, const vantry::framework::Rect& list,
+                                          const vantry::framework::Rect& field) {
+    using Rgb = DecodedPng::Rgb;
+    const Rgb wheat{245, 222, 179};
+    const Rgb white{255, 255, 255};
+    ASSERT_GE(shot.width, list.right);
+    ASSERT_GE(shot.height, list.bottom);
+    EXPECT_EQ(shot.at(list.left + 1, list.top - 3), wheat) << "the dialog just above the list";
+    EXPECT_EQ(shot.at(field.right - 5, (field.top + field.bottom) / 2), white) << "inside a field, right of its text";
+    EXPECT_EQ(shot.at(list.right - 120, list.top + 12), white) << "the list, right of its first line";
+
+    int dark = 0;  // pixels of text in the band of the list's first line
+    for (int y = list.top + 2; y < list.top + 26; ++y)
+        for (int x = list.left + 2; x < list.left + 400; ++x) {
+            const Rgb colour = shot.at(x, y);
+            if (colour.red + colour.green + colour.blue < 3 * 100) ++dark;
+        }
+    EXPECT_GE(dark, 100) << "the listing's first line is not in the list";
+}

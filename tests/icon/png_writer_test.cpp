@@ -1,0 +1,76 @@
+#include "png_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "png_reader.h"
+#include "scratch_folder.h"
+
+namespace {
+
+using Rgb = DecodedPng::Rgb;
+
+TEST(PngWriter, WritesWhatItIsGivenPixelForPixel) {
+    const ScratchFolder folder("png");
+    // 3 x 2, red green blue / white grey black.
+    const std::vector<unsigned char> rgb = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255, 128, 128, 128, 0, 0, 0};
+    ASSERT_TRUE(WritePng(folder.file("small.png"), rgb, 3, 2));
+    DecodedPng image;
+    std::string error;
+    ASSERT_TRUE(ReadPng(folder.file("small.png"), image, error)) << error;
+    EXPECT_EQ(image.width, 3);
+    EXPECT_EQ(image.height, 2);
+    EXPECT_EQ(image.channels, 3);
+    EXPECT_EQ(image.pixels, rgb);
+    EXPECT_EQ(image.at(2, 0), (Rgb{0, 0, 255}));
+    EXPECT_EQ(image.at(1, 1), (Rgb{128, 128, 128}));
+}
+
+TEST(PngWriter, LargeImagesSpanSeveralStoredBlocks) {
+    const ScratchFolder folder("png");
+    // 200 x 150 RGBA is 120,150 bytes of scanlines: two stored blocks of at most 65,535 bytes.
+    std::vector<unsigned char> rgba;
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < 200; ++x)
+            rgba.insert(rgba.end(), {static_cast<unsigned char>(x), static_cast<unsigned char>(y), 7, 255});
+    ASSERT_TRUE(WritePng(folder.file("large.png"), rgba, 200, 150, 4));
+    DecodedPng image;
+    std::string error;
+    ASSERT_TRUE(ReadPng(folder.file("large.png"), image, error)) << error;
+    EXPECT_EQ(image.channels, 4);
+    EXPECT_EQ(image.pixels, rgba);
+    EXPECT_EQ(image.at(199, 149), (Rgb{199, 149, 7}));
+}
+
+TEST(PngWriter, ACorruptedByteIsCaughtByTheSums) {
+    const ScratchFolder folder("png");
+    const std::vector<unsigned char> rgb(4 * 4 * 3, 200);
+    ASSERT_TRUE(WritePng(folder.file("a.png"), rgb, 4, 4));
+    std::ifstream in(folder.file("a.png"), std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    struct Case { std::size_t offset; const char* error; };
+    // The IHDR chunk's first data byte; a pixel inside IDAT.
+    const Case cases[] = {{16, "IHDR chunk has a wrong CRC"}, {bytes.size() - 30, "IDAT chunk has a wrong CRC"}};
+    for (const Case& c : cases) {
+        std::vector<char> corrupt = bytes;
+        corrupt[c.offset] ^= 0x01;
+        std::ofstream(folder.file("b.png"), std::ios::binary).write(corrupt.data(), static_cast<std::streamsize>(corrupt.size()));
+        DecodedPng image;
+        std::string error;
+        EXPECT_FALSE(ReadPng(folder.file("b.png"), image, error));
+        EXPECT_EQ(error, c.error);
+    }
+}
+
+TEST(PngWriter, RefusesWhatItCannotWrite) {
+    const ScratchFolder folder("png");
+    EXPECT_FALSE(WritePng(folder.file("x.png"), {1, 2, 3}, 2, 2));        // too few pixels
+    EXPECT_FALSE(WritePng(folder.file("x.png"), {1, 2, 3}, 1, 1, 2));     // two channels
+    EXPECT_FALSE(WritePng(folder.file("x.png"), {}, 0, 0));
+    EXPECT_FALSE(WritePng(folder.file("missing/x.png"), {1, 2, 3}, 1, 1));
+}
+
+}  // namespace
