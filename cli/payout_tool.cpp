@@ -1,10 +1,13 @@
 #include "payout_tool.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <optional>
 #include <string>
 
+#include "message_text.h"
+#include "number_text.h"
 #include "product_info.h"
 #include "results_listing.h"
 
@@ -24,44 +27,53 @@ bool writeText(std::FILE* out, const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
 }
 
+// Every message is one line, whatever the values and the system's reasons hold.
+int fail(std::FILE* err, int status, std::string_view message) {
+    const std::string line = std::string(kToolName) + ": " + OneLine(message) + "\n";
+    std::fputs(line.c_str(), err);
+    return status;
+}
+
+// The shortest text that reads back as the same double, in any locale.
+std::string shortest(double value) {
+    char text[32];
+    const std::to_chars_result result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+std::string tooLargeToList(const engine::PayoutParameters& p) {
+    return "the amounts are too large to list: riders " + engine::FormatString("%d", {p.riderCount}) + ", fee " +
+           shortest(p.entryFee) + ", added money " + shortest(p.addedMoney) + ", payoff " +
+           shortest(p.payoffPercent) + " % give a listing line over " +
+           engine::FormatString("%d", {static_cast<int>(engine::kListingLineMax)}) + " characters";
+}
+
 }  // namespace
 
 int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* err,
                   const report::ViewerRunner& viewer) {
-    const std::string name(kToolName);
     ToolRequest request;
     std::string error;
-    if (!ParseToolArguments(argc, argv, request, error)) {
-        std::fprintf(err, "%s: %s\n", name.c_str(), error.c_str());
-        return 2;
-    }
+    if (!ParseToolArguments(argc, argv, request, error)) return fail(err, 2, error);
     if (request.action == ToolRequest::Action::Help) return writeText(out, ToolUsage()) ? 0 : 1;
     if (request.action == ToolRequest::Action::Version)
-        return writeText(out, name + " " + std::string(product::kVersion) + "\n") ? 0 : 1;
+        return writeText(out, std::string(kToolName) + " " + std::string(product::kVersion) + "\n") ? 0 : 1;
 
-    // A report target that cannot be written is refused before anything is printed.
-    if (!request.reportPath.empty() && !report::CheckReportTarget(request.reportPath, error)) {
-        std::fprintf(err, "%s: cannot write the report %s\n", name.c_str(), error.c_str());
-        return 1;
-    }
-
+    // Nothing is printed for an event whose listing would cut an amount mid-number, nor for a
+    // report target that cannot be written.
     const engine::ResultListing lines = engine::RenderListing(request.params, request.method);
-    if (!writeLines(out, lines) || std::fflush(out) != 0) {
-        std::fprintf(err, "%s: cannot write the listing: %s\n", name.c_str(), std::strerror(errno));
-        return 1;
-    }
+    if (engine::HasCutLine(lines)) return fail(err, 2, tooLargeToList(request.params));
+    if (!request.reportPath.empty() && !report::CheckReportTarget(request.reportPath, error))
+        return fail(err, 1, "cannot write the report " + error);
+
+    if (!writeLines(out, lines) || std::fflush(out) != 0)
+        return fail(err, 1, std::string("cannot write the listing: ") + std::strerror(errno));
     if (!request.reportPath.empty()) {
         std::optional<report::ViewerCommand> editor;
         if (request.openReport) editor = report::ViewerCommandForUserFile(request.reportPath);
         const report::ReportOutcome report = report::WriteReport(lines, request.reportPath, editor, viewer);
-        if (!report.written) {
-            std::fprintf(err, "%s: cannot write the report %s\n", name.c_str(), report.error.c_str());
-            return 1;
-        }
-        if (!report.viewerError.empty()) {
-            std::fprintf(err, "%s: cannot open the report: %s\n", name.c_str(), report.viewerError.c_str());
-            return 1;
-        }
+        if (!report.written) return fail(err, 1, "cannot write the report " + report.error);
+        if (!report.viewerError.empty()) return fail(err, 1, "cannot open the report: " + report.viewerError);
     }
     return 0;
 }

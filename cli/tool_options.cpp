@@ -1,5 +1,6 @@
 #include "tool_options.h"
 
+#include "message_text.h"
 #include "number_text.h"
 
 namespace vantry::cli {
@@ -9,17 +10,15 @@ using engine::PayoutMethod;
 
 namespace {
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 bool readWhole(std::string_view name, std::string_view text, std::int32_t& value, std::string& error) {
     switch (engine::ParseWholeInt(text, value)) {
         case ParseStatus::Ok: return true;
         case ParseStatus::NotANumber:
-            error = std::string(name) + ": " + quoted(text) + " is not a whole number";
+            error = std::string(name) + ": " + ShownValue(text) + " is not a whole number";
             return false;
         case ParseStatus::OutOfRange: break;
     }
-    error = std::string(name) + ": " + quoted(text) + " is outside the signed 32-bit range";
+    error = std::string(name) + ": " + ShownValue(text) + " is outside the signed 32-bit range";
     return false;
 }
 
@@ -27,11 +26,11 @@ bool readAmount(std::string_view name, std::string_view text, double& value, std
     switch (engine::ParseWholeReal(text, value)) {
         case ParseStatus::Ok: return true;
         case ParseStatus::NotANumber:
-            error = std::string(name) + ": " + quoted(text) + " is not a number";
+            error = std::string(name) + ": " + ShownValue(text) + " is not a number";
             return false;
         case ParseStatus::OutOfRange: break;
     }
-    error = std::string(name) + ": " + quoted(text) + " is too large to be an amount";
+    error = std::string(name) + ": " + ShownValue(text) + " is too large to be an amount";
     return false;
 }
 
@@ -40,7 +39,7 @@ bool readMethod(std::string_view name, std::string_view text, ToolRequest& reque
     else if (text == "brn4d") request.method = PayoutMethod::Brn4d;
     else if (text == "nbha4d") request.method = PayoutMethod::Nbha4d;
     else {
-        error = std::string(name) + ": " + quoted(text) + " is not one of ibra, brn4d, nbha4d";
+        error = std::string(name) + ": " + ShownValue(text) + " is not one of ibra, brn4d, nbha4d";
         return false;
     }
     return true;
@@ -127,20 +126,20 @@ bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request,
     for (int i = 0; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg.size() < 3 || arg.substr(0, 2) != "--") {
-            error = "unexpected argument " + quoted(arg);
+            error = "unexpected argument " + ShownValue(arg);
             return false;
         }
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
         const Option* option = findOption(name);
         if (option == nullptr) {
-            error = "unknown option " + quoted(name);
+            error = "unknown option " + ShownValue(name);
             return false;
         }
         std::string_view value;
         if (option->value.empty()) {
             if (equals != std::string_view::npos) {
-                error = std::string(name) + " takes no value, got " + quoted(arg.substr(equals + 1));
+                error = std::string(name) + " takes no value, got " + ShownValue(arg.substr(equals + 1));
                 return false;
             }
         } else if (equals != std::string_view::npos) {

@@ -15,6 +15,11 @@ if(VANTRY_SANITIZE)
   target_link_options(vantry_flags INTERFACE -fsanitize=${VANTRY_SANITIZE})
 endif()
 
+# Fuzzing: everything is built with libFuzzer's coverage; each fuzz target adds its own main.
+if(VANTRY_FUZZ)
+  target_compile_options(vantry_flags INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 # GCC 12 reports impossible overlaps inside std::string's own copies at -O3 (GCC bug 105329);
 # the warning is switched off for that compiler only.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)

@@ -51,6 +51,11 @@ std::string FormatString(std::string_view format, std::initializer_list<FormatAr
 std::int32_t ReadLeadingInt(std::string_view text);
 double ReadLeadingReal(std::string_view text);
 
+// How much of `text` those readings take: the leading white space and the number, or 0 when
+// there is no number (and so nothing is taken).
+std::size_t LeadingIntLength(std::string_view text);
+std::size_t LeadingRealLength(std::string_view text);
+
 // Strict reading: the whole text must be the number (an optional sign, then digits; for a real
 // number also a fraction and an exponent), with no white space around it.
 enum class ParseStatus { Ok, NotANumber, OutOfRange };

@@ -10,15 +10,21 @@ namespace vantry::engine {
 
 namespace {
 
-// Composes each line in one fixed buffer; a line that would be longer than a listing line may
-// be (only absurd amounts of twenty digits and more) is cut at the limit.
+// Composes each line in one fixed buffer. A line that would be longer than a listing line may be
+// (only absurd amounts, of a hundred digits and more) is cut, and its end replaced by
+// kCutLineMark so that no one can take the digits left for a whole amount.
 class LineComposer {
 public:
     explicit LineComposer(ResultListing& lines) : lines_(lines) {}
 
     void add(const char* format, std::initializer_list<FormatArg> args = {}) {
         const std::size_t length = FormatText(buffer_, sizeof buffer_, format, args);
-        lines_.emplace_back(buffer_, length < sizeof buffer_ ? length : sizeof buffer_ - 1);
+        if (length <= kListingLineMax) {
+            lines_.emplace_back(buffer_, length);
+            return;
+        }
+        std::string line(buffer_, kListingLineMax - kCutLineMark.size());
+        lines_.push_back(line.append(kCutLineMark));
     }
 
 private:
@@ -109,6 +115,16 @@ ResultListing RenderResultLines(const PayoutParameters& params, PayoutMethod met
         }
     }
     return lines;
+}
+
+bool IsCutLine(std::string_view line) {
+    return line.size() == kListingLineMax && line.substr(kListingLineMax - kCutLineMark.size()) == kCutLineMark;
+}
+
+bool HasCutLine(const ResultListing& lines) {
+    for (const std::string& line : lines)
+        if (IsCutLine(line)) return true;
+    return false;
 }
 
 ResultListing RenderListing(const PayoutParameters& params, PayoutMethod method) {

@@ -103,6 +103,11 @@ TEST(PayoutTool, BadInputIsOneLineOnStderrAndStatus2) {
         {{"--version=2"}, "vantry-payout: --version takes no value, got \"2\"\n"},
         {{"--open"}, "vantry-payout: --open needs --report=FILE\n"},
         {{"--report="}, "vantry-payout: --report: the file name is empty\n"},
+        // A value is shown on the one line: control characters escaped, a long one cut.
+        {{"--riders=5\n6"}, "vantry-payout: --riders: \"5\\n6\" is not a whole number\n"},
+        {{"--x\ny"}, "vantry-payout: unknown option \"--x\\ny\"\n"},
+        {{"--fee=\x1b[31mred"}, "vantry-payout: --fee: \"\\x1b[31mred\" is not a number\n"},
+        {{"--method=\tibra\r"}, "vantry-payout: --method: \"\\tibra\\r\" is not one of ibra, brn4d, nbha4d\n"},
     };
     for (const Case& c : cases) {
         const ToolRun r = run(c.args);
@@ -110,6 +115,46 @@ TEST(PayoutTool, BadInputIsOneLineOnStderrAndStatus2) {
         EXPECT_EQ(r.err, c.message);
         EXPECT_EQ(r.out, "");
     }
+}
+
+TEST(PayoutTool, AHugeValueMakesAShortMessage) {
+    const std::string value = "--riders=" + std::string(100000, '9');
+    const ToolRun r = run({value.c_str()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "vantry-payout: --riders: \"" + std::string(60, '9') +
+                         "...\" (100000 characters) is outside the signed 32-bit range\n");
+}
+
+TEST(PayoutTool, AmountsTooLargeToListAreRefusedBeforeAnythingIsPrinted) {
+    struct Case { std::vector<const char*> args; const char* message; };
+    const Case cases[] = {
+        {{"--added=1e100"},
+         "vantry-payout: the amounts are too large to list: riders 40, fee 50, added money 1e+100, payoff 70 % "
+         "give a listing line over 132 characters\n"},
+        {{"--fee=1e308", "--riders=1"},
+         "vantry-payout: the amounts are too large to list: riders 1, fee 1e+308, added money 100, payoff 70 % "
+         "give a listing line over 132 characters\n"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun r = run(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, c.message);
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(run({"--added=1e50"}).status, 0);  // large, but every line still holds it
+}
+
+TEST(PayoutTool, HelpSaysWhatDsToPayDoes) {
+    EXPECT_NE(run({"--help"}).out.find(
+                  "  --ds=N            Ds to pay and list, 1 to 7; 8 or more pays and lists 7;\n"
+                  "                    0 or less divides the pool as for 7 Ds but lists only 1D (default 4)\n"),
+              std::string::npos);
+    // And that is what happens.
+    const ToolRun none = run({"--ds=0"});
+    EXPECT_NE(none.out.find("\n1D: Total = $390.00   (26%)\n"), std::string::npos);  // the seven-D split's 1D
+    EXPECT_EQ(none.out.find("2D:"), std::string::npos);
+    const ToolRun eight = run({"--ds=8"});
+    EXPECT_NE(eight.out.find("\n7D: Total = $120.00   ( 8%)\n"), std::string::npos);
 }
 
 TEST(PayoutTool, HelpAndVersionGoToStdout) {

@@ -2,7 +2,11 @@
 // every backend.
 #include "default_event_listing.h"
 #include "dialog_fixture.h"
+#include "process_cpu_time.h"
 #include "report_writer.h"
+
+#include <chrono>
+#include <optional>
 
 namespace {
 
@@ -66,6 +70,35 @@ TEST_F(DialogTest, ReportThatCannotBeWrittenIsToldAndNotOpened) {
         EXPECT_EQ(listLines(), kDefaultEventListing);
     });
     EXPECT_TRUE(viewerCommands.empty());
+}
+
+TEST_F(DialogTest, FailureBoxIsOnTopWithItsTextAndTheProgramRestsUntilOk) {
+    std::filesystem::create_directory(folder / "report.txt");
+    std::optional<MessageBoxState> seen;
+    double busySeconds = -1;
+    Automation& automation = driver.automation();
+    run([&] {
+        calculate();
+        // Runs inside the box's own loop: two seconds with nobody at the keyboard, then OK.
+        automation.post([&] {
+            const double before = ProcessCpuSeconds();
+            automation.idle(std::chrono::seconds(2));
+            busySeconds = ProcessCpuSeconds() - before;
+            seen = automation.messageBox();
+            automation.answerMessageBox();
+        });
+        automation.click(Id::EditPrintPayout);  // returns once the box is answered
+        driver.pump();
+        EXPECT_FALSE(automation.messageBox().has_value()) << "OK closed it";
+        calculate();
+        EXPECT_EQ(listLines(), kDefaultEventListing) << "the dialog works on";
+    });
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->caption, "Quorvath Payout Calculator");
+    EXPECT_EQ(seen->text, "The report could not be written.\n" + (folder / "report.txt").string() + ": not a regular file");
+    EXPECT_TRUE(seen->hasOkButton);
+    EXPECT_TRUE(seen->aboveDialog);
+    EXPECT_LT(busySeconds, 0.1) << "the program spins while the box shows";
 }
 
 }  // namespace

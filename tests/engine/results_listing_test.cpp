@@ -104,15 +104,25 @@ TEST(ResultsListing, NegativeMoneyPrintsWithItsSign) {
     EXPECT_EQ(lines[7], "    1 = $-258.00   (60.00%)");
 }
 
-TEST(ResultsListing, AbsurdAmountsAreCutAt132Characters) {
-    const ResultListing lines = listing(event(1, 1e120, 1e120, 70, 1, 1), PayoutMethod::Brn4d);
-    for (const std::string& line : lines) EXPECT_LE(line.size(), kListingLineMax);
-    EXPECT_EQ(lines[1].size(), kListingLineMax);
-    EXPECT_EQ(lines[1].substr(0, 31), "Rider Count = 1, Entry Fee = $9");
+TEST(ResultsListing, LinesTooLongForTheListAreCutAndMarked) {
+    // A fee of 1e66 makes the parameter line exactly 132 characters long; 1e67 makes it 133.
+    const ResultListing fits = listing(event(1, 1e66, 0, 70, 1, 1), PayoutMethod::Brn4d);
+    EXPECT_EQ(fits[1].size(), 132u);
+    EXPECT_EQ(fits[1].substr(fits[1].size() - 12), ", Places = 1");
+    EXPECT_FALSE(IsCutLine(fits[1]));
+
+    const ResultListing cut = listing(event(1, 1e67, 0, 70, 1, 1), PayoutMethod::Brn4d);
+    EXPECT_EQ(cut[1], "Rider Count = 1, Entry Fee = $" + std::string(cut[1].substr(30, 99)) + "...");
+    EXPECT_EQ(cut[1].substr(30, 2), "99");  // 1e67 is just below ten to the 67th
+    EXPECT_TRUE(IsCutLine(cut[1]));
+    EXPECT_TRUE(HasCutLine(cut));
+    for (const std::string& line : cut) EXPECT_LE(line.size(), kListingLineMax);
+    EXPECT_FALSE(HasCutLine(listing(PayoutParameters{}, PayoutMethod::Nbha4d)));
 
     const ResultListing overflowed = listing(event(2, 1.7e308, 0, 70, 1, 1), PayoutMethod::Ibra);
     EXPECT_EQ(overflowed[4], "IBRA payout to 1 placings, Pool = $ nan, Producer = $ inf");
     EXPECT_EQ(overflowed[6], "1D: Total = $nan   (100%)");
+    EXPECT_TRUE(IsCutLine(overflowed[1]));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,36 @@ TEST_F(DialogTest, FltkScreenshotAfterACalculation) {
     ASSERT_TRUE(ReadPng(path, shot, error)) << error;
     // Where FLTK put the list and Rider Count (see FltkControlsLandWhereTheTemplatePutsThem).
     ExpectTheDialogAsAPersonSeesIt(shot, Rect{6, 330, 804, 684}, Rect{150, 6, 228, 42});
+}
+
+TEST_F(DialogTest, FltkFailureBoxIsDrawnWithItsText) {
+    std::filesystem::create_directory(folder / "report.txt");
+    const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/fltk-message-box.png";
+    Automation& automation = driver.automation();
+    run([&] {
+        automation.post([&] {
+            automation.pump();
+            Fl_Window* box = Fl::modal();
+            ASSERT_NE(box, nullptr);
+            box->make_current();
+            const int width = box->w(), height = box->h();
+            std::vector<unsigned char> rgb(static_cast<std::size_t>(width * height * 3));
+            ASSERT_NE(fl_read_image(rgb.data(), 0, 0, width, height), nullptr);
+            ASSERT_TRUE(WritePng(path, rgb, width, height));
+            automation.answerMessageBox();
+        });
+        automation.click(Id::EditPrintPayout);
+    });
+    DecodedPng shot;
+    std::string error;
+    ASSERT_TRUE(ReadPng(path, shot, error)) << error;
+    int dark = 0;  // the message's text, and the button's label
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = 0; x < shot.width; ++x) {
+            const DecodedPng::Rgb c = shot.at(x, y);
+            if (c.red + c.green + c.blue < 3 * 100) ++dark;
+        }
+    EXPECT_GE(dark, 300) << "the box is blank";
 }
 
 }  // namespace

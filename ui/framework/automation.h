@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -51,6 +52,9 @@ public:
     // Handles everything pending (input, paints, posted actions) until nothing is left or a
     // bounded time has passed.
     virtual void pump() = 0;
+    // Lets the program run for `span` with nobody at the keyboard: it handles whatever comes, and
+    // should otherwise rest.
+    virtual void idle(std::chrono::milliseconds span) = 0;
 
     virtual void postKey(Key key) = 0;                          // to the control with the focus
     virtual void type(int id, std::string_view characters) = 0;  // focuses `id`, a keystroke each

@@ -1,4 +1,5 @@
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
@@ -84,6 +85,12 @@ public:
         }
     }
 
+    void idle(std::chrono::milliseconds span) override {
+        const auto deadline = Clock::now() + span;
+        for (auto now = Clock::now(); now < deadline; now = Clock::now())
+            Fl::wait(std::chrono::duration<double>(deadline - now).count());
+    }
+
     void postKey(Key key) override {
         FltkDialog* dialog = running();
         if (dialog == nullptr) return;
@@ -163,11 +170,15 @@ public:
         FltkMessageBox* box = TheFltkBackend().openMessageBox();
         if (box == nullptr || !box->window().shown()) return std::nullopt;
         pump();
+        // Read from what shows: the window's title, the text's widget, the button.
         FltkDialog* dialog = TheFltkBackend().currentDialog();
         const Fl_Button& ok = box->okButton();
+        const Fl_Box& message = box->message();
         const bool hasOk = ok.visible() && ok.label() && std::string(ok.label()) == "OK";
         const bool above = dialog && stackedAbove(box->window(), *dialog->window);
-        return MessageBoxState{box->caption(), box->text(), hasOk, above};
+        const char* caption = box->window().label();
+        const char* text = message.visible() ? message.label() : nullptr;
+        return MessageBoxState{caption ? caption : "", text ? text : "", hasOk, above};
     }
 
     void answerMessageBox() override {

@@ -24,9 +24,8 @@ public:
     void run();
 
     Fl_Window& window() { return *window_; }
+    Fl_Box& message() { return *message_; }
     Fl_Button& okButton() { return *ok_; }
-    const std::string& text() const { return text_; }
-    const std::string& caption() const { return caption_; }
 
 private:
     std::string text_;

@@ -18,6 +18,8 @@ public:
         if (HeadlessDialog* dialog = running()) dialog->deliverPendingPaints();
     }
 
+    void idle(std::chrono::milliseconds) override { pump(); }  // nothing else ever comes
+
     void postKey(Key key) override {
         if (HeadlessDialog* dialog = running()) dialog->pressKey(key);
     }

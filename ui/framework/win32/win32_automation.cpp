@@ -84,6 +84,22 @@ public:
         if (win32::DialogRunning()) UpdateWindow(dialog);
     }
 
+    void idle(std::chrono::milliseconds span) override {
+        const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(span.count());
+        for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+            HWND box = findMessageBox();
+            HWND dialog = box ? box : dialogWindow();
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (dialog == nullptr || !IsDialogMessageW(dialog, &msg)) {
+                    TranslateMessage(&msg);
+                    DispatchMessageW(&msg);
+                }
+            }
+        }
+    }
+
     void postKey(Key key) override {
         if (!win32::DialogRunning()) return;
         const WPARAM virtualKey = key == Key::Tab ? VK_TAB : key == Key::Enter ? VK_RETURN : VK_ESCAPE;

@@ -1,0 +1,66 @@
+// The command-line tool run in process on any arguments: it never crashes, ends with status 0,
+// 1 or 2, prints at most one line on standard error, and nothing on standard output when it
+// refuses its arguments. Reports go to a scratch folder and no editor is ever started.
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fuzz_check.h"
+#include "payout_tool.h"
+
+namespace {
+
+std::string readAll(std::FILE* file) {
+    std::rewind(file);
+    std::string text;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
+    std::fclose(file);
+    return text;
+}
+
+const std::string& scratchReport() {
+    static const std::string path = [] {
+        std::random_device random;
+        const auto folder = std::filesystem::temp_directory_path() / ("vantry-fuzz-" + std::to_string(random()));
+        std::filesystem::create_directories(folder);
+        return (folder / "report.txt").string();
+    }();
+    return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // The arguments are the input split at its zero bytes; a report goes to the scratch file.
+    std::vector<std::string> words(1);
+    for (std::size_t i = 0; i < size && words.size() < 32; ++i) {
+        if (data[i] == 0) words.emplace_back();
+        else words.back() += static_cast<char>(data[i]);
+    }
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i].rfind("--report=", 0) == 0) words[i] = "--report=" + scratchReport();
+        else if (words[i] == "--report" && i + 1 < words.size()) words[++i] = scratchReport();
+    }
+    std::vector<const char*> argv;
+    for (const std::string& word : words) argv.push_back(word.c_str());
+
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    const int status = vantry::cli::RunPayoutTool(static_cast<int>(argv.size()), argv.data(), out, err,
+                                                  [](const vantry::report::ViewerCommand&) { return std::string(); });
+    const std::string printed = readAll(out);
+    const std::string message = readAll(err);
+    Check(status == 0 || status == 1 || status == 2, "an exit status other than 0, 1, 2");
+    if (!message.empty()) {
+        Check(message.find('\n') == message.size() - 1, "a message that is not one line", message);
+        for (char c : message.substr(0, message.size() - 1))
+            Check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "a control character in a message", message);
+        Check(message.size() < 400, "a long message", message);
+    }
+    Check(status != 0 || message.empty(), "a message with status 0", message);
+    if (status == 2) Check(printed.empty(), "output printed for refused arguments", printed);
+    return 0;
+}

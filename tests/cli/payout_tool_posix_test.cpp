@@ -1,0 +1,129 @@
+// What only a POSIX system can do to the tool: FIFOs, broken pipes, and the desktop's xdg-open.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "payout_tool.h"
+#include "scratch_folder.h"
+#include "standard_streams.h"
+
+namespace {
+
+using vantry::cli::RunPayoutTool;
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(std::FILE* file) {
+    std::rewind(file);
+    std::string text;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
+    std::fclose(file);
+    return text;
+}
+
+// Runs the tool with the real editor hand-off.
+ToolRun run(std::vector<const char*> args) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    const int status = RunPayoutTool(static_cast<int>(args.size()), args.data(), out, err);
+    return {status, readAll(out), readAll(err)};
+}
+
+// xdg-open stood in for by a script that notes where it was started and with what.
+class FakeXdgOpen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string script = bin_.file("xdg-open");
+        std::ofstream(script) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> '" << log() << "'; done\n";
+        chmod(script.c_str(), 0755);
+        const char* path = std::getenv("PATH");
+        previousPath_ = path ? path : "";
+        setenv("PATH", (bin_.path().string() + ":" + previousPath_).c_str(), 1);
+    }
+    void TearDown() override { setenv("PATH", previousPath_.c_str(), 1); }
+
+    std::string log() const { return bin_.file("log"); }
+    std::string logged() const {
+        std::ifstream in(log());
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    ScratchFolder bin_{"bin"};
+    ScratchFolder reports_{"reports"};
+
+private:
+    std::string previousPath_;
+};
+
+TEST_F(FakeXdgOpen, NamesThatLookLikeAddressesReachItAsAbsolutePaths) {
+    for (const char* name : {"mailto:x@y", "http:x.txt", "notes:v2.txt", "-n.txt"}) {
+        const std::string file = reports_.file(name);
+        const std::string option = "--report=" + file;
+        std::remove(log().c_str());
+        const ToolRun r = run({option.c_str(), "--open"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(logged(), file + "\n") << name;
+        EXPECT_EQ(file.front(), '/');
+    }
+}
+
+TEST_F(FakeXdgOpen, ARelativeNameBecomesTheWrittenFilesAbsolutePath) {
+    const vantry::report::ViewerCommand command = vantry::report::ViewerCommandForUserFile("mailto:x@y");
+    char here[4096];
+    ASSERT_NE(getcwd(here, sizeof here), nullptr);
+    EXPECT_EQ(command.arguments, (std::vector<std::string>{"xdg-open", std::string(here) + "/mailto:x@y"}));
+}
+
+TEST(PayoutToolPosix, MissingXdgOpenIsToldInOneLine) {
+    const ScratchFolder empty("nobin");
+    const ScratchFolder reports("reports");
+    const char* path = std::getenv("PATH");
+    const std::string previous = path ? path : "";
+    setenv("PATH", empty.path().c_str(), 1);
+    const std::string option = "--report=" + reports.file("r.txt");
+    const ToolRun r = run({option.c_str(), "--open"});
+    setenv("PATH", previous.c_str(), 1);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "vantry-payout: cannot open the report: xdg-open is not installed\n");
+}
+
+TEST(PayoutToolPosix, AFifoIsRefusedAtOnceAndNothingIsPrinted) {
+    const ScratchFolder folder("fifo");
+    const std::string fifo = folder.file("report.txt");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string option = "--report=" + fifo;
+    const ToolRun r = run({option.c_str()});  // opening it to write would wait for a reader for ever
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "vantry-payout: cannot write the report " + fifo + ": not a regular file\n");
+    EXPECT_EQ(r.out, "");
+}
+
+TEST(PayoutToolPosix, AReaderThatGoesAwayIsAnOrdinaryWriteFailure) {
+    vantry::cli::PrepareStandardStreams();  // as main() does; else SIGPIPE would end this test
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    close(ends[0]);
+    std::FILE* out = fdopen(ends[1], "w");
+    std::FILE* err = std::tmpfile();
+    const char* const args[] = {"--places=30"};
+    EXPECT_EQ(RunPayoutTool(1, args, out, err), 1);
+    std::fclose(out);
+    EXPECT_EQ(readAll(err), "vantry-payout: cannot write the listing: Broken pipe\n");
+}
+
+}  // namespace

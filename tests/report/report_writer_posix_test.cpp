@@ -1,0 +1,99 @@
+// The report file on a POSIX system: links, FIFOs, and a disk that fills up.
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "report_writer.h"
+#include "scratch_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace vantry::report;
+
+std::string read(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> numbered(int count) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= count; ++i) lines.push_back("line " + std::to_string(i));
+    return lines;
+}
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ReportFile, AFailedWriteLeavesThePreviousReportAsItWas) {
+    const ScratchFolder folder("full");
+    const std::string path = folder.file("report.txt");
+    ASSERT_TRUE(WriteReport(numbered(3), path).written);
+    const std::string before = read(path);
+
+    // A disk that fills up after 2,000 bytes, in a child process of its own.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{2000, 2000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const ReportOutcome outcome = WriteReport(numbered(500), path);
+        _exit(!outcome.written && outcome.error.find("File too large") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write did not fail as it should";
+    EXPECT_EQ(read(path), before);
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"report.txt"});  // no scratch file left
+}
+
+TEST(ReportFile, ALinkIsFollowedAndTheFileItLeadsToReplaced) {
+    const ScratchFolder folder("link");
+    fs::create_directory(folder.path() / "reports");
+    const fs::path target = folder.path() / "reports" / "march.txt";
+    std::ofstream(target) << "old";
+    fs::create_symlink("reports/march.txt", folder.path() / "report.txt");
+    ASSERT_TRUE(WriteReport({"new"}, folder.file("report.txt")).written);
+    EXPECT_TRUE(fs::is_symlink(folder.path() / "report.txt"));
+    EXPECT_NE(read(target).find("\nnew\n"), std::string::npos);
+    EXPECT_EQ(namesIn(folder.path() / "reports"), std::vector<std::string>{"march.txt"});
+}
+
+TEST(ReportFile, AReplacedReportKeepsItsPermissions) {
+    const ScratchFolder folder("mode");
+    const std::string path = folder.file("report.txt");
+    std::ofstream(path) << "old";
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(WriteReport({"new"}, path).written);
+    struct stat file {};
+    ASSERT_EQ(stat(path.c_str(), &file), 0);
+    EXPECT_EQ(file.st_mode & 07777, 0640u);
+}
+
+TEST(ReportFile, FifosAndDevicesAreRefusedWithoutBeingOpened) {
+    const ScratchFolder folder("fifo");
+    const std::string fifo = folder.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/null")}) {
+        const ReportOutcome outcome = WriteReport({"x"}, path);
+        EXPECT_FALSE(outcome.written);
+        EXPECT_EQ(outcome.error, path + ": not a regular file");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,24 @@
+// Stands in for notepad.exe in the tests: writes each argument it was started with, one a line,
+// to the file VANTRY_FAKE_VIEWER_LOG names, and ends at once.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+
+int main() {
+    char log[MAX_PATH];
+    if (GetEnvironmentVariableA("VANTRY_FAKE_VIEWER_LOG", log, MAX_PATH) == 0) return 0;
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::FILE* file = std::fopen(log, "a");
+    if (file == nullptr || arguments == nullptr) return 1;
+    for (int i = 1; i < count; ++i) {
+        char argument[4 * MAX_PATH];
+        WideCharToMultiByte(CP_ACP, 0, arguments[i], -1, argument, sizeof argument, nullptr, nullptr);
+        std::fprintf(file, "%s\n", argument);
+    }
+    std::fclose(file);
+    LocalFree(arguments);
+    return 0;
+}
