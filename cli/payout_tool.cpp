@@ -8,8 +8,10 @@
 
 #include "message_text.h"
 #include "number_text.h"
+#include "payout_export.h"
+#include "payout_table.h"
 #include "product_info.h"
-#include "results_listing.h"
+#include "standard_streams.h"
 
 namespace vantry::cli {
 
@@ -61,13 +63,25 @@ int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* 
 
     // Nothing is printed for an event whose listing would cut an amount mid-number, nor for a
     // report target that cannot be written.
-    const engine::ResultListing lines = engine::RenderListing(request.params, request.method);
+    const engine::ListedPayout listed = engine::ListPayout(request.params, request.method);
+    const engine::ResultListing& lines = listed.lines;
     if (engine::HasCutLine(lines)) return fail(err, 2, tooLargeToList(request.params));
     if (!request.reportPath.empty() && !report::CheckReportTarget(request.reportPath, error))
         return fail(err, 1, "cannot write the report " + error);
 
-    if (!writeLines(out, lines) || std::fflush(out) != 0)
-        return fail(err, 1, std::string("cannot write the listing: ") + std::strerror(errno));
+    bool printed = false;
+    switch (request.format) {
+        case ToolRequest::Format::Text: printed = writeLines(out, lines) && std::fflush(out) == 0; break;
+        case ToolRequest::Format::Csv:
+            UseBinaryOutput(out);
+            printed = writeText(out, PayoutCsv(listed.table, MethodName(request.method)));
+            break;
+        case ToolRequest::Format::Json:
+            UseBinaryOutput(out);
+            printed = writeText(out, PayoutJson(listed.table, MethodName(request.method)));
+            break;
+    }
+    if (!printed) return fail(err, 1, std::string("cannot write the listing: ") + std::strerror(errno));
     if (!request.reportPath.empty()) {
         std::optional<report::ViewerCommand> editor;
         if (request.openReport) editor = report::ViewerCommandForUserFile(request.reportPath);

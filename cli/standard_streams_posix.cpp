@@ -6,4 +6,6 @@ namespace vantry::cli {
 
 void PrepareStandardStreams() { std::signal(SIGPIPE, SIG_IGN); }
 
+void UseBinaryOutput(std::FILE*) {}  // POSIX streams have no text mode
+
 }  // namespace vantry::cli

@@ -34,12 +34,26 @@ bool readAmount(std::string_view name, std::string_view text, double& value, std
     return false;
 }
 
+constexpr PayoutMethod kMethods[] = {PayoutMethod::Ibra, PayoutMethod::Brn4d, PayoutMethod::Nbha4d};
+
 bool readMethod(std::string_view name, std::string_view text, ToolRequest& request, std::string& error) {
-    if (text == "ibra") request.method = PayoutMethod::Ibra;
-    else if (text == "brn4d") request.method = PayoutMethod::Brn4d;
-    else if (text == "nbha4d") request.method = PayoutMethod::Nbha4d;
+    for (const PayoutMethod method : kMethods) {
+        if (text == MethodName(method)) {
+            request.method = method;
+            return true;
+        }
+    }
+    error = std::string(name) + ": " + ShownValue(text) + " is not one of ibra, brn4d, nbha4d";
+    return false;
+}
+
+bool readFormat(std::string_view name, std::string_view text, ToolRequest& request, std::string& error) {
+    using Format = ToolRequest::Format;
+    if (text == "text") request.format = Format::Text;
+    else if (text == "csv") request.format = Format::Csv;
+    else if (text == "json") request.format = Format::Json;
     else {
-        error = std::string(name) + ": " + ShownValue(text) + " is not one of ibra, brn4d, nbha4d";
+        error = std::string(name) + ": " + ShownValue(text) + " is not one of text, csv, json";
         return false;
     }
     return true;
@@ -70,7 +84,7 @@ struct Option {
 };
 
 const Option kOptions[] = {
-    {"--method", "NAME", "payout method: ibra, brn4d or nbha4d", readMethod, "nbha4d"},
+    {"--method", "NAME", "payout method: ibra, brn4d or nbha4d", readMethod, std::string(MethodName(PayoutMethod::Nbha4d))},
     {"--riders", "N", "riders entered",
      [](auto name, auto text, ToolRequest& r, std::string& e) { return readWhole(name, text, r.params.riderCount, e); },
      defaultWhole(kDefaults.riderCount)},
@@ -93,6 +107,10 @@ const Option kOptions[] = {
      "the last place of the last D gets at least the entry fee",
      [](auto name, auto text, ToolRequest& r, std::string& e) { return readWhole(name, text, r.params.places, e); },
      defaultWhole(kDefaults.places)},
+    {"--format", "FORMAT",
+     "what to print: text (the listing), csv (one row per place, for a\n"
+     "spreadsheet) or json (the whole payout, for a script)",
+     readFormat, "text"},
     {"--report", "FILE", "also write the paged report of the listing to FILE", readReport, ""},
     {"--open", "", "then open FILE in the desktop's text editor",
      [](auto, auto, ToolRequest& r, std::string&) { return r.openReport = true; }, ""},
@@ -121,6 +139,15 @@ std::string spelled(const Option& option) {
 }
 
 }  // namespace
+
+std::string_view MethodName(PayoutMethod method) {
+    switch (method) {
+        case PayoutMethod::Ibra: return "ibra";
+        case PayoutMethod::Brn4d: return "brn4d";
+        case PayoutMethod::Nbha4d: break;
+    }
+    return "nbha4d";
+}
 
 bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request, std::string& error) {
     for (int i = 0; i < argc; ++i) {

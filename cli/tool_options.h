@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <string_view>
 
 #include "payout_types.h"
 
@@ -10,7 +11,9 @@ namespace vantry::cli {
 // What the command line asks for.
 struct ToolRequest {
     enum class Action { Calculate, Help, Version };
+    enum class Format { Text, Csv, Json };
     Action action = Action::Calculate;
+    Format format = Format::Text;
     engine::PayoutParameters params;  // starts at the dialog's initial values
     engine::PayoutMethod method = engine::PayoutMethod::Nbha4d;
     std::string reportPath;  // empty: no report
@@ -25,5 +28,8 @@ bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request,
 std::string ToolUsage();
 
 inline constexpr std::string_view kToolName = "vantry-payout";
+
+// The method's name on the command line and in the tool's CSV and JSON: ibra, brn4d, nbha4d.
+std::string_view MethodName(engine::PayoutMethod method);
 
 }  // namespace vantry::cli

@@ -163,9 +163,12 @@ public:
     void put(const char* text, std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) put(text[i]);
     }
-    void pad(std::size_t width, std::size_t textLength) {
+    // Spaces on the left up to `width`; returns how many.
+    std::size_t pad(std::size_t width, std::size_t textLength) {
         for (std::size_t i = textLength; i < width; ++i) put(' ');
+        return width > textLength ? width - textLength : 0;
     }
+    std::size_t length() const { return length_; }
     std::size_t finish() {
         if (capacity_ != 0) out_[length_ < capacity_ ? length_ : capacity_ - 1] = '\0';
         return length_;
@@ -177,7 +180,8 @@ private:
     std::size_t length_ = 0;
 };
 
-void writeInteger(BoundedWriter& writer, std::int64_t value, std::size_t width) {
+// Each writer returns the padding it put before the text.
+std::size_t writeInteger(BoundedWriter& writer, std::int64_t value, std::size_t width) {
     char digits[24];
     int count = 0;
     // Work on the negative side so that the most negative value needs no special case.
@@ -187,31 +191,33 @@ void writeInteger(BoundedWriter& writer, std::int64_t value, std::size_t width) 
         rest /= 10;
     } while (rest != 0);
     if (value < 0) digits[count++] = '-';
-    writer.pad(width, static_cast<std::size_t>(count));
+    const std::size_t padding = writer.pad(width, static_cast<std::size_t>(count));
     while (count > 0) writer.put(digits[--count]);
+    return padding;
 }
 
-void writeFixed(BoundedWriter& writer, double value, std::size_t width, int precision) {
+std::size_t writeFixed(BoundedWriter& writer, double value, std::size_t width, int precision) {
     const bool negative = std::signbit(value);
     if (!std::isfinite(value)) {
         const char* text = std::isnan(value) ? "nan" : (negative ? "-inf" : "inf");
         const std::size_t length = std::strlen(text);
-        writer.pad(width, length);
+        const std::size_t padding = writer.pad(width, length);
         writer.put(text, length);
-        return;
+        return padding;
     }
     char digits[kMaxDigits];
     const int count = roundedDigits(value, precision, digits);
     const int integerDigits = count - precision;
     const std::size_t length =
         static_cast<std::size_t>(count + (negative ? 1 : 0) + (precision > 0 ? 1 : 0));
-    writer.pad(width, length);
+    const std::size_t padding = writer.pad(width, length);
     if (negative) writer.put('-');
     writer.put(digits, static_cast<std::size_t>(integerDigits));
     if (precision > 0) {
         writer.put('.');
         writer.put(digits + integerDigits, static_cast<std::size_t>(precision));
     }
+    return padding;
 }
 
 // A width or precision as written, capped so that no format can ask for an absurd amount of
@@ -230,8 +236,9 @@ std::size_t readCount(std::string_view format, std::size_t& pos) {
 }  // namespace
 
 std::size_t FormatText(char* out, std::size_t capacity, std::string_view format,
-                       std::initializer_list<FormatArg> args) {
+                       std::initializer_list<FormatArg> args, std::vector<FormattedField>* fields) {
     BoundedWriter writer(out, capacity);
+    if (fields) fields->clear();
     const FormatArg* nextArg = args.begin();
     std::size_t pos = 0;
     while (pos < format.size()) {
@@ -261,21 +268,24 @@ std::size_t FormatText(char* out, std::size_t capacity, std::string_view format,
         if (nextArg == args.end()) continue;
         const FormatArg& arg = *nextArg++;
         const bool isReal = arg.kind == FormatArg::Kind::Real;
-        if (conversion == 'd' && !isReal)
-            writeInteger(writer, arg.integer, width);
-        else
-            writeFixed(writer, isReal ? arg.real : static_cast<double>(arg.integer), width,
-                       conversion == 'd' ? 0 : precision);
+        const std::size_t before = writer.length();
+        const std::size_t padding =
+            conversion == 'd' && !isReal
+                ? writeInteger(writer, arg.integer, width)
+                : writeFixed(writer, isReal ? arg.real : static_cast<double>(arg.integer), width,
+                             conversion == 'd' ? 0 : precision);
+        if (fields) fields->push_back({before + padding, writer.length() - before - padding});
     }
     return writer.finish();
 }
 
-std::string FormatString(std::string_view format, std::initializer_list<FormatArg> args) {
+std::string FormatString(std::string_view format, std::initializer_list<FormatArg> args,
+                         std::vector<FormattedField>* fields) {
     char buffer[512];
-    const std::size_t length = FormatText(buffer, sizeof buffer, format, args);
+    const std::size_t length = FormatText(buffer, sizeof buffer, format, args, fields);
     if (length < sizeof buffer) return std::string(buffer, length);
     std::string text(length, '\0');
-    FormatText(text.data(), length + 1, format, args);
+    FormatText(text.data(), length + 1, format, args, fields);
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantry::engine {
 
@@ -37,11 +38,19 @@ struct FormatArg {
 // rounded away from zero; "%%". The sign is printed whenever the value's sign bit is set, as
 // printf does ("-0.00"). Infinite and NaN values print as "inf", "-inf" and "nan". A conversion
 // without a matching argument prints nothing.
+//
+// When `fields` is given, it receives where each conversion's text stands in the whole text
+// (whether or not it fitted in `out`): its first character after the padding, and its length.
+struct FormattedField {
+    std::size_t offset;
+    std::size_t length;
+};
 std::size_t FormatText(char* out, std::size_t capacity, std::string_view format,
-                       std::initializer_list<FormatArg> args);
+                       std::initializer_list<FormatArg> args, std::vector<FormattedField>* fields = nullptr);
 
 // The same, into a string (no length limit).
-std::string FormatString(std::string_view format, std::initializer_list<FormatArg> args);
+std::string FormatString(std::string_view format, std::initializer_list<FormatArg> args,
+                         std::vector<FormattedField>* fields = nullptr);
 
 // Lenient reading, with the C runtime's atoi / atof meaning: leading white space is skipped, the
 // longest following part that forms a decimal number is taken, and 0 is the answer when there is
