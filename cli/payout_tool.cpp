@@ -56,18 +56,19 @@ int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* 
                   const report::ViewerRunner& viewer) {
     ToolRequest request;
     std::string error;
-    if (!ParseToolArguments(argc, argv, request, error)) return fail(err, 2, error);
-    if (request.action == ToolRequest::Action::Help) return writeText(out, ToolUsage()) ? 0 : 1;
+    if (!ParseToolArguments(argc, argv, request, error)) return fail(err, kStatusBadArguments, error);
+    if (request.action == ToolRequest::Action::Help) return writeText(out, ToolUsage()) ? kStatusDone : kStatusNotWritten;
     if (request.action == ToolRequest::Action::Version)
-        return writeText(out, std::string(kToolName) + " " + std::string(product::kVersion) + "\n") ? 0 : 1;
+        return writeText(out, std::string(kToolName) + " " + std::string(product::kVersion) + "\n") ? kStatusDone
+                                                                                                 : kStatusNotWritten;
 
     // Nothing is printed for an event whose listing would cut an amount mid-number, nor for a
     // report target that cannot be written.
     const engine::ListedPayout listed = engine::ListPayout(request.params, request.method);
     const engine::ResultListing& lines = listed.lines;
-    if (engine::HasCutLine(lines)) return fail(err, 2, tooLargeToList(request.params));
+    if (engine::HasCutLine(lines)) return fail(err, kStatusBadArguments, tooLargeToList(request.params));
     if (!request.reportPath.empty() && !report::CheckReportTarget(request.reportPath, error))
-        return fail(err, 1, "cannot write the report " + error);
+        return fail(err, kStatusNotWritten, "cannot write the report " + error);
 
     bool printed = false;
     switch (request.format) {
@@ -81,15 +82,15 @@ int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* 
             printed = writeText(out, PayoutJson(listed.table, MethodName(request.method)));
             break;
     }
-    if (!printed) return fail(err, 1, std::string("cannot write the listing: ") + std::strerror(errno));
+    if (!printed) return fail(err, kStatusNotWritten, std::string("cannot write the listing: ") + std::strerror(errno));
     if (!request.reportPath.empty()) {
         std::optional<report::ViewerCommand> editor;
         if (request.openReport) editor = report::ViewerCommandForUserFile(request.reportPath);
         const report::ReportOutcome report = report::WriteReport(lines, request.reportPath, editor, viewer);
-        if (!report.written) return fail(err, 1, "cannot write the report " + report.error);
-        if (!report.viewerError.empty()) return fail(err, 1, "cannot open the report: " + report.viewerError);
+        if (!report.written) return fail(err, kStatusNotWritten, "cannot write the report " + report.error);
+        if (!report.viewerError.empty()) return fail(err, kStatusNotWritten, "cannot open the report: " + report.viewerError);
     }
-    return 0;
+    return kStatusDone;
 }
 
 }  // namespace vantry::cli

@@ -189,6 +189,13 @@ bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request,
     return true;
 }
 
+std::vector<OptionHelp> ToolOptionHelp() {
+    std::vector<OptionHelp> help;
+    for (const Option& option : kOptions)
+        help.push_back({spelled(option), std::string(option.help), option.shownDefault});
+    return help;
+}
+
 std::string ToolUsage() {
     constexpr std::size_t kUsageWidth = 100;
     constexpr std::size_t kHelpColumn = 20;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 #include <string_view>
 
 #include "payout_types.h"
@@ -26,6 +27,20 @@ bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request,
 
 // The --help text, made from the same option table the arguments are parsed with.
 std::string ToolUsage();
+
+// Each option as the documentation shows it, from that table: as written ("--riders=N"), what it
+// does (lines joined with '\n'), and its default ("" when it has none).
+struct OptionHelp {
+    std::string spelled;
+    std::string help;
+    std::string shownDefault;
+};
+std::vector<OptionHelp> ToolOptionHelp();
+
+// The tool's exit statuses.
+inline constexpr int kStatusDone = 0;
+inline constexpr int kStatusNotWritten = 1;    // the listing, the report or the editor hand-off failed
+inline constexpr int kStatusBadArguments = 2;  // nothing was printed
 
 inline constexpr std::string_view kToolName = "vantry-payout";
 

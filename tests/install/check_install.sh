@@ -6,8 +6,9 @@ build_dir=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+rm -f "$build_dir/install_manifest.txt"  # what the install left in the build tree
 for file in bin/vantry bin/vantry-payout share/applications/vantry.desktop \
-            share/icons/hicolor/16x16/apps/vantry.png share/icons/hicolor/32x32/apps/vantry.png; do
+            share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/vantry.png; do
   [ -f "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/vantry.desktop"

@@ -7,9 +7,14 @@ set -u
 exe=$1
 shift
 
-# The build folder is the nearest one above the program that holds CMakeCache.txt.
-build=$(cd "$(dirname "$exe")" && pwd)
-while [ ! -f "$build/CMakeCache.txt" ] && [ "$build" != / ]; do build=$(dirname "$build"); done
+# The build folder is VANTRY_BUILD_DIR, or the nearest one above the program that holds
+# CMakeCache.txt.
+if [ -n "${VANTRY_BUILD_DIR:-}" ]; then
+  build=$(cd "$VANTRY_BUILD_DIR" && pwd)
+else
+  build=$(cd "$(dirname "$exe")" && pwd)
+  while [ ! -f "$build/CMakeCache.txt" ] && [ "$build" != / ]; do build=$(dirname "$build"); done
+fi
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-settings.sh"
 state=$build/wine-display.state
