@@ -1,11 +1,11 @@
 #include "payout_tool.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <optional>
 #include <string>
 
+#include "float_conversion.h"
 #include "message_text.h"
 #include "number_text.h"
 #include "payout_export.h"
@@ -36,17 +36,12 @@ int fail(std::FILE* err, int status, std::string_view message) {
     return status;
 }
 
-// The shortest text that reads back as the same double, in any locale.
-std::string shortest(double value) {
-    char text[32];
-    const std::to_chars_result result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
-}
 
 std::string tooLargeToList(const engine::PayoutParameters& p) {
+    using engine::ShortestText;
     return "the amounts are too large to list: riders " + engine::FormatString("%d", {p.riderCount}) + ", fee " +
-           shortest(p.entryFee) + ", added money " + shortest(p.addedMoney) + ", payoff " +
-           shortest(p.payoffPercent) + " % give a listing line over " +
+           ShortestText(p.entryFee) + ", added money " + ShortestText(p.addedMoney) + ", payoff " +
+           ShortestText(p.payoffPercent) + " % give a listing line over " +
            engine::FormatString("%d", {static_cast<int>(engine::kListingLineMax)}) + " characters";
 }
 

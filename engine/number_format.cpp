@@ -1,9 +1,9 @@
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
+#include "bit_cast.h"
 #include "number_text.h"
 
 namespace vantry::engine {
@@ -114,7 +114,7 @@ private:
 // sign or point: at least precision + 1 digits (leading zeros added). Returns the digit count.
 // `digits` must hold kMaxDigits characters.
 int roundedDigits(double value, int precision, char* digits) {
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+    const std::uint64_t bits = BitCast<std::uint64_t>(value);
     const int biasedExponent = static_cast<int>((bits >> 52) & 0x7ff);
     std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
     int exponent = -1074;

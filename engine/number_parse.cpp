@@ -1,8 +1,8 @@
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
 
+#include "float_conversion.h"
 #include "number_text.h"
 
 namespace vantry::engine {
@@ -60,48 +60,8 @@ Scanned scanReal(std::string_view text, std::size_t pos) {
     return s;
 }
 
-// True when a scanned real number that a double cannot hold is too large rather than too small:
-// its decimal magnitude (position of the first non-zero digit, shifted by the exponent) is positive.
-bool magnitudeIsLarge(std::string_view number) {
-    long long magnitude = 0;
-    bool seenNonZero = false;
-    bool afterPoint = false;
-    std::size_t pos = 0;
-    for (; pos < number.size() && number[pos] != 'e' && number[pos] != 'E'; ++pos) {
-        const char c = number[pos];
-        if (c == '.') {
-            afterPoint = true;
-        } else if (!seenNonZero) {
-            if (c != '0') {
-                seenNonZero = true;
-                if (!afterPoint) magnitude = 1;
-            } else if (afterPoint) {
-                --magnitude;
-            }
-        } else if (!afterPoint) {
-            ++magnitude;
-        }
-    }
-    long long exponent = 0;
-    bool negativeExponent = false;
-    if (pos < number.size()) {
-        ++pos;
-        if (number[pos] == '+' || number[pos] == '-') negativeExponent = number[pos++] == '-';
-        for (; pos < number.size(); ++pos)
-            if (exponent < 1000000000) exponent = exponent * 10 + (number[pos] - '0');
-    }
-    return magnitude + (negativeExponent ? -exponent : exponent) > 0;
-}
-
 double convertReal(std::string_view text, const Scanned& s) {
-    const char* first = text.data() + s.digitsBegin;
-    const char* last = text.data() + s.end;
-    double magnitude = 0.0;
-    const std::from_chars_result r = std::from_chars(first, last, magnitude, std::chars_format::general);
-    if (r.ec == std::errc::result_out_of_range)
-        magnitude = magnitudeIsLarge(std::string_view(first, static_cast<std::size_t>(last - first)))
-                        ? std::numeric_limits<double>::infinity()
-                        : 0.0;
+    const double magnitude = DecimalToDouble(text.substr(s.digitsBegin, s.end - s.digitsBegin));
     return s.negative ? -magnitude : magnitude;
 }
 

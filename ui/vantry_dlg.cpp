@@ -1,10 +1,11 @@
 #include "vantry_dlg.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
+#include "float_conversion.h"
 #include "payout_calculation.h"
 #include "product_info.h"
 #include "results_listing.h"
@@ -85,7 +86,8 @@ void CVantryDlg::writeField(int id, const char* format, FormatArg value) {
         // Only an absurd amount (1e300 typed as a fee) is this long: show it in the shortest
         // exponent form that reads back to the same value.
         clearFieldText();
-        std::to_chars(fieldText, fieldText + sizeof fieldText - 1, value.real, std::chars_format::scientific);
+        const std::string shortest = engine::ShortestText(value.real);
+        std::memcpy(fieldText, shortest.data(), std::min(shortest.size(), sizeof fieldText - 1));
     }
     if (CWnd* field = GetDlgItem(id)) {
         field->SetWindowText(fieldText);

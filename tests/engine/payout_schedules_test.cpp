@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -19,8 +19,7 @@ constexpr PayoutMethod kMethods[] = {PayoutMethod::Ibra, PayoutMethod::Brn4d, Pa
 long long tenThousandths(double value) {
     const long long units = std::llround(value * 10000.0);
     const std::string text = std::to_string(units) + "e-4";
-    double nearest = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), nearest);
+    const double nearest = std::strtod(text.c_str(), nullptr);  // correctly rounded
     EXPECT_EQ(value, nearest) << "not the double nearest " << text;
     return units;
 }
