@@ -1,4 +1,4 @@
-#include "fltk/dialog_units.h"
+#include "emulated/dialog_units.h"
 
 #include <gtest/gtest.h>
 

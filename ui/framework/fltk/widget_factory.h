@@ -5,7 +5,7 @@
 #include <string>
 
 #include "../dialog_template.h"
-#include "dialog_units.h"
+#include "../emulated/dialog_units.h"
 
 class Fl_Widget;
 
