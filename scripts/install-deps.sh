@@ -3,9 +3,10 @@
 # Idempotent and quiet when everything is present. Run as root (or with sudo available).
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev locales
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev locales python3 git
           libfltk1.3-dev libx11-dev fonts-liberation xvfb xauth desktop-file-utils
-          g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest wine wine64)
+          g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest wine wine64
+          dpkg-dev lintian man-db nsis)
 
 missing=()
 for pkg in "${packages[@]}" "$@"; do
