@@ -6,7 +6,9 @@ set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev locales python3 git
           libfltk1.3-dev libx11-dev fonts-liberation xvfb xauth desktop-file-utils
           g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest wine wine64
-          dpkg-dev lintian man-db nsis)
+          dpkg-dev lintian man-db nsis
+          emscripten node-acorn nodejs chromium chromium-driver python3-selenium
+          python3-fonttools python3-brotli)
 
 missing=()
 for pkg in "${packages[@]}" "$@"; do

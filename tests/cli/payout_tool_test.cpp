@@ -168,8 +168,9 @@ TEST(PayoutTool, HelpAndVersionGoToStdout) {
 }
 
 TEST(PayoutTool, UnwritableOutputIsAFailure) {
+    if (!std::filesystem::is_character_file("/dev/full")) GTEST_SKIP() << "/dev/full is not available";
     std::FILE* full = std::fopen("/dev/full", "w");
-    if (full == nullptr) GTEST_SKIP() << "/dev/full is not available";
+    ASSERT_NE(full, nullptr);
     std::FILE* err = std::tmpfile();
     const char* const args[] = {"--places=30"};
     EXPECT_EQ(RunPayoutTool(1, args, full, err), 1);

@@ -41,8 +41,10 @@ protected:
 };
 
 // The editor command "Edit/Print Payout" hands over: the same on every backend of a platform.
-#ifdef _WIN32
+#if defined(_WIN32)
 inline const std::string kReportViewerCommand = "notepad report.txt";
+#elif defined(__EMSCRIPTEN__)
+inline const std::string kReportViewerCommand = "browser report.txt";
 #else
 inline const std::string kReportViewerCommand = "xdg-open report.txt";
 #endif

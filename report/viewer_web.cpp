@@ -1,0 +1,63 @@
+#include <emscripten.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "viewer.h"
+
+// In a page the browser is the editor: the report opens as plain text in a new tab, where it can
+// be printed or saved; where the page may not open one, it is offered as a download.
+
+// clang-format off
+EM_JS(int, jsShowReport, (const unsigned char* bytes, int length, const char* name), {
+    if (typeof window === 'undefined') return 1;
+    const report = new Blob([HEAPU8.slice(bytes, bytes + length)], {type: 'text/plain;charset=us-ascii'});
+    const address = URL.createObjectURL(report);
+    if (!window.open(address, '_blank')) {
+        const link = document.createElement('a');
+        link.href = address;
+        link.download = UTF8ToString(name);
+        link.click();
+    }
+    return 0;
+});
+// clang-format on
+
+namespace vantry::report {
+
+namespace {
+
+constexpr const char* kViewer = "browser";
+
+}  // namespace
+
+std::string ViewerCommand::text() const {
+    std::string line;
+    for (const std::string& argument : arguments) line += (line.empty() ? "" : " ") + argument;
+    return line;
+}
+
+ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folder) {
+    return {{kViewer, file}, folder};
+}
+
+ViewerCommand ViewerCommandForUserFile(const std::string& path) { return ViewerCommandFor(path); }
+
+std::string RunViewer(const ViewerCommand& command) {
+    if (command.arguments.size() < 2) return "no report to show";
+    const std::string& file = command.arguments[1];
+    const std::string path = command.folder.empty() ? file : command.folder + "/" + file;
+    std::vector<unsigned char> bytes;
+    if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
+        unsigned char chunk[4096];
+        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;) bytes.insert(bytes.end(), chunk, chunk + n);
+        std::fclose(in);
+    } else {
+        return path + " cannot be read back";
+    }
+    const std::size_t slash = file.rfind('/');
+    const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
+    return jsShowReport(bytes.data(), static_cast<int>(bytes.size()), name.c_str()) == 0 ? "" : "there is no browser here";
+}
+
+}  // namespace vantry::report

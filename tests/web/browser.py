@@ -1,0 +1,64 @@
+"""A static site served on a free port of the loopback, and headless Chromium to look at it
+(Debian's chromium, chromium-driver and python3-selenium). Used as a context manager; it ends the
+server and the browser it started, whatever happens."""
+import contextlib
+import functools
+import http.server
+import shutil
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+
+
+class _Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+class Site:
+    def __init__(self, folder):
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(_Quiet, directory=folder))
+        self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
+        self.thread.start()
+        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+
+    def stop(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+@contextlib.contextmanager
+def chromium(width=1000, height=900, mobile=False):
+    profile = tempfile.mkdtemp(prefix="vantry-chromium-")
+    options = Options()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                     "--disable-dev-shm-usage", f"--user-data-dir={profile}", f"--window-size={width},{height}"):
+        options.add_argument(argument)
+    if mobile:
+        options.add_experimental_option("mobileEmulation", {
+            "deviceMetrics": {"width": width, "height": height, "pixelRatio": 3.0, "touch": True},
+            "userAgent": "Mozilla/5.0 (Linux; Android 14) Mobile"})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_script_timeout(120)
+    try:
+        yield driver
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+def wait_for(driver, script, seconds=30):
+    """Asks `script` until it gives something true, at most `seconds`; returns its last answer."""
+    until = time.monotonic() + seconds
+    while True:
+        value = driver.execute_script(script)
+        if value or time.monotonic() > until:
+            return value
+        time.sleep(0.05)

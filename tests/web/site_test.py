@@ -1,0 +1,189 @@
+#!/usr/bin/python3
+"""The web edition's static site in headless Chromium, used as a person uses it.
+
+    site_test.py listings SITE TOOL   20 events x 3 methods typed into the page: the list's lines are
+                                      the command-line tool's, line for line
+    site_test.py report SITE TOOL     "Edit/Print Payout" gives report.txt byte for byte as the tool's
+    site_test.py offline SITE         after a first visit, with the server stopped, a reload works
+    site_test.py phone SITE SHOTS     390 x 844: no horizontal scrolling, every control on the
+                                      screen and usable; screenshots of the phone and desktop layouts
+    site_test.py closed SITE          Exit shows "Closed", and "Start again" starts a fresh run
+"""
+import base64
+import os
+import random
+import subprocess
+import sys
+import tempfile
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+import browser
+
+# The template's controls, by their index in the page.
+RIDERS, FEE, ADDED, PAYOFF, DS, PLACES = 0, 1, 2, 3, 4, 5
+CALCULATE, EXIT, LIST, EDIT_PRINT = 6, 7, 11, 18
+METHOD_BOXES = {"ibra": 13, "brn4d": 15, "nbha4d": 16}
+
+
+def fail(message):
+    print("FAILED:", message)
+    sys.exit(1)
+
+
+def open_page(driver, site):
+    driver.get(site.url)
+    if not browser.wait_for(driver, "return !!document.querySelector('#vantry-e0') && document.querySelector('#vantry-e0').value !== ''", 30):
+        fail("the dialog did not show")
+
+
+def element(driver, index):
+    return driver.find_element(By.ID, f"vantry-e{index}")
+
+
+def list_lines(driver):
+    return driver.execute_script("return [...document.querySelectorAll('#vantry-e11 div')].map(row => row.textContent)")
+
+
+def type_into(driver, index, text):
+    field = element(driver, index)
+    field.click()
+    field.send_keys(Keys.CONTROL, "a")
+    field.send_keys(Keys.DELETE)
+    field.send_keys(text)
+
+
+def events():
+    rng = random.Random(20261208)
+    for _ in range(20):
+        yield {"riders": rng.randint(1, 400), "fee": rng.choice([25, 50, 75, 100, 12.5, 33.33]),
+               "added": rng.choice([0, 100, 250, 1000, 1234.56]), "payoff": rng.choice([70, 75, 80, 100]),
+               "ds": rng.randint(1, 7), "places": rng.choice([0, 0, 3, 5, 10, 30])}
+
+
+def tool_lines(tool, method, event, *extra):
+    args = [tool, f"--method={method}"] + [f"--{name}={value}" for name, value in event.items()] + list(extra)
+    return subprocess.run(args, check=True, capture_output=True, text=True).stdout.split("\n")[:-1]
+
+
+def calculate(driver, method, event):
+    element(driver, METHOD_BOXES[method]).click()
+    for index, name in ((RIDERS, "riders"), (FEE, "fee"), (ADDED, "added"), (PAYOFF, "payoff"), (DS, "ds"),
+                        (PLACES, "places")):
+        type_into(driver, index, str(event[name]))
+    element(driver, CALCULATE).click()
+
+
+def listings(site, tool):
+    checked = 0
+    with browser.chromium() as driver:
+        open_page(driver, site)
+        for event in events():
+            for method in METHOD_BOXES:
+                calculate(driver, method, event)
+                expected = tool_lines(tool, method, event)
+                shown = list_lines(driver)
+                if shown != expected:
+                    fail(f"{method} {event}:\nthe page shows {shown[:6]}...\nthe tool prints {expected[:6]}...")
+                checked += 1
+    print(f"{checked} calculations: the page's list is the tool's listing, line for line")
+
+
+def report(site, tool):
+    with browser.chromium() as driver:
+        open_page(driver, site)
+        # Where the page hands the report to the browser, keep the address instead of a new tab.
+        driver.execute_script("window.open = address => { window.reportAddress = address; return {}; };")
+        event = {"riders": 120, "fee": 35, "added": 500, "payoff": 75, "ds": 5, "places": 0}
+        calculate(driver, "brn4d", event)
+        element(driver, EDIT_PRINT).click()
+        if not browser.wait_for(driver, "return window.reportAddress", 10):
+            fail("no report was handed to the browser")
+        page_bytes = base64.b64decode(driver.execute_async_script("""
+            const done = arguments[0];
+            fetch(window.reportAddress).then(response => response.arrayBuffer()).then(buffer => {
+                let text = ''; new Uint8Array(buffer).forEach(byte => { text += String.fromCharCode(byte); });
+                done(btoa(text));
+            });"""))
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "report.txt")
+        tool_lines(tool, "brn4d", event, f"--report={path}")
+        with open(path, "rb") as file:
+            tool_bytes = file.read()
+    if page_bytes != tool_bytes:
+        fail(f"the page's report.txt ({len(page_bytes)} bytes) differs from the tool's ({len(tool_bytes)} bytes)")
+    print(f"report.txt is the tool's, byte for byte ({len(tool_bytes)} bytes)")
+
+
+def offline(folder):
+    site = browser.Site(folder)
+    with browser.chromium() as driver:
+        open_page(driver, site)
+        if not browser.wait_for(driver, "return navigator.serviceWorker.controller || (location.reload(), false)", 30):
+            fail("the service worker never took the page")
+        if not browser.wait_for(driver, "return caches.keys().then(k => k.length)", 10):
+            fail("nothing was cached")
+        site.stop()
+        driver.get(site.url)
+        if not browser.wait_for(driver, "return !!document.querySelector('#vantry-e6')", 30):
+            fail("with no network the page did not come back")
+        element(driver, CALCULATE).click()
+        if not list_lines(driver)[:1] == ["Payoff Results using the following parameters:"]:
+            fail("with no network the dialog does not calculate")
+    print("with the server stopped, a reload shows a working dialog")
+
+
+def phone(site, shots):
+    os.makedirs(shots, exist_ok=True)
+    with browser.chromium(width=1000, height=900) as driver:
+        open_page(driver, site)
+        element(driver, CALCULATE).click()
+        driver.save_screenshot(os.path.join(shots, "web-desktop.png"))
+    with browser.chromium(width=390, height=844, mobile=True) as driver:
+        open_page(driver, site)
+        overflow = driver.execute_script("return document.documentElement.scrollWidth - document.documentElement.clientWidth")
+        if overflow > 0:
+            fail(f"the page scrolls sideways by {overflow} pixels")
+        outside = driver.execute_script("""
+            return [...document.querySelectorAll('#vantry-dialog [id^=vantry-e]')]
+                .filter(e => { const r = e.getBoundingClientRect(); return r.left < 0 || r.right > innerWidth; })
+                .map(e => e.id);""")
+        if outside:
+            fail(f"controls off the screen: {outside}")
+        type_into(driver, PLACES, "5")
+        element(driver, CALCULATE).click()
+        lines = list_lines(driver)
+        if len(lines) < 5 or "5 placings" not in lines[4]:
+            fail(f"on a phone the dialog does not calculate: {lines[:5]}")
+        driver.save_screenshot(os.path.join(shots, "web-phone.png"))
+    print("390 x 844: no sideways scrolling, every control on the screen and working; screenshots saved")
+
+
+def closed(site):
+    with browser.chromium() as driver:
+        open_page(driver, site)
+        element(driver, EXIT).click()
+        if not browser.wait_for(driver, "return document.querySelector('.vantry-closed')", 10):
+            fail("Exit did not end the run")
+        driver.find_element(By.CSS_SELECTOR, ".vantry-closed button").click()
+        open_page_again = "return document.querySelector('#vantry-e0') && document.querySelector('#vantry-e0').value === '40'"
+        if not browser.wait_for(driver, open_page_again, 10):
+            fail("Start again did not start a fresh run")
+        element(driver, 1).send_keys(Keys.ESCAPE)
+        if not browser.wait_for(driver, "return document.querySelector('.vantry-closed')", 10):
+            fail("Esc did not end the run")
+    print("Exit and Esc end the run; Start again starts a fresh one")
+
+
+if __name__ == "__main__":
+    mode, folder = sys.argv[1], sys.argv[2]
+    if mode == "offline":
+        offline(folder)
+        sys.exit(0)
+    served = browser.Site(folder)
+    try:
+        {"listings": lambda: listings(served, sys.argv[3]), "report": lambda: report(served, sys.argv[3]),
+         "phone": lambda: phone(served, sys.argv[3]), "closed": lambda: closed(served)}[mode]()
+    finally:
+        served.stop()

@@ -1,0 +1,177 @@
+#include <emscripten.h>
+
+#include "../automation.h"
+#include "web_backend.h"
+#include "web_dom.h"
+#include "web_peers.h"
+
+// Drives the dialog's page as a person would: keys and clicks are dispatched as the page's own
+// events, on its own elements, and what shows is read back from them.
+
+// clang-format off
+EM_JS(void, jsDispatchKey, (const char* key, int shift), {
+    const target = document.activeElement && document.activeElement.closest('#vantry-dialog')
+                 ? document.activeElement : document.getElementById('vantry-dialog');
+    target.dispatchEvent(new KeyboardEvent('keydown', {key: UTF8ToString(key), shiftKey: shift !== 0,
+                                                       bubbles: true, cancelable: true}));
+});
+
+// A keystroke: the key goes to the field; unless refused, the character goes in at the selection.
+EM_JS(void, jsTypeCharacter, (int index, int code), {
+    const input = document.getElementById('vantry-e' + index);
+    const key = String.fromCodePoint(code);
+    const event = new KeyboardEvent('keydown', {key, bubbles: true, cancelable: true});
+    input.dispatchEvent(event);
+    if (event.defaultPrevented) return;
+    const start = input.selectionStart, end = input.selectionEnd;
+    input.value = input.value.slice(0, start) + key + input.value.slice(end);
+    input.setSelectionRange(start + 1, start + 1);
+    input.dispatchEvent(new Event('input', {bubbles: true}));
+});
+
+EM_JS(void, jsClick, (int index), {
+    const element = document.getElementById('vantry-e' + index);
+    (element.classList.contains('vantry-check') ? element.querySelector('input') : element).click();
+});
+
+EM_JS(void, jsClickSelector, (const char* selector), {
+    const element = document.querySelector(UTF8ToString(selector));
+    if (element) element.click();
+});
+
+// The element's rectangle in the dialog's client area, in the dialog's own pixels (before any
+// scaling to a narrow screen).
+EM_JS(void, jsBounds, (int index, int* out), {
+    const client = document.querySelector('#vantry-dialog .vantry-client').getBoundingClientRect();
+    const box = (index < 0 ? document.querySelector('#vantry-dialog .vantry-client')
+                           : document.getElementById('vantry-e' + index)).getBoundingClientRect();
+    const scale = Module.vantryScale || 1;
+    HEAP32[out >> 2] = Math.round((box.left - client.left) / scale);
+    HEAP32[(out >> 2) + 1] = Math.round((box.top - client.top) / scale);
+    HEAP32[(out >> 2) + 2] = Math.round((box.right - client.left) / scale);
+    HEAP32[(out >> 2) + 3] = Math.round((box.bottom - client.top) / scale);
+});
+
+// Whether the box is what a person sees in its middle, and its text as it shows.
+EM_JS(int, jsMessageBoxOnTop, (), {
+    const box = document.querySelector('#vantry-message-box .vantry-box');
+    if (!box) return 0;
+    const r = box.getBoundingClientRect();
+    const seen = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+    return seen && box.contains(seen) ? 1 : 0;
+});
+
+EM_JS(int, jsMessageBoxPart, (const char* selector, char* buffer, int capacity), {
+    const part = document.querySelector('#vantry-message-box ' + UTF8ToString(selector));
+    const text = part ? part.textContent : "";
+    stringToUTF8(text, buffer, capacity);
+    return lengthBytesUTF8(text);
+});
+// clang-format on
+
+namespace vantry::framework {
+
+namespace {
+
+std::string messageBoxPart(const char* selector) {
+    char text[2048];
+    const int length = jsMessageBoxPart(selector, text, sizeof text);
+    return std::string(text, static_cast<std::size_t>(std::min<int>(length, sizeof text - 1)));
+}
+
+class WebAutomation : public Automation {
+public:
+    void runWhenShown(std::function<void()> script) override { backend_.whenShown = std::move(script); }
+    void post(std::function<void()> action) override { backend_.posted.push_back(std::move(action)); }
+
+    void pump() override {
+        if (WebDialog* dialog = running()) dialog->deliverPaint();
+        backend_.runPosted();
+        if (WebDialog* dialog = running()) dialog->deliverPaint();
+    }
+
+    // The page runs on while the program waits: no processor is used.
+    void idle(std::chrono::milliseconds span) override {
+        emscripten_sleep(static_cast<unsigned>(span.count()));
+        pump();
+    }
+
+    void postKey(Key key) override {
+        if (!running()) return;
+        jsDispatchKey(key == Key::Tab ? "Tab" : key == Key::Enter ? "Enter" : "Escape", 0);
+    }
+
+    void type(int id, std::string_view characters) override {
+        WebDialog* dialog = running();
+        WebControl* control = dialog ? dialog->control(id) : nullptr;
+        if (control == nullptr) return;
+        web::Focus(control->index);
+        for (char c : characters) jsTypeCharacter(control->index, static_cast<unsigned char>(c));
+    }
+
+    void click(int id) override {
+        WebDialog* dialog = running();
+        if (WebControl* control = dialog ? dialog->control(id) : nullptr) jsClick(control->index);
+    }
+
+    void clickCloseBox() override {
+        if (running()) jsClickSelector("#vantry-dialog .vantry-close");
+    }
+
+    void setMinimised(bool minimised) override {
+        if (WebDialog* dialog = running()) {
+            dialog->iconic = minimised;
+            dialog->invalidate(true);
+        }
+    }
+
+    ControlState readControl(int id) override {
+        WebDialog* dialog = backend_.currentDialog();
+        WebControl* control = dialog && id != 0 ? dialog->control(id) : nullptr;
+        if (dialog == nullptr || (id != 0 && control == nullptr)) return {};
+        int bounds[4] = {};
+        jsBounds(control ? control->index : -1, bounds);
+        const int index = control ? control->index : -1;
+        const bool checked = control && control->send(Msg::ButtonGetCheck, 0, 0) == kCheckSet;
+        return {true, web::GetText(index), checked, control && web::FocusedIndex() == index,
+                Rect{bounds[0], bounds[1], bounds[2], bounds[3]}};
+    }
+
+    int focusedControl() override {
+        WebDialog* dialog = backend_.currentDialog();
+        WebControl* control = dialog ? dialog->controlAt(web::FocusedIndex()) : nullptr;
+        return control ? control->layout.id : 0;
+    }
+
+    ControlColours colours(int id, unsigned kind) override {
+        WebDialog* dialog = backend_.currentDialog();
+        return dialog ? backend_.askColours(dialog->events, dialog->control(id), kind) : ControlColours{};
+    }
+
+    std::optional<Point> lastIconDrawn() override { return backend_.lastIconDrawn(); }
+
+    std::optional<MessageBoxState> messageBox() override {
+        if (!web::MessageBoxShown()) return std::nullopt;
+        return MessageBoxState{messageBoxPart(".vantry-box-title"), messageBoxPart(".vantry-box-text"),
+                               messageBoxPart(".vantry-box-buttons button") == "OK", jsMessageBoxOnTop() != 0};
+    }
+
+    void answerMessageBox() override { jsClickSelector("#vantry-message-box button"); }
+
+private:
+    WebDialog* running() {
+        WebDialog* dialog = backend_.currentDialog();
+        return dialog && !dialog->ended ? dialog : nullptr;
+    }
+
+    WebBackend& backend_ = TheWebBackend();
+};
+
+}  // namespace
+
+Automation& CurrentAutomation() {
+    static WebAutomation automation;
+    return automation;
+}
+
+}  // namespace vantry::framework

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "../automation.h"
+#include "../emulated/emulated_gdi.h"
+
+// The dialog in a browser page, compiled to WebAssembly. A page has no modal loop: the dialog is
+// run by the page's own events, and the program's start-up waits for the dialog's end without
+// using the processor (Emscripten's Asyncify suspends it until the page resumes it).
+
+namespace vantry::framework {
+
+class WebDialog;
+
+class WebBackend : public EmulatedGdiBackend {
+public:
+    std::intptr_t runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) override;
+    void endModal(WindowPeer& dialog, std::intptr_t result) override;
+    void defaultPaint(WindowPeer&) override {}  // the page draws the elements itself
+    // A box drawn over the dialog, which takes no input until its OK; the page cannot wait, so
+    // this returns at once and the box stays until it is answered.
+    void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
+
+    WebDialog* currentDialog() { return dialog_; }
+    void messageBoxAnswered();
+    std::optional<MessageBoxState> openMessageBox() const { return openMessageBox_; }
+
+    // For automation, which runs inside the modal run instead of waiting for the page.
+    std::function<void()> whenShown;
+    std::deque<std::function<void()>> posted;
+    void runPosted();
+
+protected:
+    void showIcon(int x, int y, const EmulatedIcon& icon) override;
+
+private:
+    WebDialog* dialog_ = nullptr;
+    std::optional<MessageBoxState> openMessageBox_;
+};
+
+WebBackend& TheWebBackend();
+
+}  // namespace vantry::framework

@@ -1,0 +1,319 @@
+#include "web_dom.h"
+
+#include <emscripten.h>
+
+#include <vector>
+
+// Each control is the element with id "vantry-e<index>"; a check box is a label holding its input.
+
+// clang-format off
+EM_JS(double, jsMeasureTextWidth, (int pixelSize, const char* text), {
+    const canvas = Module.vantryMeasure || (Module.vantryMeasure = document.createElement('canvas'));
+    const context = canvas.getContext('2d');
+    context.font = pixelSize + 'px "Times New Roman", "Liberation Serif", serif';
+    return context.measureText(UTF8ToString(text)).width;
+});
+
+EM_JS(int, jsFontHeight, (int pixelSize), {
+    const context = (Module.vantryMeasure || (Module.vantryMeasure = document.createElement('canvas'))).getContext('2d');
+    context.font = pixelSize + 'px "Times New Roman", "Liberation Serif", serif';
+    const metrics = context.measureText('Hg');
+    const ascent = metrics.fontBoundingBoxAscent || pixelSize * 0.891;
+    const descent = metrics.fontBoundingBoxDescent || pixelSize * 0.216;
+    return Math.ceil(ascent) + Math.ceil(descent);
+});
+
+EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fontPixelSize), {
+    const host = document.getElementById('vantry-host') || document.body;
+    host.replaceChildren();
+    const scale = document.createElement('div');
+    scale.className = 'vantry-scale';
+    const frame = document.createElement('div');
+    frame.className = 'vantry-frame';
+    frame.id = 'vantry-dialog';
+    frame.style.setProperty('--vantry-font', fontPixelSize + 'px');
+    frame.innerHTML = '<div class="vantry-title"><canvas width="32" height="32"></canvas>' +
+        '<span class="vantry-caption"></span><button class="vantry-close" title="Close">\u2715</button></div>' +
+        '<div class="vantry-client"></div>';
+    frame.querySelector('.vantry-caption').textContent = UTF8ToString(caption);
+    const client = frame.querySelector('.vantry-client');
+    client.style.width = width + 'px';
+    client.style.height = height + 'px';
+    frame.querySelector('.vantry-close').addEventListener('click', () => Module._vantry_web_close());
+    frame.addEventListener('keydown', event => {
+        const target = event.target.closest('[data-index]');
+        const index = target ? Number(target.dataset.index) : -1;
+        let code = 0;
+        if (event.key === 'Tab') code = event.shiftKey ? -2 : -1;
+        else if (event.key === 'Enter') code = -3;
+        else if (event.key === 'Escape') code = -4;
+        else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) code = event.key.codePointAt(0);
+        else return;
+        if (Module._vantry_web_key(index, code)) event.preventDefault();
+    });
+    // Typing on a phone's keyboard comes as input, not as keys.
+    frame.addEventListener('beforeinput', event => {
+        const target = event.target.closest('[data-index]');
+        if (!target || event.inputType !== 'insertText' || !event.data) return;
+        for (const character of event.data) {
+            if (Module._vantry_web_key(Number(target.dataset.index), character.codePointAt(0))) {
+                event.preventDefault();
+                return;
+            }
+        }
+    });
+    scale.appendChild(frame);
+    host.appendChild(scale);
+    // On a narrow screen the whole dialog is scaled down to the screen's width.
+    const fit = () => {
+        const factor = Math.min(1, (document.documentElement.clientWidth - 8) / frame.offsetWidth);
+        scale.style.transform = factor < 1 ? 'scale(' + factor + ')' : "";
+        host.style.width = Math.floor(frame.offsetWidth * factor) + 'px';
+        host.style.height = Math.ceil(frame.offsetHeight * factor) + 'px';
+        Module.vantryScale = factor;
+    };
+    Module.vantryFit = fit;
+    window.addEventListener('resize', fit);
+    fit();
+});
+
+EM_JS(void, jsCreateElement, (int index, int kind, const char* text, int x, int y, int width, int height, int flags), {
+    const client = document.querySelector('#vantry-dialog .vantry-client');
+    const label = UTF8ToString(text);
+    let element;
+    if (kind === 0) {
+        element = document.createElement('input');
+        element.type = 'text';
+        element.className = 'vantry-edit';
+        element.autocomplete = 'off';
+        element.spellcheck = false;
+    } else if (kind === 1) {
+        element = document.createElement('button');
+        element.className = 'vantry-button' + ((flags & 1) ? ' vantry-default' : "") + ((flags & 2) ? ' vantry-flat' : "");
+        element.textContent = label;
+    } else if (kind === 2) {
+        element = document.createElement('label');
+        element.className = 'vantry-check';
+        element.innerHTML = '<input type="checkbox"><span></span>';
+        element.querySelector('span').textContent = label;
+    } else if (kind === 3) {
+        element = document.createElement('div');
+        element.className = 'vantry-static' + ((flags & 8) ? ' vantry-middle' : "");
+        element.textContent = label;
+    } else {
+        element = document.createElement('div');
+        element.className = 'vantry-list';
+    }
+    element.id = 'vantry-e' + index;
+    element.dataset.index = index;
+    Object.assign(element.style, {left: x + 'px', top: y + 'px', width: width + 'px', height: height + 'px'});
+    const focusable = kind === 2 ? element.querySelector('input') : element;
+    focusable.dataset.index = index;
+    focusable.tabIndex = (flags & 4) ? 0 : -1;
+    if (kind === 1 || kind === 2) {
+        const clicked = kind === 2 ? element.querySelector('input') : element;
+        clicked.addEventListener('click', () => Module._vantry_web_click(index));
+    }
+    client.appendChild(element);
+});
+
+EM_JS(void, jsDestroyDialog, (), {
+    const host = document.getElementById('vantry-host') || document.body;
+    if (Module.vantryFit) window.removeEventListener('resize', Module.vantryFit);
+    host.replaceChildren();
+});
+
+EM_JS(void, jsSetText, (int index, const char* text), {
+    const value = UTF8ToString(text);
+    if (index < 0) {
+        document.querySelector('#vantry-dialog .vantry-caption').textContent = value;
+        return;
+    }
+    const element = document.getElementById('vantry-e' + index);
+    if (element.tagName === 'INPUT') element.value = value;
+    else if (element.classList.contains('vantry-check')) element.querySelector('span').textContent = value;
+    else element.textContent = value;
+});
+
+EM_JS(int, jsGetText, (int index, char* buffer, int capacity), {
+    let value;
+    if (index < 0) {
+        value = document.querySelector('#vantry-dialog .vantry-caption').textContent;
+    } else {
+        const element = document.getElementById('vantry-e' + index);
+        value = element.tagName === 'INPUT' ? element.value
+              : element.classList.contains('vantry-check') ? element.querySelector('span').textContent
+              : element.textContent;
+    }
+    const length = lengthBytesUTF8(value);
+    if (capacity > 0) stringToUTF8(value, buffer, capacity);
+    return length;
+});
+
+EM_JS(void, jsSetChecked, (int index, int checked), {
+    const box = document.querySelector('#vantry-e' + index + ' input');
+    if (box) box.checked = checked !== 0;
+});
+
+EM_JS(int, jsIsChecked, (int index), {
+    const box = document.querySelector('#vantry-e' + index + ' input');
+    return box && box.checked ? 1 : 0;
+});
+
+EM_JS(void, jsFocus, (int index), {
+    const element = index < 0 ? document.getElementById('vantry-dialog') : document.getElementById('vantry-e' + index);
+    if (!element) return;
+    const focusable = element.classList.contains('vantry-check') ? element.querySelector('input') : element;
+    focusable.focus({preventScroll: true});
+});
+
+EM_JS(int, jsFocusedIndex, (), {
+    const active = document.activeElement;
+    return active && active.closest('#vantry-dialog') && active.dataset.index !== undefined ? Number(active.dataset.index) : -1;
+});
+
+EM_JS(void, jsSetSelection, (int index, int start, int end), {
+    const element = document.getElementById('vantry-e' + index);
+    if (element && element.tagName === 'INPUT') element.setSelectionRange(start, end);
+});
+
+EM_JS(int, jsSelectionEdge, (int index, int end), {
+    const element = document.getElementById('vantry-e' + index);
+    if (!element || element.tagName !== 'INPUT') return 0;
+    return end ? element.selectionEnd : element.selectionStart;
+});
+
+EM_JS(void, jsListClear, (int index), {
+    document.getElementById('vantry-e' + index).replaceChildren();
+});
+
+EM_JS(void, jsListAdd, (int index, const char* line), {
+    const row = document.createElement('div');
+    row.textContent = UTF8ToString(line);
+    document.getElementById('vantry-e' + index).appendChild(row);
+});
+
+EM_JS(void, jsSetBackground, (int index, int colour), {
+    const element = index < 0 ? document.querySelector('#vantry-dialog .vantry-client')
+                              : document.getElementById('vantry-e' + index);
+    const css = 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
+    element.style.backgroundColor = css;
+    if (index < 0) document.getElementById('vantry-dialog').style.backgroundColor = css;
+});
+
+EM_JS(void, jsDrawIcon, (const uint8_t* rgba, int size, int where, int x, int y), {
+    const pixels = new ImageData(new Uint8ClampedArray(HEAPU8.subarray(rgba, rgba + size * size * 4)), size, size);
+    let canvas;
+    if (where === 0) {
+        canvas = document.querySelector('#vantry-dialog .vantry-title canvas');
+    } else {
+        canvas = document.getElementById('vantry-iconic');
+        if (!canvas) {
+            canvas = document.createElement('canvas');
+            canvas.id = 'vantry-iconic';
+            canvas.style.position = 'absolute';
+            document.querySelector('#vantry-dialog .vantry-client').appendChild(canvas);
+        }
+        canvas.style.left = x + 'px';
+        canvas.style.top = y + 'px';
+    }
+    if (!canvas) return;
+    canvas.width = size;
+    canvas.height = size;
+    canvas.getContext('2d').putImageData(pixels, 0, 0);
+});
+
+EM_JS(void, jsShowMessageBox, (const char* text, const char* caption), {
+    const frame = document.getElementById('vantry-dialog');
+    const overlay = document.createElement('div');
+    overlay.className = 'vantry-overlay';
+    overlay.id = 'vantry-message-box';
+    overlay.innerHTML = '<div class="vantry-box" role="alertdialog"><div class="vantry-box-title"></div>' +
+        '<div class="vantry-box-text"></div><div class="vantry-box-buttons"><button>OK</button></div></div>';
+    overlay.querySelector('.vantry-box-title').textContent = UTF8ToString(caption);
+    overlay.querySelector('.vantry-box-text').textContent = UTF8ToString(text);
+    const ok = overlay.querySelector('button');
+    const answer = () => { overlay.remove(); Module._vantry_web_message_box_answered(); };
+    ok.addEventListener('click', answer);
+    overlay.addEventListener('keydown', event => {
+        if (event.key === 'Enter' || event.key === 'Escape') { event.preventDefault(); event.stopPropagation(); answer(); }
+        else if (event.key === 'Tab') event.preventDefault();  // the box keeps the keyboard
+    });
+    frame.appendChild(overlay);
+    ok.focus({preventScroll: true});
+});
+
+EM_JS(void, jsHideMessageBox, (), {
+    const overlay = document.getElementById('vantry-message-box');
+    if (overlay) overlay.remove();
+});
+
+EM_JS(int, jsMessageBoxShown, (), { return document.getElementById('vantry-message-box') ? 1 : 0; });
+
+EM_JS(void, jsSchedulePaint, (), {
+    if (Module.vantryPaintQueued) return;
+    Module.vantryPaintQueued = true;
+    setTimeout(() => { Module.vantryPaintQueued = false; Module._vantry_web_paint(); }, 0);
+});
+
+EM_JS(void, jsShowClosed, (), {
+    const host = document.getElementById('vantry-host') || document.body;
+    host.style.width = "";
+    host.style.height = "";
+    host.innerHTML = '<div class="vantry-closed">Closed. <button>Start again</button></div>';
+    host.querySelector('button').addEventListener('click', () => Module.ccall('vantry_web_run', null, [], [], {async: true}));
+});
+EM_JS(void, jsMarkFirstPaint, (), {
+    if (performance.getEntriesByName("vantry-dialog-painted").length === 0) performance.mark("vantry-dialog-painted");
+});
+// clang-format on
+
+namespace vantry::framework::web {
+
+double MeasureTextWidth(int pixelSize, const char* text) { return jsMeasureTextWidth(pixelSize, text); }
+int FontHeight(int pixelSize) { return jsFontHeight(pixelSize); }
+
+void CreateDialog(const char* caption, int width, int height, int fontPixelSize) {
+    InstallStyle();
+    jsCreateDialog(caption, width, height, fontPixelSize);
+}
+
+void CreateElement(int index, ElementKind kind, const char* text, int x, int y, int width, int height, int flags) {
+    jsCreateElement(index, static_cast<int>(kind), text, x, y, width, height, flags);
+}
+
+void DestroyDialog() { jsDestroyDialog(); }
+void SetText(int index, const std::string& text) { jsSetText(index, text.c_str()); }
+
+std::string GetText(int index) {
+    std::vector<char> buffer(256);
+    const int length = jsGetText(index, buffer.data(), static_cast<int>(buffer.size()));
+    if (length >= static_cast<int>(buffer.size())) {
+        buffer.resize(static_cast<std::size_t>(length) + 1);
+        jsGetText(index, buffer.data(), static_cast<int>(buffer.size()));
+    }
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+void SetChecked(int index, bool checked) { jsSetChecked(index, checked ? 1 : 0); }
+bool IsChecked(int index) { return jsIsChecked(index) != 0; }
+void Focus(int index) { jsFocus(index); }
+int FocusedIndex() { return jsFocusedIndex(); }
+void SetSelection(int index, int start, int end) { jsSetSelection(index, start, end); }
+int SelectionStart(int index) { return jsSelectionEdge(index, 0); }
+int SelectionEnd(int index) { return jsSelectionEdge(index, 1); }
+void ListClear(int index) { jsListClear(index); }
+void ListAdd(int index, const std::string& line) { jsListAdd(index, line.c_str()); }
+void SetBackground(int index, std::uint32_t rgb) { jsSetBackground(index, static_cast<int>(rgb)); }
+void SetIcon(const std::uint8_t* rgba, int size) { jsDrawIcon(rgba, size, 0, 0, 0); }
+void ShowIcon(const std::uint8_t* rgba, int size, int x, int y) { jsDrawIcon(rgba, size, 1, x, y); }
+void ShowMessageBox(const std::string& text, const std::string& caption) {
+    jsShowMessageBox(text.c_str(), caption.c_str());
+}
+void HideMessageBox() { jsHideMessageBox(); }
+bool MessageBoxShown() { return jsMessageBoxShown() != 0; }
+void SchedulePaint() { jsSchedulePaint(); }
+void ShowClosed() { jsShowClosed(); }
+void MarkFirstPaint() { jsMarkFirstPaint(); }
+
+}  // namespace vantry::framework::web

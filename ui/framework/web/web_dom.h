@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The page's side of the web backend: the dialog drawn as HTML elements, each control an element
+// placed from its pixel rectangle, addressed by its index in the template. Thin wrappers over
+// JavaScript (web_dom.cpp); what the elements mean to the dialog is web_peers' business.
+
+namespace vantry::framework::web {
+
+enum class ElementKind { Edit = 0, PushButton = 1, CheckBox = 2, Static = 3, ListBox = 4 };
+
+// Flags of an element, as the template's styles ask.
+inline constexpr int kFramedAsDefault = 1;  // the dark frame of a default push button
+inline constexpr int kFlat = 2;             // a flat button, no raised face
+inline constexpr int kTabStop = 4;
+inline constexpr int kCentredVertically = 8;
+
+// The dialog font's pixel width of `text`, and its line height (ascent and descent, each rounded
+// up), as the page will draw them.
+double MeasureTextWidth(int pixelSize, const char* text);
+int FontHeight(int pixelSize);
+
+void InstallStyle();  // web_style.cpp; CreateDialog calls it
+void CreateDialog(const char* caption, int width, int height, int fontPixelSize);
+void CreateElement(int index, ElementKind kind, const char* text, int x, int y, int width, int height, int flags);
+void DestroyDialog();
+
+void SetText(int index, const std::string& text);  // index -1: the caption
+std::string GetText(int index);
+void SetChecked(int index, bool checked);
+bool IsChecked(int index);
+void Focus(int index);
+int FocusedIndex();  // -1 when no element of the dialog has the focus
+void SetSelection(int index, int start, int end);
+int SelectionStart(int index);
+int SelectionEnd(int index);
+void ListClear(int index);
+void ListAdd(int index, const std::string& line);
+void SetBackground(int index, std::uint32_t rgb);  // 0x00BBGGRR; index -1: the dialog
+void SetIcon(const std::uint8_t* rgba, int size);
+void ShowIcon(const std::uint8_t* rgba, int size, int x, int y);
+
+void ShowMessageBox(const std::string& text, const std::string& caption);
+void HideMessageBox();
+bool MessageBoxShown();
+
+// Asks the page to call vantry_web_paint() once it is idle, as WM_PAINT comes when the queue is.
+void SchedulePaint();
+
+// Shows that the program has ended, with a button that starts it again.
+void ShowClosed();
+
+// Notes in the page's performance timeline that the dialog has painted for the first time
+// ("vantry-dialog-painted"), for whoever measures how soon it shows.
+void MarkFirstPaint();
+
+}  // namespace vantry::framework::web

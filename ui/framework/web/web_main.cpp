@@ -1,0 +1,17 @@
+#include <emscripten.h>
+
+#include "../backend.h"
+#include "web_dom.h"
+
+// The page's program: the framework's start-up runs the one application object. When its dialog
+// ends (Exit, Esc, the close box) the page says so and offers to start it again.
+
+extern "C" EMSCRIPTEN_KEEPALIVE void vantry_web_run() {
+    vantry::framework::RunApplication();
+    vantry::framework::web::ShowClosed();
+}
+
+int main() {
+    vantry_web_run();
+    return 0;
+}

@@ -1,0 +1,175 @@
+#include "web_peers.h"
+
+#include "../emulated/dialog_manager.h"
+#include "../emulated/edit_rules.h"
+#include "../emulated/emulated_gdi.h"
+#include "../emulated/text_copy.h"
+#include "web_dom.h"
+
+namespace vantry::framework {
+
+namespace {
+
+constexpr int kKeyTab = -1;
+constexpr int kKeyBackTab = -2;
+constexpr int kKeyEnter = -3;
+constexpr int kKeyEscape = -4;
+
+web::ElementKind elementKind(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Edit: return web::ElementKind::Edit;
+        case ControlKind::PushButton: return web::ElementKind::PushButton;
+        case ControlKind::CheckBox: return web::ElementKind::CheckBox;
+        case ControlKind::ListBox: return web::ElementKind::ListBox;
+        case ControlKind::Static: break;
+    }
+    return web::ElementKind::Static;
+}
+
+int elementFlags(const ControlTemplate& c) {
+    const bool button = c.kind == ControlKind::PushButton;
+    const bool flat = (c.style & Style::BsFlat) != 0;
+    int flags = 0;
+    if (button && flat) flags |= web::kFlat;
+    if (button && !flat && (c.style & Style::BsTypeMask) == Style::BsDefPushButton) flags |= web::kFramedAsDefault;
+    if ((c.style & Style::TabStop) != 0) flags |= web::kTabStop;
+    if (c.kind == ControlKind::Static && (c.style & Style::SsCenterImage) != 0) flags |= web::kCentredVertically;
+    return flags;
+}
+
+}  // namespace
+
+// ---- Controls
+
+void WebControl::setText(std::string_view text) { web::SetText(index, std::string(text)); }
+
+int WebControl::getText(char* buffer, int maxCount) const { return CopyText(web::GetText(index), buffer, maxCount); }
+
+void WebControl::setFocus() {
+    if (dialog.acceptsInput()) web::Focus(index);  // SetFocus into a disabled window fails
+}
+
+Rect WebControl::clientRect() const {
+    return Rect{0, 0, DialogUnitsToPixelsX(layout.width, dialog.base), DialogUnitsToPixelsY(layout.height, dialog.base)};
+}
+
+LResult WebControl::send(MessageId message, WParam wParam, LParam lParam) {
+    switch (layout.kind) {
+        case ControlKind::Edit: {
+            const int length = static_cast<int>(web::GetText(index).size());
+            if (message == Msg::EditSetSelection) {
+                const EditSelection caret{web::SelectionEnd(index), web::SelectionEnd(index)};
+                const EditSelection wanted = SetSelection(caret, wParam, lParam, length);
+                web::SetSelection(index, wanted.start, wanted.end);
+            }
+            if (message == Msg::EditGetSelection) return PackedSelection({web::SelectionStart(index), web::SelectionEnd(index)});
+            return message == Msg::EditScrollCaret ? 1 : 0;
+        }
+        case ControlKind::ListBox: {
+            const LResult answer = list.handle(message, wParam, lParam);
+            if (message == Msg::ListResetContent) web::ListClear(index);
+            if (message == Msg::ListAddString && answer >= 0) web::ListAdd(index, reinterpret_cast<const char*>(lParam));
+            return answer;
+        }
+        case ControlKind::CheckBox:
+        case ControlKind::PushButton:
+            if (message == Msg::ButtonSetCheck) web::SetChecked(index, wParam == static_cast<WParam>(kCheckSet));
+            if (message == Msg::ButtonGetCheck) return web::IsChecked(index) ? kCheckSet : kCheckCleared;
+            return 0;
+        case ControlKind::Static: break;
+    }
+    return 0;
+}
+
+// ---- The dialog
+
+WebDialog::WebDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEvents, DialogBaseUnits units,
+                     int fontPixelSize)
+    : layout(dialogLayout),
+      events(dialogEvents),
+      base(units),
+      width(DialogUnitsToPixelsX(dialogLayout.width, units)),
+      height(DialogUnitsToPixelsY(dialogLayout.height, units)) {
+    web::CreateDialog(std::string(layout.caption).c_str(), width, height, fontPixelSize);
+    int index = 0;
+    for (const ControlTemplate& c : layout.controls) {
+        web::CreateElement(index, elementKind(c.kind), std::string(c.text).c_str(), DialogUnitsToPixelsX(c.x, base),
+                           DialogUnitsToPixelsY(c.y, base), DialogUnitsToPixelsX(c.width, base),
+                           DialogUnitsToPixelsY(c.height, base), elementFlags(c));
+        controls.push_back(std::make_unique<WebControl>(*this, c, index++));
+    }
+}
+
+WebDialog::~WebDialog() { web::DestroyDialog(); }
+
+void WebDialog::setText(std::string_view text) { web::SetText(-1, std::string(text)); }
+
+int WebDialog::getText(char* buffer, int maxCount) const { return CopyText(web::GetText(-1), buffer, maxCount); }
+
+void WebDialog::setFocus() {
+    if (acceptsInput()) web::Focus(-1);
+}
+
+LResult WebDialog::send(MessageId message, WParam wParam, LParam lParam) {
+    if (message == Msg::SetIcon) {
+        const EmulatedIcon* icon = EmulatedGdiBackend::iconOf(reinterpret_cast<IconHandle>(lParam));
+        if (wParam == kIconSmall && icon != nullptr) web::SetIcon(icon->rgba.data(), icon->size);
+        return 0;
+    }
+    return message == Msg::IconEraseBackground ? 1 : 0;
+}
+
+WebControl* WebDialog::control(int id) {
+    for (auto& c : controls)
+        if (c->layout.id == id) return c.get();
+    return nullptr;
+}
+
+WebControl* WebDialog::controlAt(int index) {
+    return index >= 0 && index < static_cast<int>(controls.size()) ? controls[static_cast<std::size_t>(index)].get()
+                                                                   : nullptr;
+}
+
+void WebDialog::invalidate(bool) {
+    if (ended || inPaint) return;
+    paintPending = true;
+    web::SchedulePaint();
+}
+
+void WebDialog::deliverPaint() {
+    if (inPaint || ended || !paintPending) return;
+    paintPending = false;
+    inPaint = true;
+    events.paint();
+    inPaint = false;
+    web::MarkFirstPaint();
+}
+
+bool WebDialog::key(int index, int code) {
+    if (!acceptsInput()) return true;
+    WebControl* target = controlAt(index);
+    switch (code) {
+        case kKeyTab:
+        case kKeyBackTab:
+            if (const ControlTemplate* next = NextTabStop(layout, target ? target->layout.id : 0, code == kKeyBackTab)) {
+                WebControl* control = this->control(next->id);
+                control->setFocus();
+                // Tabbing into an edit selects its whole text, as the dialog manager does.
+                if (next->kind == ControlKind::Edit) control->send(Msg::EditSetSelection, 0, static_cast<LParam>(-1));
+            }
+            return true;
+        case kKeyEnter:
+            events.command(DefaultButtonId(layout) != 0 ? DefaultButtonId(layout) : kIdOk);
+            return true;
+        case kKeyEscape:
+            events.command(kIdCancel);
+            return true;
+        default: {
+            if (target == nullptr || target->layout.kind != ControlKind::Edit) return false;
+            const auto c = code < 0x80 ? static_cast<unsigned char>(code) : static_cast<unsigned char>('x');
+            return !AcceptsTypedCharacter(target->layout.style, c);  // refused: the page must not insert it
+        }
+    }
+}
+
+}  // namespace vantry::framework

@@ -1,0 +1,57 @@
+#include <emscripten.h>
+
+#include "web_dom.h"
+
+// How the dialog looks in a page: a window frame with its title and close box, the controls as
+// Windows draws them, and a message box over the dialog. Put in the page once.
+
+// clang-format off
+EM_JS(void, jsInstallStyle, (), {
+    if (document.getElementById('vantry-style')) return;
+    const style = document.createElement('style');
+    style.id = 'vantry-style';
+    style.textContent = `
+.vantry-scale { transform-origin: 0 0; }
+.vantry-frame { position: relative; display: inline-block; border: 1px solid #6b6b6b;
+  box-shadow: 0 2px 10px rgba(0,0,0,.35); font-family: "Times New Roman", "Liberation Serif", serif; }
+.vantry-title { height: 30px; display: flex; align-items: center; background: #1f4e8c; color: #fff;
+  font: 15px system-ui, sans-serif; user-select: none; }
+.vantry-title canvas { width: 16px; height: 16px; margin: 0 7px; image-rendering: pixelated; }
+.vantry-caption { flex: 1; white-space: nowrap; overflow: hidden; }
+.vantry-close { width: 44px; height: 30px; border: 0; background: transparent; color: #fff; font-size: 20px;
+  cursor: pointer; }
+.vantry-close:hover { background: #c42b1c; }
+.vantry-client { position: relative; overflow: hidden; }
+.vantry-client > * { position: absolute; box-sizing: border-box; margin: 0; font-family: inherit;
+  font-size: var(--vantry-font); line-height: 1.15; }
+.vantry-edit { border: 1px solid #1c1c1c; padding: 0 3px; border-radius: 0; }
+.vantry-button { border: 2px outset #f4f4f4; background: #e3e3e3; color: #000; white-space: pre-line; padding: 0 2px; }
+.vantry-button:active { border-style: inset; }
+.vantry-default { outline: 1px solid #000; outline-offset: -1px; }
+.vantry-flat { border: 0; outline: 0; background: transparent; }
+.vantry-check { display: flex; align-items: center; gap: 4px; white-space: nowrap; overflow: hidden; cursor: pointer; }
+.vantry-check input { width: 13px; height: 13px; margin: 0; flex: none; }
+.vantry-static { white-space: pre-line; overflow: hidden; }
+.vantry-middle { display: flex; align-items: center; }
+.vantry-list { border: 1px solid #1c1c1c; overflow: auto; white-space: pre; padding: 0 2px; }
+.vantry-list div { min-height: 1.15em; }
+.vantry-overlay { position: absolute; inset: 0; display: flex; align-items: center; justify-content: center;
+  background: rgba(0,0,0,.08); z-index: 10; }
+.vantry-box { min-width: 280px; max-width: 90%; background: #f0f0f0; border: 1px solid #6b6b6b;
+  box-shadow: 0 4px 16px rgba(0,0,0,.4); font: 16px system-ui, sans-serif; }
+.vantry-box-title { padding: 6px 10px; background: #1f4e8c; color: #fff; font-size: 15px; }
+.vantry-box-text { padding: 18px 16px; white-space: pre-wrap; overflow-wrap: anywhere; }
+.vantry-box-buttons { padding: 0 16px 14px; text-align: right; }
+.vantry-box-buttons button { min-width: 88px; padding: 4px 10px; font: inherit; }
+.vantry-closed { font: 18px system-ui, sans-serif; padding: 24px; }
+.vantry-closed button { font: inherit; margin-left: 12px; }
+`;
+    document.head.appendChild(style);
+});
+// clang-format on
+
+namespace vantry::framework::web {
+
+void InstallStyle() { jsInstallStyle(); }
+
+}  // namespace vantry::framework::web
