@@ -100,7 +100,9 @@ TEST_F(DialogTest, FailureBoxIsOnTopWithItsTextAndTheProgramRestsUntilOk) {
     EXPECT_TRUE(seen->hasOkButton);
     EXPECT_TRUE(seen->aboveDialog);
     // (Where the processor time cannot be measured, as in a page, it is not a number.)
-    if (!std::isnan(busySeconds)) EXPECT_LT(busySeconds, 0.1) << "the program spins while the box shows";
+    if (!std::isnan(busySeconds)) {
+        EXPECT_LT(busySeconds, 0.1) << "the program spins while the box shows";
+    }
 }
 
 }  // namespace
