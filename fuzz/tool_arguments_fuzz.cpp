@@ -8,18 +8,9 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "payout_tool.h"
+#include "tool_run.h"
 
 namespace {
-
-std::string readAll(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-    std::fclose(file);
-    return text;
-}
 
 const std::string& scratchReport() {
     static const std::string path = [] {
@@ -47,12 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<const char*> argv;
     for (const std::string& word : words) argv.push_back(word.c_str());
 
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    const int status = vantry::cli::RunPayoutTool(static_cast<int>(argv.size()), argv.data(), out, err,
-                                                  [](const vantry::report::ViewerCommand&) { return std::string(); });
-    const std::string printed = readAll(out);
-    const std::string message = readAll(err);
+    const ToolRun run = RunTool(argv, [](const vantry::report::ViewerCommand&) { return std::string(); });
+    const int status = run.status;
+    const std::string& printed = run.out;
+    const std::string& message = run.err;
     Check(status == 0 || status == 1 || status == 2, "an exit status other than 0, 1, 2");
     if (!message.empty()) {
         Check(message.find('\n') == message.size() - 1, "a message that is not one line", message);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "ansi_text_win32.h"
 #include "report_file.h"
 
 namespace vantry::report::detail {
@@ -15,22 +16,6 @@ namespace vantry::report::detail {
 namespace {
 
 constexpr int kMaxNameAttempts = 100;
-
-std::wstring wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, result.data(), length);
-    result.resize(result.size() - 1);
-    return result;
-}
-
-std::string narrow(const std::wstring& text) {
-    const int length = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, result.data(), length, nullptr, nullptr);
-    result.resize(result.size() - 1);
-    return result;
-}
 
 // The C runtime's words for the system's errors, as the other file errors are given.
 std::string reasonFor(DWORD error) {
@@ -55,7 +40,7 @@ std::string folderOf(const std::string& path) {
 
 bool ResolveTarget(const std::string& path, std::string& target, std::string& reason) {
     target = path;
-    const std::wstring name = wide(path);
+    const std::wstring name = Wide(path);
     HANDLE file = CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -72,7 +57,7 @@ bool ResolveTarget(const std::string& path, std::string& target, std::string& re
     if (regular && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
         wchar_t finalPath[MAX_PATH * 4];
         const DWORD length = GetFinalPathNameByHandleW(file, finalPath, MAX_PATH * 4, FILE_NAME_NORMALIZED);
-        if (length > 0 && length < MAX_PATH * 4) target = narrow(finalPath);
+        if (length > 0 && length < MAX_PATH * 4) target = Narrow(finalPath);
     }
     CloseHandle(file);
     if (!regular) reason = "not a regular file";
@@ -86,7 +71,7 @@ bool CreateScratchBeside(const std::string& target, ScratchFile& scratch, std::s
     std::random_device random;
     for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
         const std::string path = folder + "\\." + name + "." + std::to_string(random() % 1000000000u) + ".tmp";
-        const int fd = _wopen(wide(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT, _S_IREAD | _S_IWRITE);
+        const int fd = _wopen(Wide(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT, _S_IREAD | _S_IWRITE);
         if (fd < 0) {
             if (errno == EEXIST) continue;
             reason = std::strerror(errno);
@@ -96,7 +81,7 @@ bool CreateScratchBeside(const std::string& target, ScratchFile& scratch, std::s
         if (scratch.stream == nullptr) {
             reason = std::strerror(errno);
             _close(fd);
-            _wunlink(wide(path).c_str());
+            _wunlink(Wide(path).c_str());
             return false;
         }
         scratch.path = path;
@@ -115,19 +100,19 @@ bool CommitScratch(ScratchFile& scratch, std::string& reason) {
         reason = std::strerror(errno);
     }
     scratch.stream = nullptr;
-    if (ok && !MoveFileExW(wide(scratch.path).c_str(), wide(scratch.target).c_str(),
+    if (ok && !MoveFileExW(Wide(scratch.path).c_str(), Wide(scratch.target).c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = false;
         reason = reasonFor(GetLastError());
     }
-    if (!ok) _wunlink(wide(scratch.path).c_str());
+    if (!ok) _wunlink(Wide(scratch.path).c_str());
     return ok;
 }
 
 void DiscardScratch(ScratchFile& scratch) {
     if (scratch.stream != nullptr) std::fclose(scratch.stream);
     scratch.stream = nullptr;
-    if (!scratch.path.empty()) _wunlink(wide(scratch.path).c_str());
+    if (!scratch.path.empty()) _wunlink(Wide(scratch.path).c_str());
 }
 
 }  // namespace vantry::report::detail

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "ansi_text_win32.h"
 #include "viewer.h"
 
 namespace vantry::report {
@@ -27,14 +28,6 @@ std::string commandLineWord(const std::string& word) {
     return quoted + "\"";
 }
 
-std::wstring wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, result.data(), length);
-    result.resize(result.size() - 1);
-    return result;
-}
-
 }  // namespace
 
 std::string ViewerCommand::text() const {
@@ -54,8 +47,8 @@ std::string RunViewer(const ViewerCommand& command) {
     if (command.arguments.empty()) return "no editor to start";
     // CreateProcessW, not the command processor: "%OS%", "^" or "&" in a name reach the editor as
     // they are.
-    std::wstring line = wide(command.text());
-    const std::wstring folder = wide(command.folder);
+    std::wstring line = detail::Wide(command.text());
+    const std::wstring folder = detail::Wide(command.folder);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

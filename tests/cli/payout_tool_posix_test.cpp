@@ -14,33 +14,14 @@
 #include "payout_tool.h"
 #include "scratch_folder.h"
 #include "standard_streams.h"
+#include "tool_run.h"
 
 namespace {
 
 using vantry::cli::RunPayoutTool;
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-    std::fclose(file);
-    return text;
-}
-
 // Runs the tool with the real editor hand-off.
-ToolRun run(std::vector<const char*> args) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    const int status = RunPayoutTool(static_cast<int>(args.size()), args.data(), out, err);
-    return {status, readAll(out), readAll(err)};
-}
+ToolRun run(std::vector<const char*> args) { return RunTool(args); }
 
 // xdg-open stood in for by a script that notes where it was started and with what.
 class FakeXdgOpen : public ::testing::Test {
@@ -123,7 +104,7 @@ TEST(PayoutToolPosix, AReaderThatGoesAwayIsAnOrdinaryWriteFailure) {
     const char* const args[] = {"--places=30"};
     EXPECT_EQ(RunPayoutTool(1, args, out, err), 1);
     std::fclose(out);
-    EXPECT_EQ(readAll(err), "vantry-payout: cannot write the listing: Broken pipe\n");
+    EXPECT_EQ(ReadAllAndClose(err), "vantry-payout: cannot write the listing: Broken pipe\n");
 }
 
 }  // namespace

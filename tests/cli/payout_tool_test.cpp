@@ -10,40 +10,22 @@
 #include <vector>
 
 #include "scratch_folder.h"
+#include "tool_run.h"
 
 using namespace vantry::cli;
 using vantry::report::ViewerCommandForUserFile;
 
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char chunk[4096];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, n);
-    std::fclose(file);
-    return text;
-}
-
 std::vector<std::string> viewerCommands;
 
+// Runs the tool with the editor hand-off noted rather than made.
 ToolRun run(std::vector<const char*> args) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
     viewerCommands.clear();
-    const int status = RunPayoutTool(static_cast<int>(args.size()), args.data(), out, err,
-                                     [](const vantry::report::ViewerCommand& command) {
-                                         viewerCommands.push_back(command.text());
-                                         return std::string();
-                                     });
-    return {status, readAll(out), readAll(err)};
+    return RunTool(args, [](const vantry::report::ViewerCommand& command) {
+        viewerCommands.push_back(command.text());
+        return std::string();
+    });
 }
 
 TEST(PayoutTool, DefaultEventPrintsTheDialogsListing) {
@@ -175,7 +157,7 @@ TEST(PayoutTool, UnwritableOutputIsAFailure) {
     const char* const args[] = {"--places=30"};
     EXPECT_EQ(RunPayoutTool(1, args, full, err), 1);
     std::fclose(full);
-    EXPECT_EQ(readAll(err).substr(0, 40), "vantry-payout: cannot write the listing:");
+    EXPECT_EQ(ReadAllAndClose(err).substr(0, 40), "vantry-payout: cannot write the listing:");
 }
 
 TEST(PayoutTool, ReportHoldsTheListingAndOpensOnlyWhenAsked) {

@@ -12,17 +12,9 @@
 
 #include "payout_tool.h"
 #include "scratch_folder.h"
+#include "tool_run.h"
 
 namespace {
-
-std::string readAll(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-    std::fclose(file);
-    return text;
-}
 
 TEST(ViewerWin32, NamesReachNotepadExactlyAsGiven) {
     const ScratchFolder folder("viewer");
@@ -32,13 +24,10 @@ TEST(ViewerWin32, NamesReachNotepadExactlyAsGiven) {
     for (const char* name : {"a%OS%b.txt", "x^y.txt", "a&b.txt", "my report (2).txt", "%PATH%"}) {
         const std::string file = folder.file(name);
         const std::string option = "--report=" + file;
-        const char* const args[] = {option.c_str(), "--open"};
         std::remove(log.c_str());
-        std::FILE* out = std::tmpfile();
-        std::FILE* err = std::tmpfile();
-        EXPECT_EQ(vantry::cli::RunPayoutTool(2, args, out, err), 0) << name;
-        EXPECT_EQ(readAll(err), "");
-        std::fclose(out);
+        const ToolRun run = RunTool({option.c_str(), "--open"});
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_EQ(run.err, "");
         std::ifstream in(log);
         std::stringstream logged;
         logged << in.rdbuf();

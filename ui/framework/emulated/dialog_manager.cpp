@@ -25,6 +25,14 @@ const ControlTemplate* FirstTabStop(const DialogTemplate& dialog) {
     return nullptr;
 }
 
+void FocusFirstTabStop(WindowPeer& dialog, const DialogTemplate& layout) {
+    const ControlTemplate* first = FirstTabStop(layout);
+    WindowPeer* control = first ? dialog.child(first->id) : nullptr;
+    if (control == nullptr) return;
+    control->setFocus();
+    control->send(Msg::EditSetSelection, 0, static_cast<LParam>(-1));
+}
+
 const ControlTemplate* NextTabStop(const DialogTemplate& dialog, int id, bool backwards) {
     std::vector<const ControlTemplate*> stops;
     for (const ControlTemplate& control : dialog.controls)

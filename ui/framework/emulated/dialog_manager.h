@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../backend.h"
 #include "../dialog_template.h"
 
 // The parts of Windows' dialog manager that a backend without it reproduces: which button
@@ -13,6 +14,10 @@ int DefaultButtonId(const DialogTemplate& dialog);
 
 // The first WS_TABSTOP control in template order, or nullptr.
 const ControlTemplate* FirstTabStop(const DialogTemplate& dialog);
+
+// What the dialog manager does when WM_INITDIALOG answers TRUE: the first tab stop takes the
+// focus, an edit's text selected whole, so that typing replaces it.
+void FocusFirstTabStop(WindowPeer& dialog, const DialogTemplate& layout);
 
 // The WS_TABSTOP control after (or, backwards, before) the control `id` in template order,
 // wrapping round; the first tab stop when `id` is not one.

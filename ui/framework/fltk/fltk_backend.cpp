@@ -30,14 +30,7 @@ std::intptr_t FltkBackend::runModal(const DialogTemplate& t, DialogEvents& event
 
     FltkDialog dialog(t, events, font);
     dialog_ = &dialog;
-    // TRUE from WM_INITDIALOG: the dialog manager focuses the first tab stop, its text selected.
-    if (events.initDialog(dialog)) {
-        if (const ControlTemplate* first = FirstTabStop(t)) {
-            FltkControl* control = dialog.control(first->id);
-            control->setFocus();
-            control->send(Msg::EditSetSelection, 0, static_cast<LParam>(-1));
-        }
-    }
+    if (events.initDialog(dialog)) FocusFirstTabStop(dialog, t);
     dialog.applyColours(*this);
     dialog.schedulePaint();
     dialog.window->show();

@@ -1,5 +1,7 @@
 #include "headless_backend.h"
 
+#include "../emulated/dialog_manager.h"
+
 namespace vantry::framework {
 
 std::intptr_t HeadlessBackend::runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) {
@@ -7,8 +9,7 @@ std::intptr_t HeadlessBackend::runModal(const DialogTemplate& dialogTemplate, Di
     for (auto& control : dialog_->controls)
         control->list.refuseStorage(refuseListStorageOnNextRun && control->layout.kind == ControlKind::ListBox);
     refuseListStorageOnNextRun = false;
-    // TRUE from WM_INITDIALOG: the dialog manager focuses the first tab stop, its text selected.
-    if (events.initDialog(*dialog_)) dialog_->focusFirstTabStop();
+    if (events.initDialog(*dialog_)) FocusFirstTabStop(*dialog_, dialogTemplate);
     dialog_->paintPending = true;  // shown
     dialog_->deliverPendingPaints();
     if (whenShown && !dialog_->ended) {

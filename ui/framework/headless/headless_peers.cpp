@@ -98,14 +98,6 @@ void HeadlessDialog::deliverPendingPaints() {
     }
 }
 
-void HeadlessDialog::focusFirstTabStop() {
-    if (const ControlTemplate* first = FirstTabStop(layout)) {
-        HeadlessControl* target = control(first->id);
-        target->setFocus();
-        target->send(Msg::EditSetSelection, 0, static_cast<LParam>(-1));
-    }
-}
-
 void HeadlessDialog::pressKey(Key key) {
     switch (key) {
         case Key::Tab:

@@ -68,7 +68,6 @@ public:
     // The dialog manager's keyboard: Tab to the next tab stop, Enter to the default button,
     // Escape to IDCANCEL.
     void pressKey(Key key);
-    void focusFirstTabStop();
 
     const DialogTemplate& layout;
     DialogEvents& events;

@@ -37,14 +37,7 @@ std::intptr_t WebBackend::runModal(const DialogTemplate& t, DialogEvents& events
     const int fontPixels = dialogFontPixels(t);
     WebDialog dialog(t, events, measureBaseUnits(fontPixels), fontPixels);
     dialog_ = &dialog;
-    // TRUE from WM_INITDIALOG: the dialog manager focuses the first tab stop, its text selected.
-    if (events.initDialog(dialog)) {
-        if (const ControlTemplate* first = FirstTabStop(t)) {
-            WindowPeer* control = dialog.control(first->id);
-            control->setFocus();
-            control->send(Msg::EditSetSelection, 0, static_cast<LParam>(-1));
-        }
-    }
+    if (events.initDialog(dialog)) FocusFirstTabStop(dialog, t);
     web::SetBackground(-1, askColours(events, nullptr, CtlColor::Dialog).brush);
     for (auto& control : dialog.controls) {
         const ControlKind kind = control->layout.kind;
