@@ -1,9 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
-// The file system steps of writing a report safely, one implementation a platform
+// The file system steps of writing a report safely, one implementation per platform
 // (report_file_posix.cpp, report_file_win32.cpp). A report is written whole to a scratch file
 // beside its target and only then moved over it in one step, so that a failed write never
 // destroys the report that was there.
@@ -16,9 +17,16 @@ struct ScratchFile {
     std::string target;  // the file the scratch file will replace: the named one, links followed
 };
 
+// A scratch file's name in the target's folder. Short and of one length whatever the target is
+// called, so that a report with the longest name the folder allows can still be replaced.
+inline std::string ScratchFileName(std::uint32_t number) {
+    return ".vantry-" + std::to_string(number % 1000000000u) + ".tmp";
+}
+
 // Finds where a report named `path` goes, following symbolic links, and refuses a target that
-// exists and is not a regular file (a FIFO, a device, a socket, a folder). On failure returns
-// false with the reason, without the file name.
+// exists and is not a regular file (a FIFO, a device, a socket, a folder) or that this user may
+// not write: its owner made it read-only to keep it. On failure returns false with the reason,
+// without the file name.
 bool ResolveTarget(const std::string& path, std::string& target, std::string& reason);
 
 // Creates a new file that no one else has, in the target's folder.

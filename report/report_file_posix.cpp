@@ -57,16 +57,19 @@ bool ResolveTarget(const std::string& path, std::string& target, std::string& re
         reason = "not a regular file";
         return false;
     }
+    // Moving a new file over a read-only one would succeed: ask as opening it to write would.
+    if (access(target.c_str(), W_OK) != 0) {
+        reason = systemReason(errno);
+        return false;
+    }
     return true;
 }
 
 bool CreateScratchBeside(const std::string& target, ScratchFile& scratch, std::string& reason) {
     const std::string folder = folderOf(target);
-    const std::size_t slash = target.rfind('/');
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     std::random_device random;
     for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-        const std::string path = folder + "/." + name + "." + std::to_string(random() % 1000000000u) + ".tmp";
+        const std::string path = folder + "/" + ScratchFileName(random());
         const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST) continue;

@@ -66,11 +66,9 @@ bool ResolveTarget(const std::string& path, std::string& target, std::string& re
 
 bool CreateScratchBeside(const std::string& target, ScratchFile& scratch, std::string& reason) {
     const std::string folder = folderOf(target);
-    const std::size_t slash = target.find_last_of("\\/");
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     std::random_device random;
     for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-        const std::string path = folder + "\\." + name + "." + std::to_string(random() % 1000000000u) + ".tmp";
+        const std::string path = folder + "\\" + ScratchFileName(random());
         const int fd = _wopen(Wide(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT, _S_IREAD | _S_IWRITE);
         if (fd < 0) {
             if (errno == EEXIST) continue;

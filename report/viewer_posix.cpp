@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string>
 
 #include "viewer.h"
 
@@ -47,7 +48,12 @@ ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folde
 ViewerCommand ViewerCommandForUserFile(const std::string& path) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return ViewerCommandFor(error ? path : absolute.lexically_normal().string());
+    if (error) return ViewerCommandFor(path);
+    // "a/./b" can be tidied; "link/.." cannot without reading the links, since the system goes
+    // up from where the link points, so a name with ".." is handed on as written.
+    bool goesUp = false;
+    for (const std::filesystem::path& part : absolute) goesUp = goesUp || part == "..";
+    return ViewerCommandFor(goesUp ? absolute.string() : absolute.lexically_normal().string());
 }
 
 std::string RunViewer(const ViewerCommand& command) {
@@ -66,8 +72,14 @@ std::string RunViewer(const ViewerCommand& command) {
     if (error != 0) return command.arguments[0] + ": " + std::strerror(error);
 
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    pid_t waited = 0;
+    while ((waited = waitpid(child, &status, 0)) < 0 && errno == EINTR) {
     }
+    // xdg-open tells by its status when it found nothing to open the file with, or failed to.
+    if (waited == child && WIFEXITED(status) && WEXITSTATUS(status) != 0)
+        return command.arguments[0] + " failed (exit status " + std::to_string(WEXITSTATUS(status)) + ")";
+    if (waited == child && WIFSIGNALED(status))
+        return command.arguments[0] + " was ended by signal " + std::to_string(WTERMSIG(status));
     return "";
 }
 

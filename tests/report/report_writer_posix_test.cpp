@@ -85,6 +85,42 @@ TEST(ReportFile, AReplacedReportKeepsItsPermissions) {
     EXPECT_EQ(file.st_mode & 07777, 0640u);
 }
 
+TEST(ReportFile, TheLongestNameTheFolderAllowsIsReplaced) {
+    const ScratchFolder folder("long");
+    const std::string path = folder.file(std::string(255, 'r'));
+    std::ofstream(path) << "old";
+    const ReportOutcome outcome = WriteReport({"new"}, path);
+    EXPECT_TRUE(outcome.written) << outcome.error;
+    EXPECT_NE(read(path).find("\nnew\n"), std::string::npos);
+}
+
+TEST(ReportFile, AReadOnlyReportIsKeptAndTheFailureTold) {
+    // The report is its owner's, made read-only, in a folder anyone may write to. The superuser
+    // may write any file: run as root, the write is tried by an ordinary user (nobody).
+    const ScratchFolder folder("readonly");
+    ASSERT_EQ(chmod(folder.path().c_str(), 0777), 0);
+    const std::string path = folder.file("report.txt");
+    std::ofstream(path) << "kept";
+    const uid_t nobody = 65534;
+    const bool asNobody = geteuid() == 0;
+    if (asNobody) {
+        ASSERT_EQ(chown(path.c_str(), nobody, nobody), 0);
+    }
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (asNobody && (setgid(nobody) != 0 || setuid(nobody) != 0)) _exit(2);
+        const ReportOutcome outcome = WriteReport({"new"}, path);
+        _exit(!outcome.written && outcome.error == path + ": Permission denied" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the read-only report was not refused as it should";
+    EXPECT_EQ(read(path), "kept");
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"report.txt"});
+}
+
 TEST(ReportFile, FifosAndDevicesAreRefusedWithoutBeingOpened) {
     const ScratchFolder folder("fifo");
     const std::string fifo = folder.file("fifo");

@@ -128,7 +128,7 @@ LResult FltkControl::listMessage(MessageId message, WParam wParam, LParam lParam
 // ---- The dialog
 
 FltkDialog::FltkDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEvents, const DialogFont& font)
-    : layout(dialogLayout), events(dialogEvents) {
+    : EmulatedDialog(dialogLayout, dialogEvents) {
     window = std::make_unique<DialogWindow>(DialogUnitsToPixelsX(layout.width, font.base),
                                             DialogUnitsToPixelsY(layout.height, font.base), *this);
     window->copy_label(std::string(layout.caption).c_str());
@@ -175,12 +175,6 @@ LResult FltkDialog::send(MessageId message, WParam wParam, LParam lParam) {
 }
 
 bool FltkDialog::isIconic() const { return window->shown() && !window->visible(); }
-
-FltkControl* FltkDialog::control(int id) {
-    for (auto& c : controls)
-        if (c->layout.id == id) return c.get();
-    return nullptr;
-}
 
 FltkControl* FltkDialog::controlOf(const Fl_Widget* widget) {
     for (auto& c : controls)

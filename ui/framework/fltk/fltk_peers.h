@@ -2,12 +2,10 @@
 
 #include <FL/Fl_Window.H>
 
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "../backend.h"
-#include "../emulated/list_box_storage.h"
+#include "../emulated/emulated_peers.h"
 #include "widget_factory.h"
 
 class Fl_RGB_Image;
@@ -31,37 +29,32 @@ private:
     FltkDialog& owner_;
 };
 
-class FltkControl : public WindowPeer {
+class FltkControl : public EmulatedControl {
 public:
-    FltkControl(FltkDialog& dialog, const ControlTemplate& layout, Fl_Widget* widget)
-        : layout(layout), widget(widget), dialog(dialog) {}
+    FltkControl(FltkDialog& owner, const ControlTemplate& controlLayout, Fl_Widget* controlWidget)
+        : EmulatedControl(controlLayout), widget(controlWidget), dialog(owner) {}
 
-    WindowPeer* child(int) override { return nullptr; }
     void setText(std::string_view text) override;
     int getText(char* buffer, int maxCount) const override;
     void setFocus() override;
     LResult send(MessageId message, WParam wParam, LParam lParam) override;
     void invalidate(bool) override;
     void update() override;
-    bool isIconic() const override { return false; }
     Rect clientRect() const override;
 
-    const ControlTemplate& layout;
-    Fl_Widget* widget;  // owned by the dialog's window
+    Fl_Widget* widget;  // owned by the dialog's window; a list box's browser shows `list`
     FltkDialog& dialog;
-    ListBoxStorage list;  // a list box's lines; its browser shows them
 
 private:
     LResult editMessage(MessageId message, WParam wParam, LParam lParam);
     LResult listMessage(MessageId message, WParam wParam, LParam lParam);
 };
 
-class FltkDialog : public WindowPeer {
+class FltkDialog : public EmulatedDialog<FltkControl> {
 public:
     FltkDialog(const DialogTemplate& layout, DialogEvents& events, const DialogFont& font);
     ~FltkDialog() override;
 
-    WindowPeer* child(int id) override { return control(id); }
     void setText(std::string_view text) override;
     int getText(char* buffer, int maxCount) const override;
     void setFocus() override;
@@ -71,7 +64,6 @@ public:
     bool isIconic() const override;
     Rect clientRect() const override { return Rect{0, 0, window->w(), window->h()}; }
 
-    FltkControl* control(int id);
     FltkControl* controlOf(const Fl_Widget* widget);
     void schedulePaint();
     void deliverPaint();
@@ -81,16 +73,11 @@ public:
     // owner window on Windows.
     bool acceptsFocus() const { return !disabled && !ended; }
 
-    const DialogTemplate& layout;
-    DialogEvents& events;
     std::unique_ptr<DialogWindow> window;
-    std::vector<std::unique_ptr<FltkControl>> controls;
     std::unique_ptr<Fl_RGB_Image> icon;
     bool paintPending = false;
     bool inPaint = false;
     bool disabled = false;
-    bool ended = false;
-    std::intptr_t result = 0;
 };
 
 }  // namespace vantry::framework

@@ -13,15 +13,15 @@ public:
     void post(std::function<void()> action) override { backend_.posted.push_back(std::move(action)); }
 
     void pump() override {
-        if (HeadlessDialog* dialog = running()) dialog->deliverPendingPaints();
+        if (HeadlessDialog* dialog = backend_.runningDialog()) dialog->deliverPendingPaints();
         backend_.runPosted();
-        if (HeadlessDialog* dialog = running()) dialog->deliverPendingPaints();
+        if (HeadlessDialog* dialog = backend_.runningDialog()) dialog->deliverPendingPaints();
     }
 
     void idle(std::chrono::milliseconds) override { pump(); }  // nothing else ever comes
 
     void postKey(Key key) override {
-        if (HeadlessDialog* dialog = running()) dialog->pressKey(key);
+        if (HeadlessDialog* dialog = backend_.runningDialog()) dialog->pressKey(key);
     }
 
     void type(int id, std::string_view characters) override {
@@ -37,11 +37,11 @@ public:
 
     void clickCloseBox() override {
         // WM_CLOSE reaches the dialog manager, which answers it as IDCANCEL.
-        if (HeadlessDialog* dialog = running()) dialog->events.command(kIdCancel);
+        if (HeadlessDialog* dialog = backend_.runningDialog()) dialog->events.command(kIdCancel);
     }
 
     void setMinimised(bool minimised) override {
-        if (HeadlessDialog* dialog = running()) {
+        if (HeadlessDialog* dialog = backend_.runningDialog()) {
             dialog->iconic = minimised;
             dialog->paintPending = true;
         }
@@ -72,12 +72,8 @@ public:
     void answerMessageBox() override { backend_.openMessageBox.reset(); }
 
 private:
-    HeadlessDialog* running() {
-        HeadlessDialog* dialog = backend_.dialog();
-        return dialog && !dialog->ended ? dialog : nullptr;
-    }
     HeadlessControl* controlOf(int id) {
-        HeadlessDialog* dialog = running();
+        HeadlessDialog* dialog = backend_.runningDialog();
         return dialog ? dialog->control(id) : nullptr;
     }
 

@@ -23,6 +23,8 @@ public:
     void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
 
     HeadlessDialog* dialog() { return dialog_.get(); }
+    // The dialog until its run has ended, else nullptr.
+    HeadlessDialog* runningDialog() { return dialog_ && !dialog_->ended ? dialog_.get() : nullptr; }
 
     // Runs once inside the next modal run, after the dialog has been shown and painted.
     std::function<void()> whenShown;

@@ -8,7 +8,7 @@ namespace vantry::framework {
 // ---- Controls
 
 HeadlessControl::HeadlessControl(HeadlessDialog& dialog, const ControlTemplate& control)
-    : layout(control), text(control.text), dialog_(dialog) {}
+    : EmulatedControl(control), text(control.text), dialog_(dialog) {}
 
 void HeadlessControl::setText(std::string_view newText) {
     text = newText;
@@ -59,7 +59,7 @@ void HeadlessControl::click() {
 // ---- The dialog
 
 HeadlessDialog::HeadlessDialog(const DialogTemplate& dialogTemplate, DialogEvents& dialogEvents)
-    : layout(dialogTemplate), events(dialogEvents), caption(dialogTemplate.caption) {
+    : EmulatedDialog(dialogTemplate, dialogEvents), caption(dialogTemplate.caption) {
     for (const ControlTemplate& control : dialogTemplate.controls)
         controls.push_back(std::make_unique<HeadlessControl>(*this, control));
 }
@@ -82,12 +82,6 @@ LResult HeadlessDialog::send(MessageId message, WParam wParam, LParam lParam) {
 
 // A minimised dialog keeps a small client area; odd sizes let the icon's centring be checked.
 Rect HeadlessDialog::clientRect() const { return iconic ? Rect{0, 0, 36, 21} : Rect{0, 0, 540, 458}; }
-
-HeadlessControl* HeadlessDialog::control(int id) {
-    for (auto& control : controls)
-        if (control->layout.id == id) return control.get();
-    return nullptr;
-}
 
 void HeadlessDialog::deliverPendingPaints() {
     // A paint that invalidates again is delivered again, a bounded number of times.

@@ -85,9 +85,9 @@ public:
     void post(std::function<void()> action) override { backend_.posted.push_back(std::move(action)); }
 
     void pump() override {
-        if (WebDialog* dialog = running()) dialog->deliverPaint();
+        if (WebDialog* dialog = backend_.runningDialog()) dialog->deliverPaint();
         backend_.runPosted();
-        if (WebDialog* dialog = running()) dialog->deliverPaint();
+        if (WebDialog* dialog = backend_.runningDialog()) dialog->deliverPaint();
     }
 
     // The page runs on while the program waits: no processor is used.
@@ -97,12 +97,12 @@ public:
     }
 
     void postKey(Key key) override {
-        if (!running()) return;
+        if (!backend_.runningDialog()) return;
         jsDispatchKey(key == Key::Tab ? "Tab" : key == Key::Enter ? "Enter" : "Escape", 0);
     }
 
     void type(int id, std::string_view characters) override {
-        WebDialog* dialog = running();
+        WebDialog* dialog = backend_.runningDialog();
         WebControl* control = dialog ? dialog->control(id) : nullptr;
         if (control == nullptr) return;
         web::Focus(control->index);
@@ -110,16 +110,16 @@ public:
     }
 
     void click(int id) override {
-        WebDialog* dialog = running();
+        WebDialog* dialog = backend_.runningDialog();
         if (WebControl* control = dialog ? dialog->control(id) : nullptr) jsClick(control->index);
     }
 
     void clickCloseBox() override {
-        if (running()) jsClickSelector("#vantry-dialog .vantry-close");
+        if (backend_.runningDialog()) jsClickSelector("#vantry-dialog .vantry-close");
     }
 
     void setMinimised(bool minimised) override {
-        if (WebDialog* dialog = running()) {
+        if (WebDialog* dialog = backend_.runningDialog()) {
             dialog->iconic = minimised;
             dialog->invalidate(true);
         }
@@ -159,11 +159,6 @@ public:
     void answerMessageBox() override { jsClickSelector("#vantry-message-box button"); }
 
 private:
-    WebDialog* running() {
-        WebDialog* dialog = backend_.currentDialog();
-        return dialog && !dialog->ended ? dialog : nullptr;
-    }
-
     WebBackend& backend_ = TheWebBackend();
 };
 

@@ -33,6 +33,8 @@ DialogBaseUnits measureBaseUnits(int pixelSize) {
 
 }  // namespace
 
+WebDialog* WebBackend::runningDialog() { return dialog_ && !dialog_->ended ? dialog_ : nullptr; }
+
 std::intptr_t WebBackend::runModal(const DialogTemplate& t, DialogEvents& events) {
     const int fontPixels = dialogFontPixels(t);
     WebDialog dialog(t, events, measureBaseUnits(fontPixels), fontPixels);

@@ -26,6 +26,7 @@ public:
     void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
 
     WebDialog* currentDialog() { return dialog_; }
+    WebDialog* runningDialog();  // the current dialog until its run has ended, else nullptr
     void messageBoxAnswered();
     std::optional<MessageBoxState> openMessageBox() const { return openMessageBox_; }
 

@@ -8,35 +8,27 @@
 
 using namespace vantry::framework;
 
-namespace {
-
-WebDialog* runningDialog() {
-    WebDialog* dialog = TheWebBackend().currentDialog();
-    return dialog && !dialog->ended ? dialog : nullptr;
-}
-
-}  // namespace
-
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void vantry_web_click(int index) {
-    WebDialog* dialog = runningDialog();
+    WebDialog* dialog = TheWebBackend().runningDialog();
     WebControl* control = dialog && dialog->acceptsInput() ? dialog->controlAt(index) : nullptr;
     if (control) dialog->events.command(control->layout.id);  // BN_CLICKED
 }
 
 EMSCRIPTEN_KEEPALIVE int vantry_web_key(int index, int code) {
-    WebDialog* dialog = runningDialog();
+    WebDialog* dialog = TheWebBackend().runningDialog();
     return dialog ? (dialog->key(index, code) ? 1 : 0) : 0;
 }
 
 // The close box: WM_CLOSE, which the dialog manager answers as IDCANCEL.
 EMSCRIPTEN_KEEPALIVE void vantry_web_close() {
-    if (WebDialog* dialog = runningDialog(); dialog && dialog->acceptsInput()) dialog->events.command(kIdCancel);
+    WebDialog* dialog = TheWebBackend().runningDialog();
+    if (dialog && dialog->acceptsInput()) dialog->events.command(kIdCancel);
 }
 
 EMSCRIPTEN_KEEPALIVE void vantry_web_paint() {
-    if (WebDialog* dialog = runningDialog()) dialog->deliverPaint();
+    if (WebDialog* dialog = TheWebBackend().runningDialog()) dialog->deliverPaint();
 }
 
 EMSCRIPTEN_KEEPALIVE void vantry_web_message_box_answered() { TheWebBackend().messageBoxAnswered(); }

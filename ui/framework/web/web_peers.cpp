@@ -85,8 +85,7 @@ LResult WebControl::send(MessageId message, WParam wParam, LParam lParam) {
 
 WebDialog::WebDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEvents, DialogBaseUnits units,
                      int fontPixelSize)
-    : layout(dialogLayout),
-      events(dialogEvents),
+    : EmulatedDialog(dialogLayout, dialogEvents),
       base(units),
       width(DialogUnitsToPixelsX(dialogLayout.width, units)),
       height(DialogUnitsToPixelsY(dialogLayout.height, units)) {
@@ -117,12 +116,6 @@ LResult WebDialog::send(MessageId message, WParam wParam, LParam lParam) {
         return 0;
     }
     return message == Msg::IconEraseBackground ? 1 : 0;
-}
-
-WebControl* WebDialog::control(int id) {
-    for (auto& c : controls)
-        if (c->layout.id == id) return c.get();
-    return nullptr;
 }
 
 WebControl* WebDialog::controlAt(int index) {

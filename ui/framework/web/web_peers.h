@@ -1,11 +1,8 @@
 #pragma once
 
-#include <memory>
-#include <vector>
-
 #include "../backend.h"
 #include "../emulated/dialog_units.h"
-#include "../emulated/list_box_storage.h"
+#include "../emulated/emulated_peers.h"
 
 // The dialog and its controls as elements of a page, answering the dialog's messages as
 // Windows' own controls do. The page's events reach them through vantry_web_* (web_events.cpp).
@@ -14,33 +11,28 @@ namespace vantry::framework {
 
 class WebDialog;
 
-class WebControl : public WindowPeer {
+class WebControl : public EmulatedControl {
 public:
-    WebControl(WebDialog& dialog, const ControlTemplate& layout, int index)
-        : layout(layout), index(index), dialog(dialog) {}
+    WebControl(WebDialog& owner, const ControlTemplate& controlLayout, int elementIndex)
+        : EmulatedControl(controlLayout), index(elementIndex), dialog(owner) {}
 
-    WindowPeer* child(int) override { return nullptr; }
     void setText(std::string_view text) override;
     int getText(char* buffer, int maxCount) const override;
     void setFocus() override;
     LResult send(MessageId message, WParam wParam, LParam lParam) override;
     void invalidate(bool) override {}
-    void update() override {}  // the page shows a line as soon as it is added
-    bool isIconic() const override { return false; }
+    void update() override {}  // the page shows a list's line as soon as it is added
     Rect clientRect() const override;
 
-    const ControlTemplate& layout;
     const int index;  // in the template, and in the page
     WebDialog& dialog;
-    ListBoxStorage list;  // a list box's lines; the page shows them
 };
 
-class WebDialog : public WindowPeer {
+class WebDialog : public EmulatedDialog<WebControl> {
 public:
     WebDialog(const DialogTemplate& layout, DialogEvents& events, DialogBaseUnits base, int fontPixelSize);
     ~WebDialog() override;
 
-    WindowPeer* child(int id) override { return control(id); }
     void setText(std::string_view text) override;
     int getText(char* buffer, int maxCount) const override;
     void setFocus() override;
@@ -50,7 +42,6 @@ public:
     bool isIconic() const override { return iconic; }
     Rect clientRect() const override { return Rect{0, 0, width, height}; }
 
-    WebControl* control(int id);
     WebControl* controlAt(int index);
     void deliverPaint();
     // What a key does in the dialog: the dialog manager's Tab, Enter and Esc, and ES_NUMBER's
@@ -58,18 +49,13 @@ public:
     bool key(int index, int code);
     bool acceptsInput() const { return !disabled && !ended; }
 
-    const DialogTemplate& layout;
-    DialogEvents& events;
     DialogBaseUnits base;
     int width;
     int height;
-    std::vector<std::unique_ptr<WebControl>> controls;
     bool paintPending = false;
     bool inPaint = false;
     bool iconic = false;    // a page is never minimised; automation can make it seem so
     bool disabled = false;  // a message box it owns is showing
-    bool ended = false;
-    std::intptr_t result = 0;
 };
 
 }  // namespace vantry::framework

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "../backend.h"
+#include "list_box_storage.h"
+
+// What the windows of every backend that is not Windows have in common: a dialog that owns one
+// control for each entry of its template, found by identifier as GetDlgItem finds it, and
+// controls that have no children of their own and are never minimised.
+
+namespace vantry::framework {
+
+class EmulatedControl : public WindowPeer {
+public:
+    explicit EmulatedControl(const ControlTemplate& controlLayout) : layout(controlLayout) {}
+
+    WindowPeer* child(int) override { return nullptr; }
+    bool isIconic() const override { return false; }
+
+    const ControlTemplate& layout;
+    ListBoxStorage list;  // a list box's lines
+};
+
+template <class Control>
+class EmulatedDialog : public WindowPeer {
+public:
+    EmulatedDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEvents)
+        : layout(dialogLayout), events(dialogEvents) {}
+
+    WindowPeer* child(int id) override { return control(id); }
+
+    Control* control(int id) {
+        for (auto& c : controls)
+            if (c->layout.id == id) return c.get();
+        return nullptr;
+    }
+
+    const DialogTemplate& layout;
+    DialogEvents& events;
+    std::vector<std::unique_ptr<Control>> controls;  // in template order
+    bool ended = false;                              // EndDialog was called
+    std::intptr_t result = 0;                        // what it was called with
+};
+
+}  // namespace vantry::framework
