@@ -28,6 +28,32 @@ std::string commandLineWord(const std::string& word) {
     return quoted + "\"";
 }
 
+// The editor's full path, found where Windows itself would look for it (the folder of this
+// program, then the system's folders) but never in the current folder: a notepad.exe left in
+// the folder a person works in, such as Downloads, must not be what opens the report. Empty
+// when there is none.
+std::wstring editorPath(const std::string& name) {
+    const std::wstring file = detail::Wide(name) + L".exe";
+    wchar_t buffer[MAX_PATH];
+    std::wstring folders[3];
+    DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+        folders[0].assign(buffer, length);
+        folders[0].resize(folders[0].find_last_of(L"\\/") + 1);
+    }
+    length = GetSystemDirectoryW(buffer, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) folders[1].assign(buffer, length);
+    length = GetWindowsDirectoryW(buffer, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) folders[2].assign(buffer, length);
+    for (std::wstring& folder : folders) {
+        if (folder.empty()) continue;
+        if (folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
+        const DWORD attributes = GetFileAttributesW((folder + file).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return folder + file;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string ViewerCommand::text() const {
@@ -47,12 +73,14 @@ std::string RunViewer(const ViewerCommand& command) {
     if (command.arguments.empty()) return "no editor to start";
     // CreateProcessW, not the command processor: "%OS%", "^" or "&" in a name reach the editor as
     // they are.
+    const std::wstring editor = editorPath(command.arguments[0]);
+    if (editor.empty()) return command.arguments[0] + " is not installed";
     std::wstring line = detail::Wide(command.text());
     const std::wstring folder = detail::Wide(command.folder);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(editor.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
