@@ -12,7 +12,10 @@
 EM_JS(int, jsShowReport, (const unsigned char* bytes, int length, const char* name), {
     if (typeof window === 'undefined') return 1;
     const report = new Blob([HEAPU8.slice(bytes, bytes + length)], {type: 'text/plain;charset=us-ascii'});
+    // Only the latest report stays in memory: an older one was replaced on disk as well.
+    if (Module.vantryReportAddress) URL.revokeObjectURL(Module.vantryReportAddress);
     const address = URL.createObjectURL(report);
+    Module.vantryReportAddress = address;
     if (!window.open(address, '_blank')) {
         const link = document.createElement('a');
         link.href = address;

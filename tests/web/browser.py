@@ -2,6 +2,7 @@
 (Debian's chromium, chromium-driver and python3-selenium). Used as a context manager; it ends the
 server and the browser it started, whatever happens."""
 import contextlib
+import os
 import functools
 import http.server
 import shutil
@@ -45,13 +46,27 @@ def chromium(width=1000, height=900, mobile=False):
             "deviceMetrics": {"width": width, "height": height, "pixelRatio": 3.0, "touch": True},
             "userAgent": "Mozilla/5.0 (Linux; Android 14) Mobile"})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.set_script_timeout(120)
+    driver = None
     try:
+        driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        driver.set_script_timeout(120)
         yield driver
     finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
+        if driver is not None:
+            driver.quit()
+        _remove(profile)
+
+
+def _remove(folder, seconds=10):
+    """Removes `folder`, trying again while a browser that is ending still writes into it."""
+    until = time.monotonic() + seconds
+    while os.path.exists(folder):
+        try:
+            shutil.rmtree(folder)
+        except OSError:
+            if time.monotonic() > until:
+                raise
+            time.sleep(0.1)
 
 
 def wait_for(driver, script, seconds=30):

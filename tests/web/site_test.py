@@ -134,8 +134,13 @@ def offline(folder):
         open_page(driver, site)
         if not browser.wait_for(driver, "return navigator.serviceWorker.controller || (location.reload(), false)", 30):
             fail("the service worker never took the page")
-        if not browser.wait_for(driver, "return caches.keys().then(k => k.length)", 10):
-            fail("nothing was cached")
+        cached = browser.wait_for(driver, """return caches.keys().then(names => names.length === 1 &&
+            caches.open(names[0]).then(cache => cache.keys()).then(requests => requests.map(r => new URL(r.url).pathname)))""", 10)
+        # Every file a visit loads, and the page under its folder's own address too.
+        wanted = {"/" + name for name in os.listdir(folder) if name not in ("sw.js", "vantry-standalone.js")} | {"/"}
+        missing = wanted - set(cached or [])
+        if missing:
+            fail(f"not kept for use offline: {sorted(missing)}")
         site.stop()
         driver.get(site.url)
         if not browser.wait_for(driver, "return !!document.querySelector('#vantry-e6')", 30):

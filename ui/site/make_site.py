@@ -38,7 +38,13 @@ shutil.copyfile(licence, os.path.join(site, "liberation-fonts-licence.txt"))
 
 # The service worker's list, and a cache name that changes whenever any file does. (The page
 # opened from a file, which alone loads vantry-standalone.js, has no service worker.)
-files = sorted(name for name in os.listdir(site) if name not in ("sw.js", "vantry-standalone.js"))
+made = {"vantry.js", "vantry.wasm", "vantry-standalone.js", "index.html", "manifest.webmanifest", "icon-192.png",
+        "icon-512.png", "liberation-serif.woff2", "liberation-fonts-licence.txt", "sw.js"}
+for name in os.listdir(site):  # what an older build left, which no page would ask for
+    if name not in made:
+        path = os.path.join(site, name)
+        shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
+files = sorted(made - {"sw.js", "vantry-standalone.js"})
 digest = hashlib.sha256()
 for name in files:
     with open(os.path.join(site, name), "rb") as data:

@@ -61,11 +61,9 @@ EM_JS(int, jsMessageBoxOnTop, (), {
     return seen && box.contains(seen) ? 1 : 0;
 });
 
-EM_JS(int, jsMessageBoxPart, (const char* selector, char* buffer, int capacity), {
+EM_JS(void, jsMessageBoxPart, (const char* selector, char* buffer, int capacity), {
     const part = document.querySelector('#vantry-message-box ' + UTF8ToString(selector));
-    const text = part ? part.textContent : "";
-    stringToUTF8(text, buffer, capacity);
-    return lengthBytesUTF8(text);
+    stringToUTF8(part ? part.textContent : "", buffer, capacity);  // cut to fit, always ended
 });
 // clang-format on
 
@@ -75,8 +73,8 @@ namespace {
 
 std::string messageBoxPart(const char* selector) {
     char text[2048];
-    const int length = jsMessageBoxPart(selector, text, sizeof text);
-    return std::string(text, static_cast<std::size_t>(std::min<int>(length, sizeof text - 1)));
+    jsMessageBoxPart(selector, text, sizeof text);
+    return std::string(text);
 }
 
 class WebAutomation : public Automation {
