@@ -1,5 +1,5 @@
 # The release packages, made by CPack: a Debian package on Linux, an NSIS installer for Windows.
-# (The portable Windows zip is made by packaging/portable_zip.cmake; scripts/package.sh makes
+# (The portable Windows zip is made by packaging/make_portable_zip.py; scripts/package.sh makes
 # them all.)
 set(CPACK_PACKAGE_NAME quorvath-payout-calculator)
 set(CPACK_PACKAGE_VENDOR "${VANTRY_COMPANY}")

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 #include "fuzz_check.h"
 #include "report_writer.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -44,14 +44,10 @@ std::string expectedReport(const std::vector<std::string>& lines) {
     return text + "\n";
 }
 
+// Removed with what it holds when the target ends.
 const fs::path& scratchFolder() {
-    static const fs::path folder = [] {
-        std::random_device random;
-        const fs::path path = fs::temp_directory_path() / ("vantry-fuzz-report-" + std::to_string(random()));
-        fs::create_directories(path);
-        return path;
-    }();
-    return folder;
+    static const ScratchFolder folder("fuzz-report");
+    return folder.path();
 }
 
 }  // namespace

@@ -2,23 +2,19 @@
 // 1 or 2, prints at most one line on standard error, and nothing on standard output when it
 // refuses its arguments. Reports go to a scratch folder and no editor is ever started.
 #include <cstdio>
-#include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "fuzz_check.h"
+#include "scratch_folder.h"
 #include "tool_run.h"
 
 namespace {
 
+// In a folder removed with what it holds when the target ends.
 const std::string& scratchReport() {
-    static const std::string path = [] {
-        std::random_device random;
-        const auto folder = std::filesystem::temp_directory_path() / ("vantry-fuzz-" + std::to_string(random()));
-        std::filesystem::create_directories(folder);
-        return (folder / "report.txt").string();
-    }();
+    static const ScratchFolder folder("fuzz-tool");
+    static const std::string path = folder.file("report.txt");
     return path;
 }
 

@@ -18,6 +18,8 @@ release() {
   local out=$1
   local stage
   stage=$(mktemp -d)
+  # shellcheck disable=SC2064  # the folder made now, also when a step fails and the script stops
+  trap "rm -rf '$stage'" EXIT
   rm -rf build/release-linux build/release-windows "$out"
   mkdir -p "$out"
   for preset in release-linux release-windows; do

@@ -38,18 +38,24 @@ start() {
   echo "virtual display :$number (Xvfb $pid)"
 }
 
+is_xvfb() {
+  [ "$(cat "/proc/$1/comm" 2>/dev/null)" = Xvfb ] && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]
+}
+
 stop() {
   [ -f "$state" ] || return 0
   local XVFB_PID=""
   # shellcheck disable=SC1090
   . "$state"
-  if [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null; then
+  # Only the Xvfb this script started: a state file left by an earlier run may name a process
+  # number the system has since given to another program.
+  if [ -n "$XVFB_PID" ] && is_xvfb "$XVFB_PID" && kill "$XVFB_PID" 2>/dev/null; then
     # Until it has exited (a zombie waiting to be reaped has), at most five seconds.
     for _ in $(seq 50); do
       case $(ps -o stat= -p "$XVFB_PID" 2>/dev/null) in ""|Z*) break ;; esac
       sleep 0.1
     done
-    kill -9 "$XVFB_PID" 2>/dev/null
+    is_xvfb "$XVFB_PID" && kill -9 "$XVFB_PID" 2>/dev/null
   fi
   rm -f "$state"
 }
