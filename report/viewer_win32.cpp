@@ -71,10 +71,10 @@ ViewerCommand ViewerCommandForUserFile(const std::string& path) { return ViewerC
 
 std::string RunViewer(const ViewerCommand& command) {
     if (command.arguments.empty()) return "no editor to start";
-    // CreateProcessW, not the command processor: "%OS%", "^" or "&" in a name reach the editor as
-    // they are.
     const std::wstring editor = editorPath(command.arguments[0]);
     if (editor.empty()) return command.arguments[0] + " is not installed";
+    // CreateProcessW, not the command processor: "%OS%", "^" or "&" in a name reach the editor as
+    // they are.
     std::wstring line = detail::Wide(command.text());
     const std::wstring folder = detail::Wide(command.folder);
     STARTUPINFOW startup{};
