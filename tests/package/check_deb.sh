@@ -37,5 +37,6 @@ for page in vantry vantry-payout; do
   [ -z "$warnings" ] || fail "man $page: $warnings"
   MANWIDTH=80 man -l "$root/usr/share/man/man1/$page.1.gz" 2>/dev/null | grep -q "^NAME" || fail "man $page renders nothing"
 done
-report=$(lintian --fail-on error "$deb" 2>&1) || fail "lintian: $report"
+# lintian leaves a cache file in its TMPDIR: let it be this run's own folder.
+report=$(TMPDIR=$work lintian --fail-on error "$deb" 2>&1) || fail "lintian: $report"
 echo "Debian package checked: $(basename "$deb")"

@@ -35,7 +35,14 @@ uninstall() {
   for _ in $(seq 300); do [ -e "$installed" ] || return 0; sleep 0.2; done
   return 1
 }
+# The uninstaller's copy sits in the user's Temp folder until Windows restarts, and this prefix
+# is never restarted: once the copy has ended, remove it, so that no run leaves it behind.
+remove_uninstaller_copy() {
+  for _ in $(seq 100); do pgrep -f '~nsu[0-9]*\.tmp.Un\.exe' >/dev/null || break; sleep 0.1; done
+  rm -rf "$drive"/users/*/Temp/~nsu*.tmp
+}
 [ -e "$installed/Uninstall.exe" ] && uninstall  # what an interrupted earlier run left
+remove_uninstaller_copy
 
 wine_run "$setup" /S || fail "the silent install"
 for file in vantry.exe vantry-payout.exe README.txt Uninstall.exe; do
@@ -61,6 +68,7 @@ for program in "$setup" "$installed/Uninstall.exe" "$installed/vantry.exe"; do
 done
 
 uninstall || fail "the silent uninstall did not finish"
+remove_uninstaller_copy
 [ -e "$shortcut" ] && fail "the shortcut was left behind"
 wine_run reg query "$key" >/dev/null 2>&1 && fail "the uninstall key was left behind"
 echo "Windows installer checked: silent install, shortcut, uninstall key, silent uninstall"
