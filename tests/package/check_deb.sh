@@ -18,6 +18,7 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$(dirname "$0")" log -1 --format=%ct 2>/dev/null || echo 1700000000)}
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >/dev/null || fail "cpack"
+rm -f "$build/install_manifest.txt"  # what cpack's install step left in the build tree
 deb=$(ls "$work"/out/*.deb)
 [ "$(basename "$deb")" = "quorvath-payout-calculator_1.0.0_amd64.deb" ] || fail "package named $(basename "$deb")"
 
