@@ -24,7 +24,7 @@ PayoutParameters largestEvent() {
 
 void CalculateAndRender(benchmark::State& state) {
     for (auto _ : state) {
-        const ResultListing lines = RenderListing(largestEvent(), PayoutMethod::Nbha4d);
+        const ResultListing lines = ListPayout(largestEvent(), PayoutMethod::Nbha4d).lines;
         benchmark::DoNotOptimize(lines.data());
         if (lines.size() != kListingMaxLines) state.SkipWithError("wrong line count");
     }

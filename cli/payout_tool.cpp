@@ -9,7 +9,7 @@
 #include "message_text.h"
 #include "number_text.h"
 #include "payout_export.h"
-#include "payout_table.h"
+#include "results_listing.h"
 #include "product_info.h"
 #include "standard_streams.h"
 

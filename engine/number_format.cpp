@@ -235,11 +235,11 @@ std::size_t readCount(std::string_view format, std::size_t& pos) {
 
 }  // namespace
 
-std::size_t FormatText(char* out, std::size_t capacity, std::string_view format,
-                       std::initializer_list<FormatArg> args, std::vector<FormattedField>* fields) {
+std::size_t FormatText(char* out, std::size_t capacity, std::string_view format, std::span<const FormatArg> args,
+                       std::vector<FormattedField>* fields) {
     BoundedWriter writer(out, capacity);
     if (fields) fields->clear();
-    const FormatArg* nextArg = args.begin();
+    auto nextArg = args.begin();
     std::size_t pos = 0;
     while (pos < format.size()) {
         const char c = format[pos++];
@@ -279,7 +279,7 @@ std::size_t FormatText(char* out, std::size_t capacity, std::string_view format,
     return writer.finish();
 }
 
-std::string FormatString(std::string_view format, std::initializer_list<FormatArg> args,
+std::string FormatString(std::string_view format, std::span<const FormatArg> args,
                          std::vector<FormattedField>* fields) {
     char buffer[512];
     const std::size_t length = FormatText(buffer, sizeof buffer, format, args, fields);

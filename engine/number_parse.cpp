@@ -98,10 +98,6 @@ double ReadLeadingReal(std::string_view text) {
     return s.end == 0 ? 0.0 : convertReal(text, s);
 }
 
-std::size_t LeadingIntLength(std::string_view text) { return scanInt(text, skipSpace(text)).end; }
-
-std::size_t LeadingRealLength(std::string_view text) { return scanReal(text, skipSpace(text)).end; }
-
 ParseStatus ParseWholeInt(std::string_view text, std::int32_t& value) {
     const Scanned s = scanInt(text, 0);
     if (s.end == 0 || s.end != text.size()) return ParseStatus::NotANumber;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,12 +46,20 @@ struct FormattedField {
     std::size_t offset;
     std::size_t length;
 };
-std::size_t FormatText(char* out, std::size_t capacity, std::string_view format,
-                       std::initializer_list<FormatArg> args, std::vector<FormattedField>* fields = nullptr);
+std::size_t FormatText(char* out, std::size_t capacity, std::string_view format, std::span<const FormatArg> args,
+                       std::vector<FormattedField>* fields = nullptr);
+inline std::size_t FormatText(char* out, std::size_t capacity, std::string_view format,
+                              std::initializer_list<FormatArg> args, std::vector<FormattedField>* fields = nullptr) {
+    return FormatText(out, capacity, format, std::span<const FormatArg>(args.begin(), args.size()), fields);
+}
 
 // The same, into a string (no length limit).
-std::string FormatString(std::string_view format, std::initializer_list<FormatArg> args,
+std::string FormatString(std::string_view format, std::span<const FormatArg> args,
                          std::vector<FormattedField>* fields = nullptr);
+inline std::string FormatString(std::string_view format, std::initializer_list<FormatArg> args,
+                                std::vector<FormattedField>* fields = nullptr) {
+    return FormatString(format, std::span<const FormatArg>(args.begin(), args.size()), fields);
+}
 
 // Lenient reading, with the C runtime's atoi / atof meaning: leading white space is skipped, the
 // longest following part that forms a decimal number is taken, and 0 is the answer when there is
@@ -59,11 +68,6 @@ std::string FormatString(std::string_view format, std::initializer_list<FormatAr
 // number too large for a double gives an infinity of its sign, one too small gives zero.
 std::int32_t ReadLeadingInt(std::string_view text);
 double ReadLeadingReal(std::string_view text);
-
-// How much of `text` those readings take: the leading white space and the number, or 0 when
-// there is no number (and so nothing is taken).
-std::size_t LeadingIntLength(std::string_view text);
-std::size_t LeadingRealLength(std::string_view text);
 
 // Strict reading: the whole text must be the number (an optional sign, then digits; for a real
 // number also a fraction and an exponent), with no white space around it.

@@ -85,24 +85,18 @@ constexpr OwnRow kNbha4dOwnRows[] = {
     {10, {0.2, 0.15, 0.13, 0.11, 0.1, 0.08, 0.065, 0.06, 0.055, 0.05}},
 };
 
-constexpr PlaceSchedule withPlaceCounts() {
-    PlaceSchedule schedule{};
-    for (int row = 0; row < kScheduleRows; ++row) schedule.placeCounts[row] = row + 1;
-    return schedule;
-}
-
 constexpr void copyRow(double (&to)[kMaxPlaces], const double (&from)[kMaxPlaces]) {
     for (int place = 0; place < kMaxPlaces; ++place) to[place] = from[place];
 }
 
 constexpr PlaceSchedule kIbraSchedule = [] {
-    PlaceSchedule schedule = withPlaceCounts();
+    PlaceSchedule schedule{};
     for (int row = 0; row < kScheduleRows; ++row) copyRow(schedule.fractions[row], kIbraRows[row]);
     return schedule;
 }();
 
 constexpr PlaceSchedule kBrn4dSchedule = [] {
-    PlaceSchedule schedule = withPlaceCounts();
+    PlaceSchedule schedule{};
     for (int row = 0; row < kScheduleRows; ++row)
         copyRow(schedule.fractions[row], kBrn4dRows[row < 25 ? row : 24]);
     return schedule;

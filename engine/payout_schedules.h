@@ -7,11 +7,10 @@ namespace vantry::engine {
 // How one D's total is divided among its places. Row i pays i + 1 places; a place the row
 // does not pay holds exactly 0, because the calculation multiplies and scans all 30.
 struct PlaceSchedule {
-    int placeCounts[kScheduleRows];
     double fractions[kScheduleRows][kMaxPlaces];
 
-    // row: 0 to 29. Returns 1 to 30.
-    int placeCount(int row) const { return placeCounts[row]; }
+    // row: 0 to 29. Returns 1 to 30: every schedule's row i pays i + 1 places.
+    static constexpr int placeCount(int row) { return row + 1; }
     // row: 0 to 29, place: 1 to 30.
     double fraction(int row, int place) const { return fractions[row][place - 1]; }
 };

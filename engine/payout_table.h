@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "results_listing.h"
-
 namespace vantry::engine {
 
 // One calculation as a table, for spreadsheets and scripts. Every amount and percentage is the
@@ -38,13 +36,5 @@ struct PayoutTable {
     std::string producer;
     std::vector<DivisionEntry> divisions;  // the listed Ds, in listing order
 };
-
-struct ListedPayout {
-    ResultListing lines;
-    PayoutTable table;
-};
-
-// The listing of one event and its table, made together.
-ListedPayout ListPayout(const PayoutParameters& params, PayoutMethod method);
 
 }  // namespace vantry::engine

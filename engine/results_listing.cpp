@@ -1,47 +1,68 @@
 #include "results_listing.h"
 
 #include <initializer_list>
+#include <span>
 
 #include "number_text.h"
 #include "payout_calculation.h"
-#include "payout_table.h"
 #include "payout_schedules.h"
 
 namespace vantry::engine {
 
 namespace {
 
+// A value of a line, and where the table keeps its text when it keeps one. The text goes with the
+// value it was made from, whatever the place of its conversion in the line.
+struct LineValue {
+    template <class Number>
+    LineValue(Number value, std::string* tableText = nullptr) : arg(value), text(tableText) {}
+    FormatArg arg;
+    std::string* text;
+};
+
 // Composes each line in one fixed buffer. A line that would be longer than a listing line may be
 // (only absurd amounts, of a hundred digits and more) is cut, and its end replaced by
-// kCutLineMark so that no one can take the digits left for a whole amount. When a table is
-// being made, the line's conversions are also handed over as the texts the line holds.
+// kCutLineMark so that no one can take the digits left for a whole amount. Each value that has a
+// place in the table gets the very text the line shows for it, without its padding.
 class LineComposer {
 public:
-    explicit LineComposer(ResultListing& lines) : lines_(lines) {}
+    LineComposer(ResultListing& lines, const ListingSink& sink) : lines_(lines), sink_(sink) {}
 
-    void add(const char* format, std::initializer_list<FormatArg> args = {}, std::vector<std::string>* texts = nullptr) {
-        if (texts == nullptr) {
-            keep(buffer_, FormatText(buffer_, sizeof buffer_, format, args));
-            return;
+    void add(const char* format, std::initializer_list<LineValue> values = {}) {
+        FormatArg args[kMostValues] = {0, 0, 0, 0};
+        std::size_t count = 0;
+        for (const LineValue& value : values)
+            if (count < kMostValues) args[count++] = value.arg;
+        const std::span<const FormatArg> used(args, count);
+        const std::size_t length = FormatText(buffer_, sizeof buffer_, format, used, &fields_);
+        // Only an absurd amount makes a line too long for the buffer; the table still gets its texts.
+        const std::string whole = length < sizeof buffer_ ? std::string() : FormatString(format, used);
+        const std::string_view text = length < sizeof buffer_ ? std::string_view(buffer_, length) : whole;
+        std::size_t field = 0;
+        for (const LineValue& value : values) {
+            if (value.text && field < fields_.size())
+                value.text->assign(text.substr(fields_[field].offset, fields_[field].length));
+            ++field;
         }
-        std::vector<FormattedField> fields;
-        const std::string line = FormatString(format, args, &fields);
-        texts->clear();
-        for (const FormattedField& field : fields) texts->push_back(line.substr(field.offset, field.length));
-        keep(line.data(), line.size());
+        keep(text);
     }
 
 private:
-    void keep(const char* text, std::size_t length) {
-        if (length <= kListingLineMax) {
-            lines_.emplace_back(text, length);
-            return;
+    static constexpr std::size_t kMostValues = 4;  // the most conversions a listing line has
+
+    void keep(std::string_view text) {
+        if (text.size() <= kListingLineMax) {
+            lines_.emplace_back(text);
+        } else {
+            std::string line(text.substr(0, kListingLineMax - kCutLineMark.size()));
+            lines_.push_back(line.append(kCutLineMark));
         }
-        std::string line(text, kListingLineMax - kCutLineMark.size());
-        lines_.push_back(line.append(kCutLineMark));
+        if (sink_) sink_(lines_.back());
     }
 
     ResultListing& lines_;
+    const ListingSink& sink_;
+    std::vector<FormattedField> fields_;
     char buffer_[kListingLineMax + 1];
 };
 
@@ -93,77 +114,53 @@ int listedDs(int dsToPay) {
     return dsToPay > kDivisionCount ? kDivisionCount : dsToPay;
 }
 
-void composeParameters(LineComposer& compose, const PayoutParameters& params, PayoutTable* table) {
-    std::vector<std::string> texts;
-    std::vector<std::string>* fields = table ? &texts : nullptr;
+// Lines 1 to 4: the parameters as stored.
+void RenderParameterLines(LineComposer& compose, const PayoutParameters& params, PayoutTable& table) {
+    table.riders = params.riderCount;
+    table.places = params.places;
+    table.dsToPay = params.dsToPay;
     compose.add("Payoff Results using the following parameters:");
     compose.add("Rider Count = %d, Entry Fee = $%3.2f, Added Money = $%3.2f, Places = %d",
-                {params.riderCount, params.entryFee, params.addedMoney, params.places}, fields);
-    if (table) {
-        table->riders = params.riderCount;
-        table->entryFee = texts[1];
-        table->addedMoney = texts[2];
-        table->places = params.places;
-    }
-    compose.add("D's to Pay = %d, Payoff Percentage = %2.0f", {params.dsToPay, params.payoffPercent}, fields);
-    if (table) {
-        table->dsToPay = params.dsToPay;
-        table->payoffPercent = texts[1];
-    }
+                {params.riderCount, {params.entryFee, &table.entryFee}, {params.addedMoney, &table.addedMoney},
+                 params.places});
+    compose.add("D's to Pay = %d, Payoff Percentage = %2.0f", {params.dsToPay, {params.payoffPercent, &table.payoffPercent}});
     compose.add("");
 }
 
-void composeResults(LineComposer& compose, const PayoutParameters& params, PayoutMethod method,
-                    const PayoutResult& result, PayoutTable* table) {
+// The method header and, for each listed D, an empty line, the D total and one line per place.
+void RenderResultLines(LineComposer& compose, const PayoutParameters& params, PayoutMethod method,
+                       const PayoutResult& result, PayoutTable& table) {
     const MethodFormats& formats = formatsFor(method);
     const PlaceSchedule& schedule = placeScheduleFor(method);
-    std::vector<std::string> texts;
-    std::vector<std::string>* fields = table ? &texts : nullptr;
 
-    compose.add(formats.header, {result.placings, result.pool, result.producer}, fields);
-    if (table) {
-        table->placings = result.placings;
-        table->pool = texts[1];
-        table->producer = texts[2];
-    }
+    table.placings = result.placings;
+    compose.add(formats.header, {result.placings, {result.pool, &table.pool}, {result.producer, &table.producer}});
     for (int d = 0; d < listedDs(params.dsToPay); ++d) {
         // The total is what the places actually get, summed in place order, not pool * share.
         double total = 0.0;
         for (int place = 0; place < kMaxPlaces; ++place) total += result.amounts[d][place];
+        DivisionEntry& division = table.divisions.emplace_back(DivisionEntry{d + 1, {}, {}, {}});
         compose.add("");
-        compose.add(formats.dTotals[d], {total, result.shares[d] * 100.0}, fields);
-        if (table) table->divisions.push_back({d + 1, texts[1], texts[0], {}});
+        compose.add(formats.dTotals[d], {{total, &division.total}, {result.shares[d] * 100.0, &division.sharePercent}});
+        division.places.reserve(static_cast<std::size_t>(result.placings));
         for (int place = 1; place <= result.placings; ++place) {
-            compose.add(formats.place, {place, result.amounts[d][place - 1],
-                                        schedule.fraction(result.row, place) * 100.0}, fields);
-            if (table) table->divisions.back().places.push_back({place, texts[1], texts[2]});
+            PlaceEntry& entry = division.places.emplace_back(PlaceEntry{place, {}, {}});
+            compose.add(formats.place, {place, {result.amounts[d][place - 1], &entry.amount},
+                                        {schedule.fraction(result.row, place) * 100.0, &entry.percent}});
         }
     }
 }
 
 }  // namespace
 
-ResultListing RenderParameterLines(const PayoutParameters& params) {
-    ResultListing lines;
-    LineComposer compose(lines);
-    composeParameters(compose, params, nullptr);
-    return lines;
-}
-
-ResultListing RenderResultLines(const PayoutParameters& params, PayoutMethod method,
-                                const PayoutResult& result) {
-    ResultListing lines;
-    lines.reserve(1 + static_cast<std::size_t>(listedDs(params.dsToPay)) * (2 + static_cast<std::size_t>(result.placings)));
-    LineComposer compose(lines);
-    composeResults(compose, params, method, result, nullptr);
-    return lines;
-}
-
-ListedPayout ListPayout(const PayoutParameters& params, PayoutMethod method) {
+ListedPayout ListPayout(const PayoutParameters& params, PayoutMethod method, const ListingSink& eachLine) {
     ListedPayout listed;
-    LineComposer compose(listed.lines);
-    composeParameters(compose, params, &listed.table);
-    composeResults(compose, params, method, CalculatePayout(params, method), &listed.table);
+    listed.lines.reserve(kListingMaxLines);
+    LineComposer compose(listed.lines, eachLine);
+    // The parameters are listed, and heard, before anything is calculated.
+    RenderParameterLines(compose, params, listed.table);
+    listed.result = CalculatePayout(params, method);
+    RenderResultLines(compose, params, method, listed.result, listed.table);
     return listed;
 }
 
@@ -175,13 +172,6 @@ bool HasCutLine(const ResultListing& lines) {
     for (const std::string& line : lines)
         if (IsCutLine(line)) return true;
     return false;
-}
-
-ResultListing RenderListing(const PayoutParameters& params, PayoutMethod method) {
-    ResultListing lines = RenderParameterLines(params);
-    const ResultListing rest = RenderResultLines(params, method, CalculatePayout(params, method));
-    lines.insert(lines.end(), rest.begin(), rest.end());
-    return lines;
 }
 
 }  // namespace vantry::engine

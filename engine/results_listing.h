@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "payout_table.h"
 #include "payout_types.h"
 
 namespace vantry::engine {
@@ -18,16 +20,21 @@ inline constexpr std::size_t kListingLineMax = 132;
 inline constexpr std::string_view kCutLineMark = "...";
 inline constexpr std::size_t kListingMaxLines = 229;  // 5 + 7 Ds x (2 + 30 places)
 
-// Lines 1 to 4: the parameters as stored.
-ResultListing RenderParameterLines(const PayoutParameters& params);
+// One event listed: its lines, the same values as a table, and the calculation behind them.
+struct ListedPayout {
+    ResultListing lines;
+    PayoutTable table;
+    PayoutResult result;
+};
 
-// The method header and, for each listed D, an empty line, the D total and one line per place.
-ResultListing RenderResultLines(const PayoutParameters& params, PayoutMethod method,
-                                const PayoutResult& result);
+// Hears each line as soon as it is made. The four parameter lines come before the calculation
+// runs, then the method header and, for each listed D, an empty line, the D total and a line
+// per place.
+using ListingSink = std::function<void(const std::string& line)>;
 
-// The whole listing of one event, as the dialog fills its list: the parameter lines, then the
-// calculation's lines.
-ResultListing RenderListing(const PayoutParameters& params, PayoutMethod method);
+// The one way the calculator lists an event: the dialog, the command-line tool, its exports and
+// the report all take their lines (and the tool its table) from here.
+ListedPayout ListPayout(const PayoutParameters& params, PayoutMethod method, const ListingSink& eachLine = nullptr);
 
 // Whether a line was cut because its amounts did not fit.
 bool IsCutLine(std::string_view line);

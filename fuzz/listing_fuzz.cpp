@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     params.places = input.value<std::int32_t>();
     const PayoutMethod method = static_cast<PayoutMethod>(input.byte() % 3);
 
-    const ResultListing lines = RenderListing(NormalisedParameters(params), method);
+    const ResultListing lines = ListPayout(NormalisedParameters(params), method).lines;
     Check(lines.size() <= kListingMaxLines, "too many lines");
     for (const std::string& line : lines) {
         Check(line.size() <= kListingLineMax, "a line over 132 characters", line);

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "float_conversion.h"
-#include "payout_calculation.h"
 #include "product_info.h"
 #include "results_listing.h"
 #include "vantry_resources.h"
@@ -188,10 +187,9 @@ void CVantryDlg::OnCalculatePayout() {
     p.payoffPercent = engine::ReadLeadingReal(readField(Id::PayoffPercent));
     p = engine::NormalisedParameters(p);  // 45 places are kept, and shown, as 30
 
-    // The parameters reach the list before anything is calculated.
-    for (const std::string& line : engine::RenderParameterLines(p)) AddResultLine(line);
-    state_.result = engine::CalculatePayout(p, state_.method());
-    for (const std::string& line : engine::RenderResultLines(p, state_.method(), state_.result)) AddResultLine(line);
+    // Each line reaches the list as it is made: the parameters before anything is calculated.
+    state_.result =
+        engine::ListPayout(p, state_.method(), [this](const std::string& line) { AddResultLine(line); }).result;
 
     Invalidate(true);  // the repaint shows the stored values in their display formats
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "results_listing.h"
+
 namespace {
 
 using namespace vantry::engine;
@@ -51,7 +53,6 @@ TEST(PayoutExport, TheTableHoldsTheListingsOwnTexts) {
     params.addedMoney = 0;
     params.dsToPay = 2;
     const ListedPayout listed = ListPayout(params, PayoutMethod::Ibra);
-    EXPECT_EQ(listed.lines, RenderListing(params, PayoutMethod::Ibra));
     EXPECT_EQ(listed.table.pool, "193");  // "Pool = $ 193": the tie 192.5 away from zero
     EXPECT_EQ(listed.table.producer, "83");
     ASSERT_EQ(listed.table.divisions.size(), 2u);

@@ -13,7 +13,7 @@ namespace {
 
 // What the dialog does: the parameters stored as read, then the whole listing.
 ResultListing listing(const PayoutParameters& params, PayoutMethod method) {
-    return RenderListing(NormalisedParameters(params), method);
+    return ListPayout(NormalisedParameters(params), method).lines;
 }
 
 TEST(ResultsListing, DefaultEventWithNbha4d) {
