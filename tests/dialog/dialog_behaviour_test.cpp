@@ -1,5 +1,5 @@
 // The dialog's behaviour, written against the framework layer and the automation interface only:
-// this suite runs unchanged on every backend (in memory, FLTK, Win32).
+// this suite runs unchanged on every backend (in memory, FLTK, Win32, the web page).
 #include <map>
 
 #include "default_event_listing.h"

@@ -11,7 +11,8 @@
 #include "framework.h"
 
 // Acts on a dialog as a person does, through the automation of whichever backend the test
-// program links: the same suite drives the in-memory dialog, the FLTK window and the Win32 one.
+// program links: the same suite drives the in-memory dialog, the FLTK window, the Win32 one and
+// the web page.
 class DialogDriver {
 public:
     using Automation = vantry::framework::Automation;

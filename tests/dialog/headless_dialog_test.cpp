@@ -19,7 +19,7 @@ TEST_F(DialogTest, HeadlessListStorageIsReservedOnceAndEachLineIsShownAsAdded) {
         driver.click(Id::CalculatePayout);
         EXPECT_EQ(list.storageRequests, (std::vector<std::pair<WParam, LParam>>{{200, 80}}));
         EXPECT_EQ(list.updates, 2 * 21);
-        list.list.refuseNthAdd(1);
+        list.refuseNthAdd = 1;
         driver.click(Id::CalculatePayout);
         EXPECT_EQ(list.updates, 2 * 21 + 20);  // no refresh for the refused line
     });
@@ -71,7 +71,7 @@ TEST_F(DialogTest, HeadlessListThatRefusesItsStorageStillWorks) {
 
 TEST_F(DialogTest, HeadlessLineTheListRefusesIsLostAndTheRestFollow) {
     run([&] {
-        resultList(TheHeadlessBackend()).list.refuseNthAdd(3);
+        resultList(TheHeadlessBackend()).refuseNthAdd = 3;
         calculate();
         std::vector<std::string> expected = kDefaultEventListing;
         expected.erase(expected.begin() + 2);

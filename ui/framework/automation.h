@@ -24,13 +24,6 @@ struct ControlState {
     Rect bounds;          // in pixels, relative to the dialog's client area
 };
 
-// The colours the dialog gives a control about to paint: the device context's background colour
-// and the colour of the brush returned.
-struct ControlColours {
-    Colour background = 0;
-    Colour brush = 0;
-};
-
 struct MessageBoxState {
     std::string caption;
     std::string text;

@@ -8,8 +8,9 @@
 #include "resources.h"
 #include "window_types.h"
 
-// What a backend (headless, Win32, FLTK) supplies to the framework. The dialog code never sees
-// this header's implementations; it talks to CWnd / CDialog, which forward here.
+// What a backend (Win32, FLTK, the web page, or the in-memory one of the tests) supplies to the
+// framework. The dialog code never sees this header's implementations; it talks to CWnd /
+// CDialog, which forward here.
 
 namespace vantry::framework {
 
@@ -68,7 +69,8 @@ public:
     virtual void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) = 0;
 };
 
-// The backend this program was linked with.
+// The backend this program was linked with. Each backend's entry point (*_main.cpp) supplies
+// it, or, in a test program, the backend's automation (*_automation.cpp).
 Backend& CurrentBackend();
 
 // The framework's start-up, called by the backend's entry point: runs InitInstance of the one

@@ -32,12 +32,6 @@ struct DialogTemplate {
     bool fontItalic;
     int fontCharset;
     std::span<const ControlTemplate> controls;  // template order: tab and z order
-
-    const ControlTemplate* find(int id) const {
-        for (const ControlTemplate& control : controls)
-            if (control.id == id) return &control;
-        return nullptr;
-    }
 };
 
 }  // namespace vantry::framework

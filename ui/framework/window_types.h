@@ -61,6 +61,13 @@ inline constexpr int kCheckSet = 1;      // BST_CHECKED
 inline constexpr int kIdOk = 1;      // IDOK: "Exit"
 inline constexpr int kIdCancel = 2;  // IDCANCEL: Esc and the close box
 
+// The colours a dialog gives a control about to paint, as WM_CTLCOLOR* answers: the device
+// context's background colour and the colour of the brush returned.
+struct ControlColours {
+    Colour background = 0;
+    Colour brush = 0;
+};
+
 // Kinds of control asking for their colours (CTLCOLOR_*).
 namespace CtlColor {
 enum : unsigned { MessageBox = 0, Edit = 1, ListBox = 2, Button = 3, Dialog = 4, ScrollBar = 5, Static = 6 };

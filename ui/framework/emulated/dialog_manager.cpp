@@ -51,4 +51,27 @@ bool IsAutoCheckBox(const ControlTemplate& control) {
     return control.kind == ControlKind::CheckBox && buttonType(control) == Style::BsAutoCheckBox;
 }
 
+void HandleDialogKey(WindowPeer& dialog, const DialogTemplate& layout, DialogEvents& events, DialogKey key,
+                     int focusedId) {
+    switch (key) {
+        case DialogKey::Tab:
+        case DialogKey::BackTab: {
+            const ControlTemplate* next = NextTabStop(layout, focusedId, key == DialogKey::BackTab);
+            WindowPeer* control = next ? dialog.child(next->id) : nullptr;
+            if (control == nullptr) return;
+            control->setFocus();
+            if (next->kind == ControlKind::Edit) control->send(Msg::EditSetSelection, 0, static_cast<LParam>(-1));
+            return;
+        }
+        case DialogKey::Enter: {
+            const int defaultId = DefaultButtonId(layout);
+            events.command(defaultId != 0 ? defaultId : kIdOk);
+            return;
+        }
+        case DialogKey::Escape:
+            events.command(kIdCancel);
+            return;
+    }
+}
+
 }  // namespace vantry::framework

@@ -4,7 +4,7 @@
 #include "../dialog_template.h"
 
 // The parts of Windows' dialog manager that a backend without it reproduces: which button
-// answers Enter, and the order Tab moves the focus in.
+// answers Enter, the order Tab moves the focus in, and what Tab, Enter and Esc do.
 
 namespace vantry::framework {
 
@@ -25,5 +25,14 @@ const ControlTemplate* NextTabStop(const DialogTemplate& dialog, int id, bool ba
 
 // Whether clicking the control toggles its own check mark (BS_AUTOCHECKBOX).
 bool IsAutoCheckBox(const ControlTemplate& control);
+
+// The keys the dialog manager answers itself (IsDialogMessage).
+enum class DialogKey { Tab, BackTab, Enter, Escape };
+
+// What the dialog manager does with `key` while the control `focusedId` has the focus (0: none):
+// Tab and Shift+Tab move the focus to the next or previous tab stop, selecting an edit's whole
+// text; Enter presses the default button (IDOK when there is none); Esc is IDCANCEL.
+void HandleDialogKey(WindowPeer& dialog, const DialogTemplate& layout, DialogEvents& events, DialogKey key,
+                     int focusedId);
 
 }  // namespace vantry::framework

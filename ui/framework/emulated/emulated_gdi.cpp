@@ -40,7 +40,6 @@ void EmulatedGdiBackend::setBackgroundColour(DcHandle dc, Colour colour) {
 }
 
 void EmulatedGdiBackend::drawIcon(DcHandle, int x, int y, IconHandle icon) {
-    lastIconDrawn_ = Point{x, y};
     if (const EmulatedIcon* image = iconOf(icon)) showIcon(x, y, *image);
 }
 

@@ -3,11 +3,9 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
-#include "../automation.h"
 #include "../backend.h"
 
 // GDI for the backends that draw with something else (in memory, FLTK, a browser): a brush is
@@ -43,7 +41,6 @@ public:
     // Asks `events`' dialog for the colours of `control` (nullptr: the dialog), as Windows asks
     // with WM_CTLCOLOR* before a control of `kind` paints.
     ControlColours askColours(DialogEvents& events, WindowPeer* control, unsigned kind);
-    std::optional<Point> lastIconDrawn() const { return lastIconDrawn_; }
 
 protected:
     // Puts the icon's pixels on the window being painted, where the backend can show them.
@@ -56,7 +53,6 @@ private:
     std::map<BrushHandle, std::unique_ptr<Colour>> brushes_;
     std::map<std::pair<const ResourceModule*, int>, std::unique_ptr<EmulatedIcon>> icons_;
     Dc paintDc_;
-    std::optional<Point> lastIconDrawn_;
 };
 
 }  // namespace vantry::framework

@@ -7,14 +7,12 @@ namespace vantry::framework {
 LResult ListBoxStorage::handle(MessageId message, WParam wParam, LParam lParam) {
     switch (message) {
         case Msg::ListInitStorage:
-            if (refuseStorage_) return kListErrorSpace;
             items_.reserve(items_.size() + wParam);
             return static_cast<LResult>(items_.size() + wParam);  // the items now room is made for
         case Msg::ListResetContent:
             items_.clear();
             return 0;
         case Msg::ListAddString:
-            if (refuseAddCountdown_ > 0 && --refuseAddCountdown_ == 0) return kListErrorSpace;
             items_.emplace_back(reinterpret_cast<const char*>(lParam));
             return static_cast<LResult>(items_.size() - 1);
         case Msg::ListGetText:

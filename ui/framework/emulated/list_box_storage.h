@@ -19,15 +19,8 @@ public:
 
     const std::vector<std::string>& items() const { return items_; }
 
-    // Running out of memory, on demand: LB_INITSTORAGE answers LB_ERRSPACE, and the n-th
-    // LB_ADDSTRING from now (1 is the next) is refused with LB_ERRSPACE.
-    void refuseStorage(bool refuse) { refuseStorage_ = refuse; }
-    void refuseNthAdd(int n) { refuseAddCountdown_ = n; }
-
 private:
     std::vector<std::string> items_;
-    bool refuseStorage_ = false;
-    int refuseAddCountdown_ = 0;
 };
 
 }  // namespace vantry::framework

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "../automation.h"
+#include "../recording_backend.h"
 #include "fltk_backend.h"
 #include "fltk_peers.h"
 #include "message_box.h"
@@ -55,6 +56,9 @@ bool stackedAbove(const Fl_Window& upper, const Fl_Window& lower) {
     return upperAt > lowerAt && lowerAt >= 0;
 }
 
+// The tests' program runs the window's own backend, keeping where it last drew its icon.
+IconRecordingBackend<FltkBackend> theBackend;
+
 class FltkAutomation : public Automation {
 public:
     void runWhenShown(std::function<void()> script) override {
@@ -77,8 +81,8 @@ public:
                 Fl::check();
                 handled = true;
             }
-            if (FltkDialog* dialog = running(); dialog && dialog->paintPending) {
-                dialog->deliverPaint();
+            if (FltkDialog* dialog = running(); dialog && dialog->paintPending()) {
+                dialog->paintIfPending();
                 handled = true;
             }
             if (!handled && !Fl::damage()) return;
@@ -164,7 +168,7 @@ public:
         return TheFltkBackend().askColours(dialog->events, dialog->control(id), kind);
     }
 
-    std::optional<Point> lastIconDrawn() override { return TheFltkBackend().lastIconDrawn(); }
+    std::optional<Point> lastIconDrawn() override { return theBackend.lastIconDrawn(); }
 
     std::optional<MessageBoxState> messageBox() override {
         FltkMessageBox* box = TheFltkBackend().openMessageBox();
@@ -224,7 +228,7 @@ private:
         FltkDialog* dialog = running();
         while (dialog && Clock::now() < deadline) {
             pump();
-            if (dialog->window->visible() && !dialog->paintPending && !dialog->window->damage()) break;
+            if (dialog->window->visible() && !dialog->paintPending() && !dialog->window->damage()) break;
             Fl::wait(std::chrono::duration<double>(deadline - Clock::now()).count());  // until an event
             dialog = running();
         }
@@ -250,6 +254,8 @@ FltkAutomation theAutomation;
 
 }  // namespace
 
+FltkBackend& TheFltkBackend() { return theBackend; }
+Backend& CurrentBackend() { return theBackend; }
 Automation& CurrentAutomation() { return theAutomation; }
 
 }  // namespace vantry::framework

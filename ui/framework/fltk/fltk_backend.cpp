@@ -72,12 +72,4 @@ void FltkBackend::showIcon(int x, int y, const EmulatedIcon& icon) {
     image.draw(x, y);
 }
 
-namespace {
-FltkBackend theBackend;  // the program's one
-}  // namespace
-
-FltkBackend& TheFltkBackend() { return theBackend; }
-
-Backend& CurrentBackend() { return TheFltkBackend(); }
-
 }  // namespace vantry::framework

@@ -31,6 +31,7 @@ private:
     std::string fontFace_;  // FLTK keeps the pointer to the face name it is given
 };
 
+// The program's one backend: the window program's (fltk_main.cpp) or the tests' (fltk_automation.cpp).
 FltkBackend& TheFltkBackend();
 
 }  // namespace vantry::framework

@@ -1,7 +1,18 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "../backend.h"
+#include "fltk_backend.h"
+
+namespace vantry::framework {
+
+namespace {
+FltkBackend theBackend;  // the program's one
+}  // namespace
+
+FltkBackend& TheFltkBackend() { return theBackend; }
+Backend& CurrentBackend() { return theBackend; }
+
+}  // namespace vantry::framework
 
 // The Linux program: the dialog in a window of its own. It takes no command line.
 int main() {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "../emulated/dialog_colours.h"
 #include "../emulated/dialog_manager.h"
 #include "../emulated/edit_rules.h"
 #include "../emulated/emulated_gdi.h"
@@ -30,18 +31,7 @@ void onControlClicked(Fl_Widget*, void* data) {
 // The close box and Esc: the dialog manager's IDCANCEL.
 void onWindowClosed(Fl_Widget*, void* data) { static_cast<FltkDialog*>(data)->events.command(kIdCancel); }
 
-void onPaintDue(void* data) { static_cast<FltkDialog*>(data)->deliverPaint(); }
-
-unsigned ctlColorKind(const ControlTemplate& control) {
-    switch (control.kind) {
-        case ControlKind::Edit: return CtlColor::Edit;
-        case ControlKind::ListBox: return CtlColor::ListBox;
-        case ControlKind::PushButton: return CtlColor::Button;
-        case ControlKind::CheckBox:
-        case ControlKind::Static: break;
-    }
-    return CtlColor::Static;
-}
+void onPaintDue(void* data) { static_cast<FltkDialog*>(data)->paintIfPending(); }
 
 }  // namespace
 
@@ -188,35 +178,23 @@ void FltkDialog::invalidate(bool) {
 }
 
 void FltkDialog::schedulePaint() {
-    if (ended || inPaint) return;
-    paintPending = true;
-    // Delivered from the event loop even when nothing is drawn, as for a minimised window.
-    if (!Fl::has_timeout(onPaintDue, this)) Fl::add_timeout(0.0, onPaintDue, this);
+    if (queuePaint() && !Fl::has_timeout(onPaintDue, this)) Fl::add_timeout(0.0, onPaintDue, this);
 }
 
 void FltkDialog::update() {
-    if (paintPending) deliverPaint();
+    paintIfPending();
     Fl::flush();
 }
 
-void FltkDialog::deliverPaint() {
+void FltkDialog::paintIfPending() {
     Fl::remove_timeout(onPaintDue, this);
-    if (inPaint || ended || !paintPending) return;
-    paintPending = false;
-    inPaint = true;
-    events.paint();
-    inPaint = false;
+    deliverPaint();
 }
 
 void FltkDialog::applyColours(EmulatedGdiBackend& gdi) {
-    const ControlColours dialogColours = gdi.askColours(events, nullptr, CtlColor::Dialog);
-    window->color(toFl(dialogColours.brush));
-    for (auto& c : controls) {
-        // Raised push buttons keep their face; only the flat one shows the dialog's colour.
-        if (c->layout.kind == ControlKind::PushButton && (c->layout.style & Style::BsFlat) == 0) continue;
-        const ControlColours colours = gdi.askColours(events, c.get(), ctlColorKind(c->layout));
-        if (colours.brush != EmulatedGdiBackend::kNoBrush) c->widget->color(toFl(colours.brush));
-    }
+    ApplyDialogColours(gdi, *this, [this](FltkControl* control, Colour brush) {
+        (control ? control->widget : window.get())->color(toFl(brush));
+    });
 }
 
 }  // namespace vantry::framework

@@ -65,8 +65,10 @@ public:
     Rect clientRect() const override { return Rect{0, 0, window->w(), window->h()}; }
 
     FltkControl* controlOf(const Fl_Widget* widget);
+    // Queues a paint, delivered from the event loop even when nothing is drawn, as for a minimised
+    // window.
     void schedulePaint();
-    void deliverPaint();
+    void paintIfPending();
     // Asks the dialog for each control's colours, as Windows does with WM_CTLCOLOR* before painting.
     void applyColours(EmulatedGdiBackend& gdi);
     // While a modal box it owns is up the dialog takes no input and no focus, as a disabled
@@ -75,8 +77,6 @@ public:
 
     std::unique_ptr<DialogWindow> window;
     std::unique_ptr<Fl_RGB_Image> icon;
-    bool paintPending = false;
-    bool inPaint = false;
     bool disabled = false;
 };
 

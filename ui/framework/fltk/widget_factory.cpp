@@ -57,8 +57,8 @@ DialogFont LoadDialogFont(const DialogTemplate& dialog, Fl_Font face, const std:
     Fl::set_font(face, faceName.c_str());
     const int pixelSize = FontPixelHeight(dialog.fontPointSize);
     fl_font(face, pixelSize);
-    const double alphabet = fl_width("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    return {face, pixelSize, {AverageCharWidth(static_cast<int>(alphabet + 0.5)), fl_height()}};
+    const double alphabet = fl_width(kAverageWidthAlphabet.data(), static_cast<int>(kAverageWidthAlphabet.size()));
+    return {face, pixelSize, MeasuredBaseUnits(alphabet, fl_height())};
 }
 
 Fl_Widget* MakeControlWidget(const ControlTemplate& c, const DialogFont& font, bool isDefaultButton) {

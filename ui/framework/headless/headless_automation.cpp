@@ -1,27 +1,57 @@
 #include "../automation.h"
+#include "../emulated/posted_actions.h"
+#include "../recording_backend.h"
 #include "headless_backend.h"
 
-// Drives the in-memory dialog as a person would drive the real one.
+// Drives the in-memory dialog as a person would drive the real one. The tests' program runs this
+// backend: the in-memory one, whose modal loop runs the script it is given.
 
 namespace vantry::framework {
 
 namespace {
 
+class AutomatedHeadlessBackend : public IconRecordingBackend<HeadlessBackend> {
+public:
+    std::function<void()> whenShown;  // runs once, in the next modal loop
+    PostedActions posted;             // run by whichever loop looks next, a message box's too
+
+protected:
+    void runMessageLoop(HeadlessDialog&) override {
+        if (!whenShown) return;
+        const std::function<void()> once = std::move(whenShown);
+        whenShown = nullptr;
+        once();
+    }
+
+    void runMessageBoxLoop() override { posted.runAll(); }
+};
+
+AutomatedHeadlessBackend theBackend;
+
+DialogKey dialogKey(Key key) {
+    switch (key) {
+        case Key::Tab: return DialogKey::Tab;
+        case Key::Enter: return DialogKey::Enter;
+        case Key::Escape: break;
+    }
+    return DialogKey::Escape;
+}
+
 class HeadlessAutomation : public Automation {
 public:
     void runWhenShown(std::function<void()> script) override { backend_.whenShown = std::move(script); }
-    void post(std::function<void()> action) override { backend_.posted.push_back(std::move(action)); }
+    void post(std::function<void()> action) override { backend_.posted.post(std::move(action)); }
 
     void pump() override {
         if (HeadlessDialog* dialog = backend_.runningDialog()) dialog->deliverPendingPaints();
-        backend_.runPosted();
+        backend_.posted.runAll();
         if (HeadlessDialog* dialog = backend_.runningDialog()) dialog->deliverPendingPaints();
     }
 
     void idle(std::chrono::milliseconds) override { pump(); }  // nothing else ever comes
 
     void postKey(Key key) override {
-        if (HeadlessDialog* dialog = backend_.runningDialog()) dialog->pressKey(key);
+        if (HeadlessDialog* dialog = backend_.runningDialog()) dialog->pressKey(dialogKey(key));
     }
 
     void type(int id, std::string_view characters) override {
@@ -43,7 +73,7 @@ public:
     void setMinimised(bool minimised) override {
         if (HeadlessDialog* dialog = backend_.runningDialog()) {
             dialog->iconic = minimised;
-            dialog->paintPending = true;
+            dialog->invalidate(true);
         }
     }
 
@@ -68,8 +98,13 @@ public:
     }
 
     std::optional<Point> lastIconDrawn() override { return backend_.lastIconDrawn(); }
-    std::optional<MessageBoxState> messageBox() override { return backend_.openMessageBox; }
-    void answerMessageBox() override { backend_.openMessageBox.reset(); }
+    // An in-memory box has its OK and is always above the dialog that owns it.
+    std::optional<MessageBoxState> messageBox() override {
+        const std::optional<HeadlessMessageBox>& box = backend_.openMessageBox();
+        if (!box) return std::nullopt;
+        return MessageBoxState{box->caption, box->text, true, true};
+    }
+    void answerMessageBox() override { backend_.closeMessageBox(); }
 
 private:
     HeadlessControl* controlOf(int id) {
@@ -77,10 +112,13 @@ private:
         return dialog ? dialog->control(id) : nullptr;
     }
 
-    HeadlessBackend& backend_ = TheHeadlessBackend();
+    AutomatedHeadlessBackend& backend_ = theBackend;
 };
 
 }  // namespace
+
+HeadlessBackend& TheHeadlessBackend() { return theBackend; }
+Backend& CurrentBackend() { return theBackend; }
 
 Automation& CurrentAutomation() {
     static HeadlessAutomation automation;

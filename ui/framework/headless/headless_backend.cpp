@@ -7,16 +7,12 @@ namespace vantry::framework {
 std::intptr_t HeadlessBackend::runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) {
     dialog_ = std::make_unique<HeadlessDialog>(dialogTemplate, events);
     for (auto& control : dialog_->controls)
-        control->list.refuseStorage(refuseListStorageOnNextRun && control->layout.kind == ControlKind::ListBox);
+        control->refuseStorage = refuseListStorageOnNextRun && control->layout.kind == ControlKind::ListBox;
     refuseListStorageOnNextRun = false;
     if (events.initDialog(*dialog_)) FocusFirstTabStop(*dialog_, dialogTemplate);
-    dialog_->paintPending = true;  // shown
+    dialog_->invalidate(true);  // shown
     dialog_->deliverPendingPaints();
-    if (whenShown && !dialog_->ended) {
-        const std::function<void()> once = std::move(whenShown);
-        whenShown = nullptr;
-        once();
-    }
+    if (!dialog_->ended) runMessageLoop(*dialog_);
     // Nobody is left to close it: the close box does.
     if (!dialog_->ended) events.command(kIdCancel);
     events.destroyed();
@@ -29,28 +25,10 @@ void HeadlessBackend::endModal(WindowPeer& dialog, std::intptr_t result) {
     headless.result = result;
 }
 
-void HeadlessBackend::runPosted() {
-    // Bounded, as an action may post another.
-    for (int i = 0; i < 100 && !posted.empty(); ++i) {
-        const std::function<void()> action = std::move(posted.front());
-        posted.pop_front();
-        action();
-    }
-}
-
 void HeadlessBackend::messageBox(WindowPeer*, std::string_view text, std::string_view caption) {
-    ++messageBoxesShown;
-    openMessageBox = MessageBoxState{std::string(caption), std::string(text), true, true};
-    // The box's own loop: it runs what is posted, and nobody can answer it later than that.
-    runPosted();
-    openMessageBox.reset();
+    openMessageBox_ = HeadlessMessageBox{std::string(caption), std::string(text)};
+    runMessageBoxLoop();
+    openMessageBox_.reset();  // nobody can answer it later than its loop
 }
-
-HeadlessBackend& TheHeadlessBackend() {
-    static HeadlessBackend backend;
-    return backend;
-}
-
-Backend& CurrentBackend() { return TheHeadlessBackend(); }
 
 }  // namespace vantry::framework

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <deque>
-#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "../emulated/emulated_gdi.h"
 #include "headless_peers.h"
@@ -11,9 +10,16 @@
 // An in-memory dialog for fast, deterministic tests. It reproduces the Windows behaviours the
 // dialog relies on (edit text and selection, ES_NUMBER, the focus, auto check boxes, the list's
 // answers, queued paints, the minimised state, the modal run ended by OK or Cancel) and records
-// what the dialog did to its controls. It never shows anything, so it is never shipped.
+// what the dialog did to its controls. It never shows anything, so it is never shipped: only
+// the tests link it, with its automation (headless_automation.cpp), which also supplies the
+// program's one backend.
 
 namespace vantry::framework {
+
+struct HeadlessMessageBox {
+    std::string caption;
+    std::string text;
+};
 
 class HeadlessBackend : public EmulatedGdiBackend {
 public:
@@ -25,20 +31,22 @@ public:
     HeadlessDialog* dialog() { return dialog_.get(); }
     // The dialog until its run has ended, else nullptr.
     HeadlessDialog* runningDialog() { return dialog_ && !dialog_->ended ? dialog_.get() : nullptr; }
+    const std::optional<HeadlessMessageBox>& openMessageBox() const { return openMessageBox_; }
+    void closeMessageBox() { openMessageBox_.reset(); }
 
-    // Runs once inside the next modal run, after the dialog has been shown and painted.
-    std::function<void()> whenShown;
-    // Actions waiting for the next message loop; a message box's loop runs them too.
-    std::deque<std::function<void()>> posted;
-    void runPosted();
     // The lists of the next dialog answer LB_INITSTORAGE with LB_ERRSPACE.
     bool refuseListStorageOnNextRun = false;
 
-    std::optional<MessageBoxState> openMessageBox;
-    int messageBoxesShown = 0;
+protected:
+    // The modal loop of a shown and painted dialog. Nobody is at an in-memory dialog's keyboard,
+    // so by itself it has nothing to deliver; the automation runs its script here.
+    virtual void runMessageLoop(HeadlessDialog&) {}
+    // A message box's own loop, for as long as the box is up.
+    virtual void runMessageBoxLoop() {}
 
 private:
     std::unique_ptr<HeadlessDialog> dialog_;
+    std::optional<HeadlessMessageBox> openMessageBox_;
 };
 
 HeadlessBackend& TheHeadlessBackend();

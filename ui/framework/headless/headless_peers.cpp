@@ -1,6 +1,5 @@
 #include "headless_peers.h"
 
-#include "../emulated/dialog_manager.h"
 #include "../emulated/text_copy.h"
 
 namespace vantry::framework {
@@ -36,10 +35,15 @@ LResult HeadlessControl::send(MessageId message, WParam wParam, LParam lParam) {
             return 1;
         case Msg::ListInitStorage:
             storageRequests.emplace_back(wParam, lParam);
-            [[fallthrough]];
+            if (refuseStorage) return kListErrorSpace;
+            break;
+        case Msg::ListAddString:
+            if (refuseNthAdd > 0 && --refuseNthAdd == 0) return kListErrorSpace;
+            break;
         default:
-            return layout.kind == ControlKind::ListBox ? list.handle(message, wParam, lParam) : 0;
+            break;
     }
+    return layout.kind == ControlKind::ListBox ? list.handle(message, wParam, lParam) : 0;
 }
 
 void HeadlessControl::typeCharacter(char key) {
@@ -84,31 +88,7 @@ LResult HeadlessDialog::send(MessageId message, WParam wParam, LParam lParam) {
 Rect HeadlessDialog::clientRect() const { return iconic ? Rect{0, 0, 36, 21} : Rect{0, 0, 540, 458}; }
 
 void HeadlessDialog::deliverPendingPaints() {
-    // A paint that invalidates again is delivered again, a bounded number of times.
-    for (int round = 0; round < 8 && paintPending && !ended; ++round) {
-        paintPending = false;
-        ++paints;
-        events.paint();
-    }
-}
-
-void HeadlessDialog::pressKey(Key key) {
-    switch (key) {
-        case Key::Tab:
-            if (const ControlTemplate* next = NextTabStop(layout, focusedId)) {
-                HeadlessControl* target = control(next->id);
-                target->setFocus();
-                // Tabbing into an edit selects its whole text.
-                if (next->kind == ControlKind::Edit) target->send(Msg::EditSetSelection, 0, static_cast<LParam>(-1));
-            }
-            return;
-        case Key::Enter:
-            events.command(DefaultButtonId(layout) != 0 ? DefaultButtonId(layout) : kIdOk);
-            return;
-        case Key::Escape:
-            events.command(kIdCancel);
-            return;
-    }
+    if (deliverPaint()) ++paints;
 }
 
 }  // namespace vantry::framework

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "../automation.h"
 #include "../backend.h"
+#include "../emulated/dialog_manager.h"
 #include "../emulated/edit_rules.h"
 #include "../emulated/emulated_peers.h"
 
@@ -40,6 +40,11 @@ public:
     int caretScrolls = 0;  // EM_SCROLLCARET calls
     std::vector<std::pair<WParam, LParam>> storageRequests;  // LB_INITSTORAGE items and bytes
 
+    // A list box out of memory, on demand: LB_INITSTORAGE answers LB_ERRSPACE, and the n-th
+    // LB_ADDSTRING from now (1 is the next) is refused with LB_ERRSPACE.
+    bool refuseStorage = false;
+    int refuseNthAdd = 0;
+
 private:
     HeadlessDialog& dialog_;
 };
@@ -52,19 +57,16 @@ public:
     int getText(char* buffer, int maxCount) const override;
     void setFocus() override { focusedId = 0; }
     LResult send(MessageId message, WParam wParam, LParam lParam) override;
-    void invalidate(bool) override { paintPending = true; }
+    void invalidate(bool) override { queuePaint(); }
     void update() override { deliverPendingPaints(); }
     bool isIconic() const override { return iconic; }
     Rect clientRect() const override;
 
     void deliverPendingPaints();
-    // The dialog manager's keyboard: Tab to the next tab stop, Enter to the default button,
-    // Escape to IDCANCEL.
-    void pressKey(Key key);
+    void pressKey(DialogKey key) { HandleDialogKey(*this, layout, events, key, focusedId); }
 
     std::string caption;
     int focusedId = 0;
-    bool paintPending = false;
     bool iconic = false;
     int paints = 0;
     int iconErasures = 0;

@@ -1,6 +1,8 @@
 #include <emscripten.h>
 
 #include "../automation.h"
+#include "../emulated/posted_actions.h"
+#include "../recording_backend.h"
 #include "web_backend.h"
 #include "web_dom.h"
 #include "web_peers.h"
@@ -43,8 +45,8 @@ EM_JS(void, jsClickSelector, (const char* selector), {
 // scaling to a narrow screen).
 EM_JS(void, jsBounds, (int index, int* out), {
     const client = document.querySelector('#vantry-dialog .vantry-client').getBoundingClientRect();
-    const box = (index < 0 ? document.querySelector('#vantry-dialog .vantry-client')
-                           : document.getElementById('vantry-e' + index)).getBoundingClientRect();
+    const box = (index === Module.vantry.dialogIndex ? document.querySelector('#vantry-dialog .vantry-client')
+                                                     : document.getElementById('vantry-e' + index)).getBoundingClientRect();
     const scale = Module.vantryScale || 1;
     HEAP32[out >> 2] = Math.round((box.left - client.left) / scale);
     HEAP32[(out >> 2) + 1] = Math.round((box.top - client.top) / scale);
@@ -71,6 +73,29 @@ namespace vantry::framework {
 
 namespace {
 
+// The tests' program runs this backend: the page's own, whose modal run, instead of waiting for
+// the page's events, runs the script it is given.
+class AutomatedWebBackend : public IconRecordingBackend<WebBackend> {
+public:
+    std::function<void()> whenShown;  // runs once, in the next modal run
+    PostedActions posted;
+
+protected:
+    void runMessageLoop(WebDialog& dialog) override {
+        if (!whenShown) {
+            WebBackend::runMessageLoop(dialog);
+            return;
+        }
+        const std::function<void()> script = std::move(whenShown);
+        whenShown = nullptr;
+        dialog.paintIfPending();
+        script();
+        if (!dialog.ended) dialog.events.command(kIdCancel);  // nobody is left to close it
+    }
+};
+
+AutomatedWebBackend theBackend;
+
 std::string messageBoxPart(const char* selector) {
     char text[2048];
     jsMessageBoxPart(selector, text, sizeof text);
@@ -80,12 +105,12 @@ std::string messageBoxPart(const char* selector) {
 class WebAutomation : public Automation {
 public:
     void runWhenShown(std::function<void()> script) override { backend_.whenShown = std::move(script); }
-    void post(std::function<void()> action) override { backend_.posted.push_back(std::move(action)); }
+    void post(std::function<void()> action) override { backend_.posted.post(std::move(action)); }
 
     void pump() override {
-        if (WebDialog* dialog = backend_.runningDialog()) dialog->deliverPaint();
-        backend_.runPosted();
-        if (WebDialog* dialog = backend_.runningDialog()) dialog->deliverPaint();
+        if (WebDialog* dialog = backend_.runningDialog()) dialog->paintIfPending();
+        backend_.posted.runAll();
+        if (WebDialog* dialog = backend_.runningDialog()) dialog->paintIfPending();
     }
 
     // The page runs on while the program waits: no processor is used.
@@ -128,8 +153,8 @@ public:
         WebControl* control = dialog && id != 0 ? dialog->control(id) : nullptr;
         if (dialog == nullptr || (id != 0 && control == nullptr)) return {};
         int bounds[4] = {};
-        jsBounds(control ? control->index : -1, bounds);
-        const int index = control ? control->index : -1;
+        const int index = control ? control->index : web::kDialogIndex;
+        jsBounds(index, bounds);
         const bool checked = control && control->send(Msg::ButtonGetCheck, 0, 0) == kCheckSet;
         return {true, web::GetText(index), checked, control && web::FocusedIndex() == index,
                 Rect{bounds[0], bounds[1], bounds[2], bounds[3]}};
@@ -157,10 +182,13 @@ public:
     void answerMessageBox() override { jsClickSelector("#vantry-message-box button"); }
 
 private:
-    WebBackend& backend_ = TheWebBackend();
+    AutomatedWebBackend& backend_ = theBackend;
 };
 
 }  // namespace
+
+WebBackend& TheWebBackend() { return theBackend; }
+Backend& CurrentBackend() { return theBackend; }
 
 Automation& CurrentAutomation() {
     static WebAutomation automation;

@@ -2,6 +2,9 @@
 
 #include <emscripten.h>
 
+#include <string>
+
+#include "../emulated/dialog_colours.h"
 #include "../emulated/dialog_manager.h"
 #include "web_dom.h"
 #include "web_peers.h"
@@ -27,8 +30,8 @@ namespace {
 int dialogFontPixels(const DialogTemplate& t) { return FontPixelHeight(t.fontPointSize); }
 
 DialogBaseUnits measureBaseUnits(int pixelSize) {
-    const double alphabet = web::MeasureTextWidth(pixelSize, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    return {AverageCharWidth(static_cast<int>(alphabet + 0.5)), web::FontHeight(pixelSize)};
+    return MeasuredBaseUnits(web::MeasureTextWidth(pixelSize, std::string(kAverageWidthAlphabet)),
+                             web::FontHeight(pixelSize));
 }
 
 }  // namespace
@@ -40,34 +43,17 @@ std::intptr_t WebBackend::runModal(const DialogTemplate& t, DialogEvents& events
     WebDialog dialog(t, events, measureBaseUnits(fontPixels), fontPixels);
     dialog_ = &dialog;
     if (events.initDialog(dialog)) FocusFirstTabStop(dialog, t);
-    web::SetBackground(-1, askColours(events, nullptr, CtlColor::Dialog).brush);
-    for (auto& control : dialog.controls) {
-        const ControlKind kind = control->layout.kind;
-        const unsigned ctlColor = kind == ControlKind::Edit ? CtlColor::Edit
-                                  : kind == ControlKind::ListBox ? CtlColor::ListBox
-                                  : kind == ControlKind::PushButton ? CtlColor::Button
-                                                                    : CtlColor::Static;
-        // Raised push buttons keep their face; only the flat one shows the dialog's colour.
-        if (kind == ControlKind::PushButton && (control->layout.style & Style::BsFlat) == 0) continue;
-        const Colour brush = askColours(events, control.get(), ctlColor).brush;
-        if (brush != kNoBrush) web::SetBackground(control->index, brush);
-    }
+    ApplyDialogColours(*this, dialog, [](const WebControl* control, Colour brush) {
+        web::SetBackground(control ? control->index : web::kDialogIndex, brush);
+    });
     dialog.invalidate(true);  // shown: the first paint
-
-    if (whenShown) {
-        const std::function<void()> script = std::move(whenShown);
-        whenShown = nullptr;
-        dialog.deliverPaint();
-        script();
-        if (!dialog.ended) events.command(kIdCancel);  // nobody is left to close it
-    } else {
-        waitForTheDialogsEnd();
-    }
+    runMessageLoop(dialog);
     events.destroyed();
     dialog_ = nullptr;
-    openMessageBox_.reset();
     return dialog.result;
 }
+
+void WebBackend::runMessageLoop(WebDialog&) { waitForTheDialogsEnd(); }
 
 void WebBackend::endModal(WindowPeer& window, std::intptr_t result) {
     auto& dialog = static_cast<WebDialog&>(window);
@@ -78,34 +64,17 @@ void WebBackend::endModal(WindowPeer& window, std::intptr_t result) {
 }
 
 void WebBackend::messageBox(WindowPeer*, std::string_view text, std::string_view caption) {
-    openMessageBox_ = MessageBoxState{std::string(caption), std::string(text), true, true};
     if (dialog_) dialog_->disabled = true;
     web::ShowMessageBox(std::string(text), std::string(caption));
 }
 
 void WebBackend::messageBoxAnswered() {
-    openMessageBox_.reset();
     if (dialog_) {
         dialog_->disabled = false;
         dialog_->invalidate(true);  // as the owner repaints when the box goes
     }
 }
 
-void WebBackend::runPosted() {
-    for (int i = 0; i < 100 && !posted.empty(); ++i) {  // bounded: an action may post another
-        const std::function<void()> action = std::move(posted.front());
-        posted.pop_front();
-        action();
-    }
-}
-
 void WebBackend::showIcon(int x, int y, const EmulatedIcon& icon) { web::ShowIcon(icon.rgba.data(), icon.size, x, y); }
-
-WebBackend& TheWebBackend() {
-    static WebBackend backend;
-    return backend;
-}
-
-Backend& CurrentBackend() { return TheWebBackend(); }
 
 }  // namespace vantry::framework

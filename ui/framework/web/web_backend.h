@@ -1,11 +1,5 @@
 #pragma once
 
-#include <deque>
-#include <functional>
-#include <optional>
-#include <string>
-
-#include "../automation.h"
 #include "../emulated/emulated_gdi.h"
 
 // The dialog in a browser page, compiled to WebAssembly. A page has no modal loop: the dialog is
@@ -28,21 +22,17 @@ public:
     WebDialog* currentDialog() { return dialog_; }
     WebDialog* runningDialog();  // the current dialog until its run has ended, else nullptr
     void messageBoxAnswered();
-    std::optional<MessageBoxState> openMessageBox() const { return openMessageBox_; }
-
-    // For automation, which runs inside the modal run instead of waiting for the page.
-    std::function<void()> whenShown;
-    std::deque<std::function<void()>> posted;
-    void runPosted();
 
 protected:
+    // What the modal run does once the dialog is shown: here, wait for the page's events to end it.
+    virtual void runMessageLoop(WebDialog& dialog);
     void showIcon(int x, int y, const EmulatedIcon& icon) override;
 
 private:
     WebDialog* dialog_ = nullptr;
-    std::optional<MessageBoxState> openMessageBox_;
 };
 
+// The program's one backend: the page's program (web_main.cpp) or the tests' (web_automation.cpp).
 WebBackend& TheWebBackend();
 
 }  // namespace vantry::framework

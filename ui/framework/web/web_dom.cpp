@@ -4,9 +4,23 @@
 
 #include <vector>
 
+#include "../emulated/dialog_manager.h"
+
 // Each control is the element with id "vantry-e<index>"; a check box is a label holding its input.
 
 // clang-format off
+// The numbers the page and the program share, by name: whatever the program's enums say.
+EM_JS(void, jsDefineConstants, (int dialogIndex, int edit, int pushButton, int checkBox, int staticText, int listBox,
+                                int framedAsDefault, int flat, int tabStop, int centredVertically,
+                                int tab, int backTab, int enter, int escape), {
+    Module.vantry = {
+        dialogIndex,
+        kind: {edit, pushButton, checkBox, staticText, listBox},
+        flag: {framedAsDefault, flat, tabStop, centredVertically},
+        key: {tab, backTab, enter, escape},
+    };
+});
+
 EM_JS(double, jsMeasureTextWidth, (int pixelSize, const char* text), {
     const canvas = Module.vantryMeasure || (Module.vantryMeasure = document.createElement('canvas'));
     const context = canvas.getContext('2d');
@@ -40,23 +54,26 @@ EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fon
     client.style.width = width + 'px';
     client.style.height = height + 'px';
     frame.querySelector('.vantry-close').addEventListener('click', () => Module._vantry_web_close());
+    const key = Module.vantry.key;
     frame.addEventListener('keydown', event => {
         const target = event.target.closest('[data-index]');
-        const index = target ? Number(target.dataset.index) : -1;
-        let code = 0;
-        if (event.key === 'Tab') code = event.shiftKey ? -2 : -1;
-        else if (event.key === 'Enter') code = -3;
-        else if (event.key === 'Escape') code = -4;
-        else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) code = event.key.codePointAt(0);
-        else return;
-        if (Module._vantry_web_key(index, code)) event.preventDefault();
+        const index = target ? Number(target.dataset.index) : Module.vantry.dialogIndex;
+        let dialogKey = null;
+        if (event.key === 'Tab') dialogKey = event.shiftKey ? key.backTab : key.tab;
+        else if (event.key === 'Enter') dialogKey = key.enter;
+        else if (event.key === 'Escape') dialogKey = key.escape;
+        if (dialogKey !== null) {
+            if (Module._vantry_web_key(index, dialogKey)) event.preventDefault();
+        } else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
+            if (Module._vantry_web_character(index, event.key.codePointAt(0))) event.preventDefault();
+        }
     });
     // Typing on a phone's keyboard comes as input, not as keys.
     frame.addEventListener('beforeinput', event => {
         const target = event.target.closest('[data-index]');
         if (!target || event.inputType !== 'insertText' || !event.data) return;
         for (const character of event.data) {
-            if (Module._vantry_web_key(Number(target.dataset.index), character.codePointAt(0))) {
+            if (Module._vantry_web_character(Number(target.dataset.index), character.codePointAt(0))) {
                 event.preventDefault();
                 return;
             }
@@ -80,25 +97,27 @@ EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fon
 EM_JS(void, jsCreateElement, (int index, int kind, const char* text, int x, int y, int width, int height, int flags), {
     const client = document.querySelector('#vantry-dialog .vantry-client');
     const label = UTF8ToString(text);
+    const {kind: K, flag: F} = Module.vantry;
     let element;
-    if (kind === 0) {
+    if (kind === K.edit) {
         element = document.createElement('input');
         element.type = 'text';
         element.className = 'vantry-edit';
         element.autocomplete = 'off';
         element.spellcheck = false;
-    } else if (kind === 1) {
+    } else if (kind === K.pushButton) {
         element = document.createElement('button');
-        element.className = 'vantry-button' + ((flags & 1) ? ' vantry-default' : "") + ((flags & 2) ? ' vantry-flat' : "");
+        element.className = 'vantry-button' + ((flags & F.framedAsDefault) ? ' vantry-default' : "") +
+            ((flags & F.flat) ? ' vantry-flat' : "");
         element.textContent = label;
-    } else if (kind === 2) {
+    } else if (kind === K.checkBox) {
         element = document.createElement('label');
         element.className = 'vantry-check';
         element.innerHTML = '<input type="checkbox"><span></span>';
         element.querySelector('span').textContent = label;
-    } else if (kind === 3) {
+    } else if (kind === K.staticText) {
         element = document.createElement('div');
-        element.className = 'vantry-static' + ((flags & 8) ? ' vantry-middle' : "");
+        element.className = 'vantry-static' + ((flags & F.centredVertically) ? ' vantry-middle' : "");
         element.textContent = label;
     } else {
         element = document.createElement('div');
@@ -107,11 +126,11 @@ EM_JS(void, jsCreateElement, (int index, int kind, const char* text, int x, int 
     element.id = 'vantry-e' + index;
     element.dataset.index = index;
     Object.assign(element.style, {left: x + 'px', top: y + 'px', width: width + 'px', height: height + 'px'});
-    const focusable = kind === 2 ? element.querySelector('input') : element;
+    const focusable = kind === K.checkBox ? element.querySelector('input') : element;
     focusable.dataset.index = index;
-    focusable.tabIndex = (flags & 4) ? 0 : -1;
-    if (kind === 1 || kind === 2) {
-        const clicked = kind === 2 ? element.querySelector('input') : element;
+    focusable.tabIndex = (flags & F.tabStop) ? 0 : -1;
+    if (kind === K.pushButton || kind === K.checkBox) {
+        const clicked = kind === K.checkBox ? element.querySelector('input') : element;
         clicked.addEventListener('click', () => Module._vantry_web_click(index));
     }
     client.appendChild(element);
@@ -125,7 +144,7 @@ EM_JS(void, jsDestroyDialog, (), {
 
 EM_JS(void, jsSetText, (int index, const char* text), {
     const value = UTF8ToString(text);
-    if (index < 0) {
+    if (index === Module.vantry.dialogIndex) {
         document.querySelector('#vantry-dialog .vantry-caption').textContent = value;
         return;
     }
@@ -137,7 +156,7 @@ EM_JS(void, jsSetText, (int index, const char* text), {
 
 EM_JS(int, jsGetText, (int index, char* buffer, int capacity), {
     let value;
-    if (index < 0) {
+    if (index === Module.vantry.dialogIndex) {
         value = document.querySelector('#vantry-dialog .vantry-caption').textContent;
     } else {
         const element = document.getElementById('vantry-e' + index);
@@ -161,7 +180,7 @@ EM_JS(int, jsIsChecked, (int index), {
 });
 
 EM_JS(void, jsFocus, (int index), {
-    const element = index < 0 ? document.getElementById('vantry-dialog') : document.getElementById('vantry-e' + index);
+    const element = document.getElementById(index === Module.vantry.dialogIndex ? 'vantry-dialog' : 'vantry-e' + index);
     if (!element) return;
     const focusable = element.classList.contains('vantry-check') ? element.querySelector('input') : element;
     focusable.focus({preventScroll: true});
@@ -169,7 +188,8 @@ EM_JS(void, jsFocus, (int index), {
 
 EM_JS(int, jsFocusedIndex, (), {
     const active = document.activeElement;
-    return active && active.closest('#vantry-dialog') && active.dataset.index !== undefined ? Number(active.dataset.index) : -1;
+    return active && active.closest('#vantry-dialog') && active.dataset.index !== undefined ? Number(active.dataset.index)
+                                                                                           : Module.vantry.dialogIndex;
 });
 
 EM_JS(void, jsSetSelection, (int index, int start, int end), {
@@ -194,17 +214,18 @@ EM_JS(void, jsListAdd, (int index, const char* line), {
 });
 
 EM_JS(void, jsSetBackground, (int index, int colour), {
-    const element = index < 0 ? document.querySelector('#vantry-dialog .vantry-client')
-                              : document.getElementById('vantry-e' + index);
+    const ofDialog = index === Module.vantry.dialogIndex;
+    const element = ofDialog ? document.querySelector('#vantry-dialog .vantry-client') : document.getElementById('vantry-e' + index);
     const css = 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
     element.style.backgroundColor = css;
-    if (index < 0) document.getElementById('vantry-dialog').style.backgroundColor = css;
+    if (ofDialog) document.getElementById('vantry-dialog').style.backgroundColor = css;
 });
 
-EM_JS(void, jsDrawIcon, (const uint8_t* rgba, int size, int where, int x, int y), {
+// On the title bar (the window's small icon), or in the client area at x, y (a minimised dialog's).
+EM_JS(void, jsDrawIcon, (const uint8_t* rgba, int size, int inTitleBar, int x, int y), {
     const pixels = new ImageData(new Uint8ClampedArray(HEAPU8.subarray(rgba, rgba + size * size * 4)), size, size);
     let canvas;
-    if (where === 0) {
+    if (inTitleBar) {
         canvas = document.querySelector('#vantry-dialog .vantry-title canvas');
     } else {
         canvas = document.getElementById('vantry-iconic');
@@ -270,10 +291,15 @@ EM_JS(void, jsMarkFirstPaint, (), {
 
 namespace vantry::framework::web {
 
-double MeasureTextWidth(int pixelSize, const char* text) { return jsMeasureTextWidth(pixelSize, text); }
+double MeasureTextWidth(int pixelSize, const std::string& text) { return jsMeasureTextWidth(pixelSize, text.c_str()); }
 int FontHeight(int pixelSize) { return jsFontHeight(pixelSize); }
 
 void CreateDialog(const char* caption, int width, int height, int fontPixelSize) {
+    jsDefineConstants(kDialogIndex, static_cast<int>(ElementKind::Edit), static_cast<int>(ElementKind::PushButton),
+                      static_cast<int>(ElementKind::CheckBox), static_cast<int>(ElementKind::Static),
+                      static_cast<int>(ElementKind::ListBox), kFramedAsDefault, kFlat, kTabStop, kCentredVertically,
+                      static_cast<int>(DialogKey::Tab), static_cast<int>(DialogKey::BackTab),
+                      static_cast<int>(DialogKey::Enter), static_cast<int>(DialogKey::Escape));
     InstallStyle();
     jsCreateDialog(caption, width, height, fontPixelSize);
 }
@@ -305,8 +331,8 @@ int SelectionEnd(int index) { return jsSelectionEdge(index, 1); }
 void ListClear(int index) { jsListClear(index); }
 void ListAdd(int index, const std::string& line) { jsListAdd(index, line.c_str()); }
 void SetBackground(int index, std::uint32_t rgb) { jsSetBackground(index, static_cast<int>(rgb)); }
-void SetIcon(const std::uint8_t* rgba, int size) { jsDrawIcon(rgba, size, 0, 0, 0); }
-void ShowIcon(const std::uint8_t* rgba, int size, int x, int y) { jsDrawIcon(rgba, size, 1, x, y); }
+void SetIcon(const std::uint8_t* rgba, int size) { jsDrawIcon(rgba, size, true, 0, 0); }
+void ShowIcon(const std::uint8_t* rgba, int size, int x, int y) { jsDrawIcon(rgba, size, false, x, y); }
 void ShowMessageBox(const std::string& text, const std::string& caption) {
     jsShowMessageBox(text.c_str(), caption.c_str());
 }

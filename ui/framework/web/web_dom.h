@@ -9,7 +9,8 @@
 
 namespace vantry::framework::web {
 
-enum class ElementKind { Edit = 0, PushButton = 1, CheckBox = 2, Static = 3, ListBox = 4 };
+// The page's script knows these numbers only by name: CreateDialog hands them over from here.
+enum class ElementKind { Edit, PushButton, CheckBox, Static, ListBox };
 
 // Flags of an element, as the template's styles ask.
 inline constexpr int kFramedAsDefault = 1;  // the dark frame of a default push button
@@ -17,9 +18,12 @@ inline constexpr int kFlat = 2;             // a flat button, no raised face
 inline constexpr int kTabStop = 4;
 inline constexpr int kCentredVertically = 8;
 
+// The index that stands for the dialog itself, where an index of a control may be given.
+inline constexpr int kDialogIndex = -1;
+
 // The dialog font's pixel width of `text`, and its line height (ascent and descent, each rounded
 // up), as the page will draw them.
-double MeasureTextWidth(int pixelSize, const char* text);
+double MeasureTextWidth(int pixelSize, const std::string& text);
 int FontHeight(int pixelSize);
 
 void InstallStyle();  // web_style.cpp; CreateDialog calls it
@@ -27,18 +31,18 @@ void CreateDialog(const char* caption, int width, int height, int fontPixelSize)
 void CreateElement(int index, ElementKind kind, const char* text, int x, int y, int width, int height, int flags);
 void DestroyDialog();
 
-void SetText(int index, const std::string& text);  // index -1: the caption
+void SetText(int index, const std::string& text);  // kDialogIndex: the caption
 std::string GetText(int index);
 void SetChecked(int index, bool checked);
 bool IsChecked(int index);
 void Focus(int index);
-int FocusedIndex();  // -1 when no element of the dialog has the focus
+int FocusedIndex();  // kDialogIndex when no control of the dialog has the focus
 void SetSelection(int index, int start, int end);
 int SelectionStart(int index);
 int SelectionEnd(int index);
 void ListClear(int index);
 void ListAdd(int index, const std::string& line);
-void SetBackground(int index, std::uint32_t rgb);  // 0x00BBGGRR; index -1: the dialog
+void SetBackground(int index, std::uint32_t rgb);  // 0x00BBGGRR; kDialogIndex: the dialog
 void SetIcon(const std::uint8_t* rgba, int size);
 void ShowIcon(const std::uint8_t* rgba, int size, int x, int y);
 

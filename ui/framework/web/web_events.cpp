@@ -16,9 +16,17 @@ EMSCRIPTEN_KEEPALIVE void vantry_web_click(int index) {
     if (control) dialog->events.command(control->layout.id);  // BN_CLICKED
 }
 
-EMSCRIPTEN_KEEPALIVE int vantry_web_key(int index, int code) {
+// A key the dialog manager answers (a DialogKey), pressed on the element `index`. Returns 1 when
+// the dialog took it.
+EMSCRIPTEN_KEEPALIVE int vantry_web_key(int index, int key) {
     WebDialog* dialog = TheWebBackend().runningDialog();
-    return dialog ? (dialog->key(index, code) ? 1 : 0) : 0;
+    return dialog && dialog->pressKey(index, static_cast<DialogKey>(key)) ? 1 : 0;
+}
+
+// A character about to go into the element `index`. Returns 1 when the edit refuses it.
+EMSCRIPTEN_KEEPALIVE int vantry_web_character(int index, int codePoint) {
+    WebDialog* dialog = TheWebBackend().runningDialog();
+    return dialog && dialog->refusesCharacter(index, static_cast<char32_t>(codePoint)) ? 1 : 0;
 }
 
 // The close box: WM_CLOSE, which the dialog manager answers as IDCANCEL.
@@ -28,7 +36,7 @@ EMSCRIPTEN_KEEPALIVE void vantry_web_close() {
 }
 
 EMSCRIPTEN_KEEPALIVE void vantry_web_paint() {
-    if (WebDialog* dialog = TheWebBackend().runningDialog()) dialog->deliverPaint();
+    if (WebDialog* dialog = TheWebBackend().runningDialog()) dialog->paintIfPending();
 }
 
 EMSCRIPTEN_KEEPALIVE void vantry_web_message_box_answered() { TheWebBackend().messageBoxAnswered(); }

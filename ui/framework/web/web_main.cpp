@@ -1,10 +1,21 @@
 #include <emscripten.h>
 
-#include "../backend.h"
+#include "web_backend.h"
 #include "web_dom.h"
 
 // The page's program: the framework's start-up runs the one application object. When its dialog
 // ends (Exit, Esc, the close box) the page says so and offers to start it again.
+
+namespace vantry::framework {
+
+namespace {
+WebBackend theBackend;  // the program's one
+}  // namespace
+
+WebBackend& TheWebBackend() { return theBackend; }
+Backend& CurrentBackend() { return theBackend; }
+
+}  // namespace vantry::framework
 
 extern "C" EMSCRIPTEN_KEEPALIVE void vantry_web_run() {
     vantry::framework::RunApplication();

@@ -1,6 +1,5 @@
 #include "web_peers.h"
 
-#include "../emulated/dialog_manager.h"
 #include "../emulated/edit_rules.h"
 #include "../emulated/emulated_gdi.h"
 #include "../emulated/text_copy.h"
@@ -9,11 +8,6 @@
 namespace vantry::framework {
 
 namespace {
-
-constexpr int kKeyTab = -1;
-constexpr int kKeyBackTab = -2;
-constexpr int kKeyEnter = -3;
-constexpr int kKeyEscape = -4;
 
 web::ElementKind elementKind(ControlKind kind) {
     switch (kind) {
@@ -101,12 +95,14 @@ WebDialog::WebDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEve
 
 WebDialog::~WebDialog() { web::DestroyDialog(); }
 
-void WebDialog::setText(std::string_view text) { web::SetText(-1, std::string(text)); }
+void WebDialog::setText(std::string_view text) { web::SetText(web::kDialogIndex, std::string(text)); }
 
-int WebDialog::getText(char* buffer, int maxCount) const { return CopyText(web::GetText(-1), buffer, maxCount); }
+int WebDialog::getText(char* buffer, int maxCount) const {
+    return CopyText(web::GetText(web::kDialogIndex), buffer, maxCount);
+}
 
 void WebDialog::setFocus() {
-    if (acceptsInput()) web::Focus(-1);
+    if (acceptsInput()) web::Focus(web::kDialogIndex);
 }
 
 LResult WebDialog::send(MessageId message, WParam wParam, LParam lParam) {
@@ -124,45 +120,27 @@ WebControl* WebDialog::controlAt(int index) {
 }
 
 void WebDialog::invalidate(bool) {
-    if (ended || inPaint) return;
-    paintPending = true;
-    web::SchedulePaint();
+    if (queuePaint()) web::SchedulePaint();
 }
 
-void WebDialog::deliverPaint() {
-    if (inPaint || ended || !paintPending) return;
-    paintPending = false;
-    inPaint = true;
-    events.paint();
-    inPaint = false;
-    web::MarkFirstPaint();
+void WebDialog::paintIfPending() {
+    if (deliverPaint()) web::MarkFirstPaint();
 }
 
-bool WebDialog::key(int index, int code) {
+bool WebDialog::pressKey(int index, DialogKey key) {
     if (!acceptsInput()) return true;
-    WebControl* target = controlAt(index);
-    switch (code) {
-        case kKeyTab:
-        case kKeyBackTab:
-            if (const ControlTemplate* next = NextTabStop(layout, target ? target->layout.id : 0, code == kKeyBackTab)) {
-                WebControl* control = this->control(next->id);
-                control->setFocus();
-                // Tabbing into an edit selects its whole text, as the dialog manager does.
-                if (next->kind == ControlKind::Edit) control->send(Msg::EditSetSelection, 0, static_cast<LParam>(-1));
-            }
-            return true;
-        case kKeyEnter:
-            events.command(DefaultButtonId(layout) != 0 ? DefaultButtonId(layout) : kIdOk);
-            return true;
-        case kKeyEscape:
-            events.command(kIdCancel);
-            return true;
-        default: {
-            if (target == nullptr || target->layout.kind != ControlKind::Edit) return false;
-            const auto c = code < 0x80 ? static_cast<unsigned char>(code) : static_cast<unsigned char>('x');
-            return !AcceptsTypedCharacter(target->layout.style, c);  // refused: the page must not insert it
-        }
-    }
+    const WebControl* target = controlAt(index);
+    HandleDialogKey(*this, layout, events, key, target ? target->layout.id : 0);
+    return true;
+}
+
+bool WebDialog::refusesCharacter(int index, char32_t character) {
+    if (!acceptsInput()) return true;
+    const WebControl* target = controlAt(index);
+    if (target == nullptr || target->layout.kind != ControlKind::Edit) return false;
+    // Beyond ASCII, no character is a digit: an ES_NUMBER edit refuses it as it refuses a letter.
+    const auto c = character < 0x80 ? static_cast<unsigned char>(character) : static_cast<unsigned char>('x');
+    return !AcceptsTypedCharacter(target->layout.style, c);
 }
 
 }  // namespace vantry::framework

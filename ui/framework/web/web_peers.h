@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../backend.h"
+#include "../emulated/dialog_manager.h"
 #include "../emulated/dialog_units.h"
 #include "../emulated/emulated_peers.h"
 
@@ -38,22 +39,23 @@ public:
     void setFocus() override;
     LResult send(MessageId message, WParam wParam, LParam lParam) override;
     void invalidate(bool erase) override;
-    void update() override { deliverPaint(); }
+    void update() override { paintIfPending(); }
     bool isIconic() const override { return iconic; }
     Rect clientRect() const override { return Rect{0, 0, width, height}; }
 
     WebControl* controlAt(int index);
-    void deliverPaint();
-    // What a key does in the dialog: the dialog manager's Tab, Enter and Esc, and ES_NUMBER's
-    // refusal of what is not a digit. Returns whether the page must not handle it itself.
-    bool key(int index, int code);
+    void paintIfPending();
+    // The dialog manager's answer to a key pressed on the element `index`. Returns whether the
+    // dialog took it, and the page must not handle it itself.
+    bool pressKey(int index, DialogKey key);
+    // Whether the edit `index` refuses the character typed into it, as ES_NUMBER refuses what is
+    // not a digit; the page must then not insert it.
+    bool refusesCharacter(int index, char32_t character);
     bool acceptsInput() const { return !disabled && !ended; }
 
     DialogBaseUnits base;
     int width;
     int height;
-    bool paintPending = false;
-    bool inPaint = false;
     bool iconic = false;    // a page is never minimised; automation can make it seem so
     bool disabled = false;  // a message box it owns is showing
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../automation.h"
+#include "../recording_backend.h"
 #include "win32_backend.h"
 
 // Drives the real Win32 dialog with the messages a person's keyboard and mouse would cause, and
@@ -14,10 +15,13 @@ namespace vantry::framework {
 
 namespace {
 
+// The tests' program runs the real backend, keeping where it last drew its icon.
+IconRecordingBackend<Win32Backend> theBackend;
+
 constexpr UINT kRunPosted = WM_APP + 1;
 constexpr int kMessageBoxTextId = 0xFFFF;  // the static text of a Windows message box
 
-HWND dialogWindow() { return static_cast<HWND>(win32::RunningDialogWindow()); }
+HWND dialogWindow() { return static_cast<HWND>(theBackend.runningDialogWindow()); }
 
 // The message box of this thread that is showing: a dialog-class window other than ours.
 HWND findMessageBox() {
@@ -58,10 +62,10 @@ class Win32Automation : public Automation {
 public:
     void runWhenShown(std::function<void()> script) override {
         post([this, script = std::move(script)] {
-            if (!win32::DialogRunning()) return;
+            if (!theBackend.dialogRunning()) return;
             UpdateWindow(dialogWindow());  // the first paint, before the script acts
             script();
-            if (win32::DialogRunning()) clickCloseBox();
+            if (theBackend.dialogRunning()) clickCloseBox();
         });
     }
 
@@ -75,13 +79,13 @@ public:
     void pump() override {
         HWND dialog = dialogWindow();
         MSG msg;
-        for (int i = 0; i < 1000 && win32::DialogRunning() && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        for (int i = 0; i < 1000 && theBackend.dialogRunning() && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
             if (!IsDialogMessageW(dialog, &msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
             }
         }
-        if (win32::DialogRunning()) UpdateWindow(dialog);
+        if (theBackend.dialogRunning()) UpdateWindow(dialog);
     }
 
     void idle(std::chrono::milliseconds span) override {
@@ -101,7 +105,7 @@ public:
     }
 
     void postKey(Key key) override {
-        if (!win32::DialogRunning()) return;
+        if (!theBackend.dialogRunning()) return;
         const WPARAM virtualKey = key == Key::Tab ? VK_TAB : key == Key::Enter ? VK_RETURN : VK_ESCAPE;
         HWND target = GetFocus() ? GetFocus() : dialogWindow();
         PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
@@ -109,22 +113,22 @@ public:
     }
 
     void type(int id, std::string_view characters) override {
-        if (!win32::DialogRunning()) return;
+        if (!theBackend.dialogRunning()) return;
         HWND control = GetDlgItem(dialogWindow(), id);
         SetFocus(control);
         for (char c : characters) SendMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1);
     }
 
     void click(int id) override {
-        if (win32::DialogRunning()) SendMessageW(GetDlgItem(dialogWindow(), id), BM_CLICK, 0, 0);
+        if (theBackend.dialogRunning()) SendMessageW(GetDlgItem(dialogWindow(), id), BM_CLICK, 0, 0);
     }
 
     void clickCloseBox() override {
-        if (win32::DialogRunning()) SendMessageW(dialogWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        if (theBackend.dialogRunning()) SendMessageW(dialogWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
     }
 
     void setMinimised(bool minimised) override {
-        if (!win32::DialogRunning()) return;
+        if (!theBackend.dialogRunning()) return;
         HWND dialog = dialogWindow();
         ShowWindow(dialog, minimised ? SW_MINIMIZE : SW_RESTORE);
         InvalidateRect(dialog, nullptr, TRUE);
@@ -150,12 +154,12 @@ public:
 
     int focusedControl() override {
         HWND focus = GetFocus();
-        return focus && win32::DialogRunning() && GetParent(focus) == dialogWindow() ? GetDlgCtrlID(focus) : 0;
+        return focus && theBackend.dialogRunning() && GetParent(focus) == dialogWindow() ? GetDlgCtrlID(focus) : 0;
     }
 
     ControlColours colours(int id, unsigned kind) override {
         ControlColours colours{0xFFFFFFFFu, 0xFFFFFFFFu};
-        if (!win32::DialogRunning()) return colours;
+        if (!theBackend.dialogRunning()) return colours;
         HWND dialog = dialogWindow();
         HDC dc = CreateCompatibleDC(nullptr);
         HWND control = id == 0 ? dialog : GetDlgItem(dialog, id);
@@ -168,7 +172,7 @@ public:
         return colours;
     }
 
-    std::optional<Point> lastIconDrawn() override { return win32::LastIconDrawn(); }
+    std::optional<Point> lastIconDrawn() override { return theBackend.lastIconDrawn(); }
 
     std::optional<MessageBoxState> messageBox() override {
         HWND box = findMessageBox();
@@ -216,6 +220,9 @@ private:
 };
 
 }  // namespace
+
+Win32Backend& TheWin32Backend() { return theBackend; }
+Backend& CurrentBackend() { return theBackend; }
 
 Automation& CurrentAutomation() {
     static Win32Automation automation;

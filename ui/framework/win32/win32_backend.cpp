@@ -24,39 +24,6 @@ static_assert(Metric::IconWidth == SM_CXICON && Metric::IconHeight == SM_CYICON)
 static_assert(Style::EsNumber == ES_NUMBER && Style::BsAutoCheckBox == BS_AUTOCHECKBOX);
 static_assert(Style::BsTypeMask == BS_TYPEMASK && Style::BsDefPushButton == BS_DEFPUSHBUTTON);
 
-class Win32Dialog;
-
-class Win32Backend : public Backend {
-public:
-    std::intptr_t runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) override;
-    void endModal(WindowPeer& dialog, std::intptr_t result) override;
-    void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
-
-    // GDI and the executable's resources, passed straight through. The icons live in the
-    // executable, put there from the same resource module by the generated resource script.
-    IconHandle loadIcon(const ResourceModule&, int id) override {
-        return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
-    }
-    BrushHandle createSolidBrush(Colour colour) override { return CreateSolidBrush(colour); }
-    void deleteBrush(BrushHandle brush) override { DeleteObject(static_cast<HBRUSH>(brush)); }
-    int systemMetric(int index) override { return GetSystemMetrics(index); }
-    void setBackgroundColour(DcHandle dc, Colour colour) override { SetBkColor(static_cast<HDC>(dc), colour); }
-    DcHandle beginPaint(WindowPeer& window) override;
-    void endPaint(WindowPeer& window, DcHandle dc) override;
-    void defaultPaint(WindowPeer&) override {}  // the dialog procedure answers FALSE instead
-    void drawIcon(DcHandle dc, int x, int y, IconHandle icon) override;
-
-    Win32Dialog* current() const { return current_.get(); }
-    void adopt(std::unique_ptr<Win32Dialog> dialog) { current_ = std::move(dialog); }
-    std::optional<Point> lastIconDrawn() const { return lastIconDrawn_; }
-
-private:
-    std::unique_ptr<Win32Dialog> current_;  // from WM_INITDIALOG to the end of the modal run
-    std::optional<Point> lastIconDrawn_;
-};
-
-Win32Backend& TheWin32Backend();
-
 // One window, the dialog or a control, as the framework sees it: a pass-through to USER32.
 class Win32Window : public WindowPeer {
 public:
@@ -110,11 +77,6 @@ private:
     std::map<HWND, std::unique_ptr<Win32Window>> windows_;
 };
 
-Win32Backend& TheWin32Backend() {
-    static Win32Backend backend;
-    return backend;
-}
-
 WindowPeer* Win32Window::child(int id) {
     Win32Dialog* dialog = TheWin32Backend().current();
     return dialog ? dialog->wrap(GetDlgItem(hwnd_, id)) : nullptr;
@@ -166,6 +128,20 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
+Win32Backend::Win32Backend() = default;
+Win32Backend::~Win32Backend() = default;
+
+void Win32Backend::adopt(std::unique_ptr<Win32Dialog> dialog) { current_ = std::move(dialog); }
+
+IconHandle Win32Backend::loadIcon(const ResourceModule&, int id) {
+    return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+}
+
+BrushHandle Win32Backend::createSolidBrush(Colour colour) { return CreateSolidBrush(colour); }
+void Win32Backend::deleteBrush(BrushHandle brush) { DeleteObject(static_cast<HBRUSH>(brush)); }
+int Win32Backend::systemMetric(int index) { return GetSystemMetrics(index); }
+void Win32Backend::setBackgroundColour(DcHandle dc, Colour colour) { SetBkColor(static_cast<HDC>(dc), colour); }
+
 std::intptr_t Win32Backend::runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) {
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialogTemplate.resourceId),
                                            nullptr, dialogProcedure, reinterpret_cast<LPARAM>(&events));
@@ -189,7 +165,6 @@ void Win32Backend::endPaint(WindowPeer& window, DcHandle) {
 }
 
 void Win32Backend::drawIcon(DcHandle dc, int x, int y, IconHandle icon) {
-    lastIconDrawn_ = Point{x, y};
     DrawIcon(static_cast<HDC>(dc), x, y, static_cast<HICON>(icon));
 }
 
@@ -198,22 +173,8 @@ void Win32Backend::messageBox(WindowPeer* owner, std::string_view text, std::str
     MessageBoxA(ownerWindow, std::string(text).c_str(), std::string(caption).c_str(), MB_OK | MB_ICONERROR);
 }
 
-Backend& CurrentBackend() { return TheWin32Backend(); }
+void* Win32Backend::runningDialogWindow() const { return current_ ? current_->hwnd() : nullptr; }
 
-namespace win32 {
-
-void* RunningDialogWindow() {
-    const Win32Dialog* dialog = TheWin32Backend().current();
-    return dialog ? dialog->hwnd() : nullptr;
-}
-
-bool DialogRunning() {
-    const Win32Dialog* dialog = TheWin32Backend().current();
-    return dialog && !dialog->ended;
-}
-
-std::optional<Point> LastIconDrawn() { return TheWin32Backend().lastIconDrawn(); }
-
-}  // namespace win32
+bool Win32Backend::dialogRunning() const { return current_ && !current_->ended; }
 
 }  // namespace vantry::framework

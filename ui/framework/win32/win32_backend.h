@@ -1,18 +1,50 @@
 #pragma once
 
-#include <optional>
+#include <memory>
 
-#include "../window_types.h"
+#include "../backend.h"
 
 // The real thing: dialogs from the executable's resources on USER32 / GDI32, every operation
 // passed straight through (win32_backend.cpp). This header stays free of <windows.h>, whose
 // macros would rename the framework's methods (SendMessage, MessageBox) in any file that
-// includes both; it offers what the backend's automation reads of the running dialog.
+// includes both.
 
-namespace vantry::framework::win32 {
+namespace vantry::framework {
 
-void* RunningDialogWindow();  // the HWND of the dialog being run, or nullptr
-bool DialogRunning();          // a dialog is being run and has not been ended
-std::optional<Point> LastIconDrawn();
+class Win32Dialog;
 
-}  // namespace vantry::framework::win32
+class Win32Backend : public Backend {
+public:
+    Win32Backend();
+    ~Win32Backend() override;
+
+    std::intptr_t runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) override;
+    void endModal(WindowPeer& dialog, std::intptr_t result) override;
+    void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
+
+    // GDI and the executable's resources, passed straight through. The icons live in the
+    // executable, put there from the same resource module by the generated resource script.
+    IconHandle loadIcon(const ResourceModule& module, int id) override;
+    BrushHandle createSolidBrush(Colour colour) override;
+    void deleteBrush(BrushHandle brush) override;
+    int systemMetric(int index) override;
+    void setBackgroundColour(DcHandle dc, Colour colour) override;
+    DcHandle beginPaint(WindowPeer& window) override;
+    void endPaint(WindowPeer& window, DcHandle dc) override;
+    void defaultPaint(WindowPeer&) override {}  // the dialog procedure answers FALSE instead
+    void drawIcon(DcHandle dc, int x, int y, IconHandle icon) override;
+
+    Win32Dialog* current() const { return current_.get(); }
+    void adopt(std::unique_ptr<Win32Dialog> dialog);
+
+    void* runningDialogWindow() const;  // the HWND of the dialog being run, or nullptr
+    bool dialogRunning() const;          // a dialog is being run and has not been ended
+
+private:
+    std::unique_ptr<Win32Dialog> current_;  // from WM_INITDIALOG to the end of the modal run
+};
+
+// The program's one backend: the Windows program's (win32_main.cpp) or the tests' (win32_automation.cpp).
+Win32Backend& TheWin32Backend();
+
+}  // namespace vantry::framework

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <utility>
+
+// Actions posted to a dialog's message loop, as PostMessage posts a message: run in order, once
+// each, by whichever loop next looks (the dialog's, or a message box's).
+
+namespace vantry::framework {
+
+class PostedActions {
+public:
+    void post(std::function<void()> action) { actions_.push_back(std::move(action)); }
+
+    // Runs what is waiting. An action may post another, which runs in the same call; a bounded
+    // number, so that an action that always posts itself cannot hold the loop for ever.
+    void runAll() {
+        for (int i = 0; i < kMostInOneLook && !actions_.empty(); ++i) {
+            const std::function<void()> action = std::move(actions_.front());
+            actions_.pop_front();
+            action();
+        }
+    }
+
+private:
+    static constexpr int kMostInOneLook = 100;
+    std::deque<std::function<void()>> actions_;
+};
+
+}  // namespace vantry::framework

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+
+#include "backend.h"
+
+// A backend as the tests link it: the program's own, also keeping where the dialog last drew its
+// icon, which a minimised dialog shows and a test cannot read back from the screen. Only the
+// automation units use it; the shipped programs run their backend as it is.
+
+namespace vantry::framework {
+
+template <class Base>
+class IconRecordingBackend : public Base {
+public:
+    void drawIcon(DcHandle dc, int x, int y, IconHandle icon) override {
+        lastIconDrawn_ = Point{x, y};
+        Base::drawIcon(dc, x, y, icon);
+    }
+
+    std::optional<Point> lastIconDrawn() const { return lastIconDrawn_; }
+
+private:
+    std::optional<Point> lastIconDrawn_;
+};
+
+}  // namespace vantry::framework
