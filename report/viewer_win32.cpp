@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <vector>
+
 #include "ansi_text_win32.h"
 #include "viewer.h"
 
@@ -54,6 +56,61 @@ std::wstring editorPath(const std::string& name) {
     return {};
 }
 
+// Whether a message is a person's input: keys and the mouse, on a window or on its frame.
+bool isInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_INPUT;
+}
+
+// This thread's top-level windows that take input now, each disabled until the wait is over.
+class DisabledWindows {
+public:
+    DisabledWindows() {
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM list) -> BOOL {
+                if (IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&windows_));
+        focus_ = GetFocus();
+        for (HWND window : windows_) EnableWindow(window, FALSE);
+    }
+    ~DisabledWindows() {
+        for (auto window = windows_.rbegin(); window != windows_.rend(); ++window) EnableWindow(*window, TRUE);
+        if (focus_ != nullptr && IsWindow(focus_)) SetFocus(focus_);
+    }
+    DisabledWindows(const DisabledWindows&) = delete;
+    DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+private:
+    std::vector<HWND> windows_;
+    HWND focus_ = nullptr;
+};
+
+// Waits for the editor as a modal window waits: the program's windows take no input until the
+// editor has ended, but every other message is handled, paints included. A wait that handled
+// none would leave a dialog uncovered meanwhile unpainted, and after five seconds Windows would
+// show it as "(Not Responding)" and offer to end the program.
+void waitForEditor(HANDLE process) {
+    const DisabledWindows disabled;
+    for (;;) {
+        const DWORD woken = MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT);
+        if (woken != WAIT_OBJECT_0 + 1) return;  // the editor has ended (or cannot be waited for)
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
+                WaitForSingleObject(process, INFINITE);
+                return;
+            }
+            if (isInput(message.message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
 }  // namespace
 
 std::string ViewerCommand::text() const {
@@ -87,7 +144,7 @@ std::string RunViewer(const ViewerCommand& command) {
             return command.arguments[0] + " is not installed";
         return command.arguments[0] + " could not be started (error " + std::to_string(error) + ")";
     }
-    WaitForSingleObject(process.hProcess, INFINITE);
+    waitForEditor(process.hProcess);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return "";

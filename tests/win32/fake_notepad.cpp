@@ -1,12 +1,16 @@
 // Stands in for notepad.exe in the tests: writes each argument it was started with, one a line,
-// to the file VANTRY_FAKE_VIEWER_LOG names, and ends at once.
+// to the file VANTRY_FAKE_VIEWER_LOG names, then stays open for the seconds that
+// VANTRY_FAKE_VIEWER_SECONDS gives (none unless given), as a person reading the report would.
 #include <windows.h>
 
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 
-int main() {
+namespace {
+
+int logArguments() {
     char log[MAX_PATH];
     if (GetEnvironmentVariableA("VANTRY_FAKE_VIEWER_LOG", log, MAX_PATH) == 0) return 0;
     int count = 0;
@@ -21,4 +25,14 @@ int main() {
     std::fclose(file);
     LocalFree(arguments);
     return 0;
+}
+
+}  // namespace
+
+int main() {
+    const int status = logArguments();
+    char seconds[16];
+    if (GetEnvironmentVariableA("VANTRY_FAKE_VIEWER_SECONDS", seconds, sizeof seconds) > 0)
+        Sleep(static_cast<DWORD>(std::atoi(seconds)) * 1000);
+    return status;
 }

@@ -8,6 +8,7 @@
 
 #include "dialog_fixture.h"
 #include "png_reader.h"
+#include "viewer.h"
 #include "png_writer.h"
 #include "screenshot_checks.h"
 
@@ -69,6 +70,83 @@ TEST_F(DialogTest, Win32ScreenshotAfterACalculation) {
     DecodedPng shot;
     std::string error;
     ASSERT_TRUE(ReadPng(path, shot, error)) << error;
+    ExpectTheDialogAsAPersonSeesIt(shot, list, field);
+}
+
+// A person at the computer while the editor has the report: the window over the dialog closes,
+// and they click and type in the dialog. Looked at from inside the program's wait for the editor.
+struct WhileTheEditorRuns {
+    HWND dialog = nullptr;
+    bool looked = false;
+    bool repainted = false;  // the dialog and its list have nothing left to repaint
+    bool captured = false;
+    std::string screenshot;
+};
+WhileTheEditorRuns* whileTheEditorRuns = nullptr;
+
+void postClick(HWND control) {
+    RECT r{};
+    GetClientRect(control, &r);
+    const LPARAM middle = MAKELPARAM(r.right / 2, r.bottom / 2);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    PostMessageW(control, WM_LBUTTONUP, 0, middle);
+}
+
+void CALLBACK lookWhileTheEditorRuns(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    WhileTheEditorRuns& state = *whileTheEditorRuns;
+    state.looked = true;
+    state.repainted = !GetUpdateRect(state.dialog, nullptr, FALSE) &&
+                      !GetUpdateRect(GetDlgItem(state.dialog, Id::ResultList), nullptr, FALSE);
+    std::vector<unsigned char> rgb;
+    int width = 0, height = 0;
+    state.captured = capture(state.dialog, rgb, width, height) && WritePng(state.screenshot, rgb, width, height);
+    postClick(GetDlgItem(state.dialog, Id::Exit));
+    postClick(GetDlgItem(state.dialog, Id::Brn4dMethod));
+    PostMessageW(GetDlgItem(state.dialog, Id::RiderCount), WM_CHAR, '9', 1);
+    PostMessageW(GetDlgItem(state.dialog, Id::RiderCount), WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
+TEST_F(DialogTest, Win32DialogStaysPaintedAndTakesNoInputWhileTheEditorRuns) {
+    // The real hand-off, to the stand-in notepad.exe beside this program, open for three seconds.
+    dialog.SetViewerRunner(vantry::report::RunViewer);
+    SetEnvironmentVariableA("VANTRY_FAKE_VIEWER_SECONDS", "3");
+    WhileTheEditorRuns state;
+    state.screenshot = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog-while-editing.png";
+    whileTheEditorRuns = &state;
+    Rect list, field;
+    std::vector<std::string> listed;
+    const std::intptr_t ended = run([&] {
+        calculate();
+        listed = listLines();
+        list = driver.control(Id::ResultList).bounds;
+        field = driver.control(Id::RiderCount).bounds;
+        state.dialog = FindWindowA("#32770", "Quorvath Payout Calculator");
+        ASSERT_NE(state.dialog, nullptr);
+        // Runs from the first message loop to look: the one that waits for the editor.
+        driver.automation().post([&] {
+            HWND cover = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE | SS_BLACKRECT, 0, 0,
+                                         2000, 2000, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+            UpdateWindow(cover);
+            DestroyWindow(cover);  // uncovers the dialog, which must paint itself again
+            SetTimer(nullptr, 0, 500, lookWhileTheEditorRuns);
+        });
+        driver.automation().click(Id::EditPrintPayout);  // returns once the editor has ended
+        driver.pump();
+        EXPECT_TRUE(state.looked) << "nothing was handled while the editor ran";
+        EXPECT_TRUE(state.repainted) << "the uncovered dialog was not painted while the editor ran";
+        EXPECT_EQ(text(Id::RiderCount), "40");
+        EXPECT_EQ(methodChecks(), (std::vector<bool>{false, false, true}));
+        EXPECT_EQ(listLines(), listed);
+        EXPECT_TRUE(IsWindowEnabled(state.dialog)) << "the dialog takes input again once the editor has ended";
+    });
+    whileTheEditorRuns = nullptr;
+    SetEnvironmentVariableA("VANTRY_FAKE_VIEWER_SECONDS", nullptr);
+    EXPECT_EQ(ended, vantry::framework::kIdCancel) << "Exit, clicked while the editor ran, ended the dialog";
+    ASSERT_TRUE(state.captured);
+    DecodedPng shot;
+    std::string error;
+    ASSERT_TRUE(ReadPng(state.screenshot, shot, error)) << error;
     ExpectTheDialogAsAPersonSeesIt(shot, list, field);
 }
 
