@@ -3,16 +3,12 @@
 
 #include "fltk_backend.h"
 
-namespace vantry::framework {
-
-namespace {
-FltkBackend theBackend;  // the program's one
-}  // namespace
-
-FltkBackend& TheFltkBackend() { return theBackend; }
-Backend& CurrentBackend() { return theBackend; }
-
-}  // namespace vantry::framework
+// The program's one backend.
+vantry::framework::FltkBackend& vantry::framework::TheFltkBackend() {
+    static FltkBackend backend;
+    return backend;
+}
+vantry::framework::Backend& vantry::framework::CurrentBackend() { return TheFltkBackend(); }
 
 // The Linux program: the dialog in a window of its own. It takes no command line.
 int main() {

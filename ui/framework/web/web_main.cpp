@@ -6,16 +6,12 @@
 // The page's program: the framework's start-up runs the one application object. When its dialog
 // ends (Exit, Esc, the close box) the page says so and offers to start it again.
 
-namespace vantry::framework {
-
-namespace {
-WebBackend theBackend;  // the program's one
-}  // namespace
-
-WebBackend& TheWebBackend() { return theBackend; }
-Backend& CurrentBackend() { return theBackend; }
-
-}  // namespace vantry::framework
+// The program's one backend.
+vantry::framework::WebBackend& vantry::framework::TheWebBackend() {
+    static WebBackend backend;
+    return backend;
+}
+vantry::framework::Backend& vantry::framework::CurrentBackend() { return TheWebBackend(); }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void vantry_web_run() {
     vantry::framework::RunApplication();

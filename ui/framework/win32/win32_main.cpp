@@ -4,15 +4,11 @@
 
 // The Windows program: the framework's start-up runs the one application object.
 
-namespace vantry::framework {
-
-namespace {
-Win32Backend theBackend;  // the program's one
-}  // namespace
-
-Win32Backend& TheWin32Backend() { return theBackend; }
-Backend& CurrentBackend() { return theBackend; }
-
-}  // namespace vantry::framework
+// The program's one backend.
+vantry::framework::Win32Backend& vantry::framework::TheWin32Backend() {
+    static Win32Backend backend;
+    return backend;
+}
+vantry::framework::Backend& vantry::framework::CurrentBackend() { return TheWin32Backend(); }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return vantry::framework::RunApplication(); }
