@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "results_listing.h"
 
 namespace {
@@ -36,6 +38,19 @@ TEST(PayoutExport, NonFiniteAmountsStayStringsSoTheJsonStaysValid) {
 TEST(PayoutExport, TextsThatAreNotNumbersAreEscaped) {
     const std::string json = PayoutJson(tableWith("a\"b\\c\n", "1"), "brn4d");
     EXPECT_NE(json.find("\"amount\":\"a\\\"b\\\\c\\u000a\""), std::string::npos) << json;
+}
+
+TEST(PayoutExport, EveryControlCharacterIsEscapedAndNothingElse) {
+    for (int c = 0; c < 0x80; ++c) {
+        const std::string text = "<" + std::string(1, static_cast<char>(c)) + ">";
+        std::string expected = text;
+        char escaped[16];
+        std::snprintf(escaped, sizeof escaped, "<\\u%04x>", static_cast<unsigned>(c));
+        if (c < 0x20) expected = escaped;
+        if (c == '"' || c == '\\') expected = std::string("<\\") + static_cast<char>(c) + ">";
+        const std::string json = PayoutJson(tableWith("1", "2"), text);
+        EXPECT_EQ(json.substr(0, 11 + expected.size() + 2), "{\"method\":\"" + expected + "\",") << "character " << c;
+    }
 }
 
 TEST(PayoutExport, CsvRowsKeepTheSignAndEndInCrLf) {

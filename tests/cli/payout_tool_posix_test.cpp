@@ -15,6 +15,7 @@
 #include "payout_tool.h"
 #include "scratch_folder.h"
 #include "standard_streams.h"
+#include "viewer.h"
 #include "tool_run.h"
 
 namespace {
@@ -73,6 +74,14 @@ TEST_F(FakeXdgOpen, ItOpensTheFileWrittenWhenTheNameGoesUpThroughALink) {
     const std::string opened = logged().substr(0, logged().size() - 1);
     EXPECT_TRUE(std::filesystem::equivalent(opened, reports_.path() / "other" / "r.txt")) << opened;
     EXPECT_FALSE(std::filesystem::exists(reports_.path() / "r.txt"));
+}
+
+TEST_F(FakeXdgOpen, TheDialogsHandOffStartsItInTheReportsFolder) {
+    std::ofstream(bin_.file("xdg-open")) << "#!/bin/sh\npwd -P >> '" << log() << "'\nprintf '%s\\n' \"$@\" >> '" << log()
+                                         << "'\n";
+    const std::string folder = reports_.path().string();
+    EXPECT_EQ(vantry::report::RunViewer(vantry::report::ViewerCommandFor("report.txt", folder)), "");
+    EXPECT_EQ(logged(), std::filesystem::canonical(folder).string() + "\nreport.txt\n");
 }
 
 TEST_F(FakeXdgOpen, ItsFailureIsTheToolsFailure) {

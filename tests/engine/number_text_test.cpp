@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -61,6 +62,9 @@ TEST(FormatText, FixedPointRoundsTheExactValueWithTiesAwayFromZero) {
         {"%5.2f", -kInf, " -inf"},
         {"%3.2f", kNaN, "nan"},
         {"%3.2f", -kNaN, "nan"},
+        {"%f", 1.5, "1.500000"},  // no precision: six decimals, as printf
+        {"%9f", -0.25, "-0.250000"},
+        {"%.f", 2.5, "3"},        // a point with no digits: none
     };
     for (const FormatCase& c : cases) {
         EXPECT_EQ(FormatString(c.format, {c.value}), c.expected) << c.format << " of " << c.value;
@@ -139,6 +143,26 @@ TEST(FormatText, BoundedBufferIsNeverOverrunAndReportsTheFullLength) {
     EXPECT_EQ(buffer[0], '$');
 }
 
+// Every capacity writes inside its buffer only, terminates what it wrote, and counts the whole
+// text: around the sizes of FormatString's own buffer (512) too.
+TEST(FormatText, WritesWithinEveryCapacityAndAlwaysTerminates) {
+    constexpr std::size_t kGuard = 8;
+    for (std::size_t length : {0u, 1u, 2u, 511u, 512u, 513u}) {
+        const std::string format = length == 0 ? std::string() : "%" + std::to_string(length) + "d";
+        const std::string whole = length == 0 ? std::string() : std::string(length - 1, ' ') + "7";
+        EXPECT_EQ(FormatString(format, {7}), whole) << length;
+        for (std::size_t capacity : {0u, 1u, 2u, 511u, 512u, 513u}) {
+            std::string buffer(kGuard + capacity + kGuard, '#');
+            EXPECT_EQ(FormatText(buffer.data() + kGuard, capacity, format, {7}), length);
+            const std::size_t kept = capacity == 0 ? 0 : std::min(length, capacity - 1);
+            std::string expected(kGuard + capacity + kGuard, '#');
+            expected.replace(kGuard, kept, whole, 0, kept);
+            if (capacity > 0) expected[kGuard + kept] = '\0';
+            EXPECT_EQ(buffer, expected) << "text of " << length << " in " << capacity;
+        }
+    }
+}
+
 TEST(FormatText, MalformedFormatsHaveADefinedResult) {
     struct Case { const char* format; const char* expected; };
     const Case cases[] = {
@@ -180,8 +204,14 @@ TEST(FormatText, IgnoresTheLocale) {
     std::setlocale(LC_NUMERIC, "C");
 }
 
+// Whole numbers written out in full, past and within a double's range, and a long fraction.
+const std::string kDigits310 = "1" + std::string(309, '0');  // 1e309: too large for a double
+const std::string kDigits309 = "1" + std::string(308, '0');  // 1e308: within range
+const std::string kTinyFraction = "0." + std::string(400, '0') + "1";
+const std::string kLongWithExponent = "1" + std::string(800, '0') + "e-400";  // 1e400: still too large
+
 TEST(ReadLeading, TakesTheLongestLeadingNumberLikeTheCRuntime) {
-    struct Case { const char* text; double real; std::int32_t integer; };
+    struct Case { std::string text; double real; std::int32_t integer; };
     const Case cases[] = {
         {"50", 50, 50},
         {"  70.6", 70.6, 70},
@@ -210,6 +240,13 @@ TEST(ReadLeading, TakesTheLongestLeadingNumberLikeTheCRuntime) {
         {"1e-999", 0, 1},
         {"0.000001e-320", 0, 0},
         {"4.9e-324", 5e-324, 4},
+        {kDigits310, kInf, 2147483647},
+        {"-" + kDigits310, -kInf, -2147483647 - 1},
+        {kDigits309, 1e308, 2147483647},
+        {kDigits310 + ".5e-2", 1e307, 2147483647},
+        {kTinyFraction, 0, 0},
+        {kTinyFraction + "e401", 1, 0},
+        {kLongWithExponent, kInf, 2147483647},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadLeadingReal(c.text), c.real) << '"' << c.text << '"';
@@ -218,7 +255,7 @@ TEST(ReadLeading, TakesTheLongestLeadingNumberLikeTheCRuntime) {
 }
 
 TEST(ParseWhole, AcceptsOnlyTheWholeTextAsTheNumber) {
-    struct Case { const char* text; ParseStatus intStatus; std::int32_t integer; ParseStatus realStatus; double real; };
+    struct Case { std::string text; ParseStatus intStatus; std::int32_t integer; ParseStatus realStatus; double real; };
     const ParseStatus ok = ParseStatus::Ok, bad = ParseStatus::NotANumber, range = ParseStatus::OutOfRange;
     const Case cases[] = {
         {"40", ok, 40, ok, 40},
@@ -239,6 +276,10 @@ TEST(ParseWhole, AcceptsOnlyTheWholeTextAsTheNumber) {
         {"-2147483648", ok, -2147483647 - 1, ok, -2147483648.0},
         {"-2147483649", range, 0, ok, -2147483649.0},
         {"1e999", bad, 0, range, 0},
+        {kDigits310, range, 0, range, 0},
+        {"-" + kDigits310, range, 0, range, 0},
+        {kDigits309, range, 0, ok, 1e308},
+        {kTinyFraction, bad, 0, ok, 0},
     };
     for (const Case& c : cases) {
         std::int32_t integer = 0;

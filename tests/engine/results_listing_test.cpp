@@ -5,6 +5,7 @@
 #include "default_event_listing.h"
 #include "event_parameters.h"
 
+#include "number_text.h"
 #include "payout_calculation.h"
 
 using namespace vantry::engine;
@@ -59,6 +60,32 @@ TEST(ResultsListing, ListedDsFollowDsToPay) {
     const ResultListing nine = listing(event(200, 50, 0, 70, 9, 1), PayoutMethod::Ibra);
     EXPECT_EQ(nine[24], "7D: Total = $560   ( 8%)");
     EXPECT_EQ(nine[25], "    1 = $560   (100.00%)");
+}
+
+// Each D's total is what its places get, and nothing of the D before it: with 30 places the
+// last place of every D is paid (but BRN4D's, which pays 25), and sits next to the next D's first.
+TEST(ResultsListing, EachDTotalIsTheSumOfItsOwnPlaces) {
+    for (const PayoutMethod method : {PayoutMethod::Ibra, PayoutMethod::Brn4d, PayoutMethod::Nbha4d}) {
+        const char* totalFormat = method == PayoutMethod::Ibra ? "%.0f" : "%.2f";
+        for (int ds = 2; ds <= 7; ++ds) {
+            const ListedPayout listed = ListPayout(event(300, 40, 500, 70, ds, 30), method);
+            ASSERT_EQ(listed.table.divisions.size(), static_cast<std::size_t>(ds));
+            for (int d = 0; d < ds; ++d) {
+                double sum = 0.0;
+                for (const double amount : listed.result.amounts[d]) sum += amount;
+                EXPECT_EQ(listed.table.divisions[static_cast<std::size_t>(d)].total, FormatString(totalFormat, {sum}))
+                    << ds << " Ds, " << d + 1 << "D";
+                if (method != PayoutMethod::Brn4d) {
+                    EXPECT_GT(listed.result.amounts[d][29], 0.0) << "place 30 must be paid for the check to count";
+                }
+            }
+        }
+    }
+    // Worked by hand: the default event's pool of $1500 in two Ds, IBRA, 30 places: 2D is 40 %.
+    const ResultListing ibra = listing(event(40, 50, 100, 70, 2, 30), PayoutMethod::Ibra);
+    ASSERT_EQ(ibra.size(), 5u + 2u * 32u);
+    EXPECT_EQ(ibra[6], "1D: Total = $900   (60%)");
+    EXPECT_EQ(ibra[38], "2D: Total = $600   (40%)");
 }
 
 TEST(ResultsListing, PlacesShownAsStoredAndPlacingsAsPaid) {

@@ -62,6 +62,49 @@ TEST(ReportFile, AFailedWriteLeavesThePreviousReportAsItWas) {
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"report.txt"});  // no scratch file left
 }
 
+// The descriptors this process has open, by number (the listing's own among them, the same each time).
+std::vector<std::string> openDescriptors() { return namesIn("/proc/self/fd"); }
+
+TEST(ReportFile, AFailedWriteLeavesNoFileOpen) {
+    // The disk fills up while the lines are written (500 lines), or only when the last of them
+    // reach it (3 lines, still in the stream's buffer): in this process, for as long as the write.
+    struct Case { rlim_t room; int lines; };
+    for (const Case c : {Case{2000, 500}, Case{100, 3}}) {
+        const ScratchFolder folder("leak");
+        const std::string path = folder.file("report.txt");
+        const std::vector<std::string> before = openDescriptors();
+        rlimit previous{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{c.room, previous.rlim_max};
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const ReportOutcome outcome = WriteReport(numbered(c.lines), path);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousSignal);
+        EXPECT_FALSE(outcome.written) << c.lines << " lines";
+        EXPECT_EQ(openDescriptors(), before) << c.lines << " lines";
+        EXPECT_TRUE(namesIn(folder.path()).empty()) << c.lines << " lines";
+    }
+}
+
+TEST(ReportFile, IsWrittenWhenStandardInputIsClosed) {
+    // A program started with its standard input closed: the scratch file gets descriptor 0.
+    const ScratchFolder folder("stdin");
+    const std::string path = folder.file("report.txt");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(0);
+        const ReportOutcome outcome = WriteReport(numbered(3), path);
+        _exit(outcome.written ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the report was not written";
+    EXPECT_NE(read(path).find("\nline 3\n"), std::string::npos);
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"report.txt"});  // no scratch file left
+}
+
 TEST(ReportFile, ALinkIsFollowedAndTheFileItLeadsToReplaced) {
     const ScratchFolder folder("link");
     fs::create_directory(folder.path() / "reports");

@@ -223,6 +223,15 @@ TEST(ViewerCommand, IsWrittenAsAPersonWouldTypeIt) {
         {"a;rm -rf x", "", "xdg-open 'a;rm -rf x'"},
         {"it's.txt", "", "xdg-open 'it'\\''s.txt'"},
         {"$(id)", "", "xdg-open '$(id)'"},
+        // The edges of the characters a shell takes as part of a name, and their neighbours.
+        {"azAZ09._-/+,", "", "xdg-open azAZ09._-/+,"},
+        {"`", "", "xdg-open '`'"},
+        {"{", "", "xdg-open '{'"},
+        {"@", "", "xdg-open '@'"},
+        {"[", "", "xdg-open '['"},
+        {":", "", "xdg-open ':'"},
+        {"*", "", "xdg-open '*'"},
+        {"", "", "xdg-open ''"},
     };
 #endif
     for (const Case& c : cases) {
