@@ -1,6 +1,6 @@
 # Flags every target of ours gets. Money is double arithmetic evaluated exactly in the
 # order the code writes it: no fused multiply-add contraction, never -ffast-math.
-option(VANTRY_WERROR "Treat compiler warnings as errors (the CI presets turn it on)" OFF)
+option(VANTRY_WERROR "Treat compiler warnings as errors (the test command turns it on)" OFF)
 
 add_library(vantry_flags INTERFACE)
 target_compile_options(vantry_flags INTERFACE -Wall -Wextra -Wpedantic -ffp-contract=off)

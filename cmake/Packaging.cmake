@@ -37,7 +37,11 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the dependencies come from the binaries
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the libraries come from the binaries
+  # What the binaries do not show: the dialog is laid out with Liberation Serif, and "Edit/Print
+  # Payout" hands the report to xdg-open (the calculator works without it, the report unopened).
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 endif()
 

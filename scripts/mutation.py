@@ -10,8 +10,9 @@ work is done in a scratch copy of the tree (under the system's temporary folder,
 end): the working tree it was started in is never written. The copy is built once with
 AddressSanitizer and UndefinedBehaviorSanitizer, as the test command builds it; then each fault is
 planted, only the test programs the labels need are rebuilt, and those labels' tests run, each run
-bounded by --timeout. A fault that does not compile is left out of the count; a run that fails or
-times out has caught its fault.
+bounded by --timeout. A fault that does not compile, or lies in a file none of those programs is
+made from (another platform's), is left out of the count; a run that fails or times out has caught
+its fault.
 """
 import argparse
 import json
@@ -186,7 +187,7 @@ def main():
         if run(ctest, build, options.timeout, env) != 0:
             sys.exit("the tests fail before any fault is planted")
 
-        results = []  # (fault, "caught" | "missed" | "no build")
+        results = []  # (fault, "caught" | "missed" | "no build" | "unbuilt")
         for index, fault in enumerate(sample, 1):
             name, number, new, told = fault
             path = os.path.join(tree, name)
@@ -197,7 +198,11 @@ def main():
             with open(path, "w", encoding="utf-8") as planted:
                 planted.write("\n".join(lines))
             started = time.monotonic()
-            if run(["cmake", "--build", build, "--target"] + programs, scratch, options.timeout) != 0:
+            planned = subprocess.run(["cmake", "--build", build, "--target"] + programs + ["--", "-n"], cwd=scratch,
+                                     capture_output=True, text=True).stdout
+            if "no work to do" in planned:
+                outcome = "unbuilt"  # a file of another platform: none of these programs is made from it
+            elif run(["cmake", "--build", build, "--target"] + programs, scratch, options.timeout) != 0:
                 outcome = "no build"
             else:
                 outcome = "missed" if run(ctest, build, options.timeout, env) == 0 else "caught"
@@ -213,7 +218,7 @@ def main():
     folders = sorted({fault[0].split("/")[0] for fault, _ in results})
     for folder in folders + ["all"]:
         mine = [outcome for fault, outcome in results if folder == "all" or fault[0].split("/")[0] == folder]
-        compiled = [o for o in mine if o != "no build"]
+        compiled = [o for o in mine if o not in ("no build", "unbuilt")]
         caught = compiled.count("caught")
         share = f"{100 * caught / len(compiled):.0f} %" if compiled else "-"
         print(f"{folder:15} {len(compiled):8} {caught:7} {compiled.count('missed'):7}  {share:>12}")

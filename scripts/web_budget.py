@@ -19,7 +19,7 @@ FROM_FILE_ONLY = {"vantry-standalone.js"}
 SERVED_ONLY = {"vantry.js", "vantry.wasm", "sw.js"}
 served = from_file = 0
 print(f"{'file':32} {'bytes':>9} {'gzip':>8}")
-for name in sorted(os.listdir(site_dir)):
+for name in sorted(n for n in os.listdir(site_dir) if not n.endswith((".gz", ".br"))):  # served in their stead
     with open(os.path.join(site_dir, name), "rb") as data:
         raw = data.read()
     packed = len(gzip.compress(raw, 9))

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <zlib.h>
+
 namespace {
 
 std::uint32_t crc32(const unsigned char* data, std::size_t size) {
@@ -24,32 +26,17 @@ bool fail(std::string& error, const std::string& why) {
     return false;
 }
 
-// The raw scanlines out of a zlib stream made of stored blocks only.
-bool inflateStored(const std::vector<unsigned char>& zlib, std::vector<unsigned char>& raw, std::string& error) {
-    if (zlib.size() < 6 || (zlib[0] & 0x0F) != 8 || ((zlib[0] << 8) | zlib[1]) % 31 != 0)
-        return fail(error, "not a zlib stream");
-    std::size_t pos = 2;
-    for (bool last = false; !last;) {
-        if (pos + 5 > zlib.size()) return fail(error, "zlib stream cut short");
-        const unsigned char header = zlib[pos++];
-        last = (header & 1) != 0;
-        if ((header >> 1) != 0) return fail(error, "a compressed deflate block (only stored blocks are read)");
-        const unsigned size = zlib[pos] | (zlib[pos + 1] << 8);
-        const unsigned check = zlib[pos + 2] | (zlib[pos + 3] << 8);
-        if ((size ^ 0xFFFFu) != check) return fail(error, "a stored block's length and its complement disagree");
-        pos += 4;
-        if (pos + size > zlib.size()) return fail(error, "a stored block runs past the stream");
-        raw.insert(raw.end(), zlib.begin() + static_cast<std::ptrdiff_t>(pos),
-                   zlib.begin() + static_cast<std::ptrdiff_t>(pos + size));
-        pos += size;
-    }
-    if (pos + 4 != zlib.size()) return fail(error, "bytes after the Adler-32 sum");
-    std::uint32_t a = 1, b = 0;
-    for (unsigned char byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    if (big32(zlib.data() + pos) != ((b << 16) | a)) return fail(error, "the Adler-32 sum is wrong");
+// The raw scanlines out of the zlib stream, which must hold exactly `expected` bytes. zlib checks
+// the stream's Adler-32 sum as it ends it.
+bool inflateAll(const std::vector<unsigned char>& zlib, std::size_t expected, std::vector<unsigned char>& raw,
+                std::string& error) {
+    raw.assign(expected + 1, 0);  // one more, to see a stream that holds too much
+    uLongf size = static_cast<uLongf>(raw.size());
+    const int status = uncompress(raw.data(), &size, zlib.data(), static_cast<uLong>(zlib.size()));
+    if (status == Z_DATA_ERROR) return fail(error, "the zlib stream is damaged or its Adler-32 sum is wrong");
+    if (status == Z_BUF_ERROR || size != expected) return fail(error, "wrong amount of image data");
+    if (status != Z_OK) return fail(error, "the zlib stream cannot be read");
+    raw.resize(size);
     return true;
 }
 
@@ -92,9 +79,8 @@ bool ReadPng(const std::string& path, DecodedPng& image, std::string& error) {
     }
     std::vector<unsigned char> raw;
     if (image.width <= 0 || image.height <= 0) return fail(error, "no IHDR");
-    if (!inflateStored(zlib, raw, error)) return false;
     const std::size_t stride = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.channels);
-    if (raw.size() != (stride + 1) * static_cast<std::size_t>(image.height)) return fail(error, "wrong amount of image data");
+    if (!inflateAll(zlib, (stride + 1) * static_cast<std::size_t>(image.height), raw, error)) return false;
     image.pixels.clear();
     for (int y = 0; y < image.height; ++y) {
         const auto row = raw.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(y) * (stride + 1));

@@ -4,9 +4,9 @@
 #include <vector>
 
 // Reads back the PNG files the program writes (the desktop icons, the tests' screenshots): 8-bit
-// RGB or RGBA, not interlaced, every scanline unfiltered, the image data in stored deflate
-// blocks. Every chunk's CRC and the zlib stream's Adler-32 sum are checked; anything else is
-// refused with the reason.
+// RGB or RGBA, not interlaced, every scanline unfiltered, the image data one zlib stream. Every
+// chunk's CRC and the zlib stream's Adler-32 sum are checked; anything else is refused with the
+// reason.
 struct DecodedPng {
     int width = 0;
     int height = 0;

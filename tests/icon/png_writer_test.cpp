@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <zlib.h>
+
 #include "png_reader.h"
 #include "scratch_folder.h"
 
@@ -28,9 +30,9 @@ TEST(PngWriter, WritesWhatItIsGivenPixelForPixel) {
     EXPECT_EQ(image.at(1, 1), (Rgb{128, 128, 128}));
 }
 
-TEST(PngWriter, LargeImagesSpanSeveralStoredBlocks) {
+TEST(PngWriter, LargeImagesRoundTrip) {
     const ScratchFolder folder("png");
-    // 200 x 150 RGBA is 120,150 bytes of scanlines: two stored blocks of at most 65,535 bytes.
+    // 200 x 150 RGBA is 120,150 bytes of scanlines, more than one deflate block.
     std::vector<unsigned char> rgba;
     for (int y = 0; y < 150; ++y)
         for (int x = 0; x < 200; ++x)
@@ -52,8 +54,10 @@ TEST(PngWriter, ACorruptedByteIsCaughtByTheSums) {
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     in.close();
     struct Case { std::size_t offset; const char* error; };
-    // The IHDR chunk's first data byte; a pixel inside IDAT.
-    const Case cases[] = {{16, "IHDR chunk has a wrong CRC"}, {bytes.size() - 30, "IDAT chunk has a wrong CRC"}};
+    // The IHDR chunk's first data byte; the first byte of the compressed pixels inside IDAT.
+    const std::size_t idat = std::string(bytes.begin(), bytes.end()).find("IDAT");
+    ASSERT_NE(idat, std::string::npos);
+    const Case cases[] = {{16, "IHDR chunk has a wrong CRC"}, {idat + 6, "IDAT chunk has a wrong CRC"}};
     for (const Case& c : cases) {
         std::vector<char> corrupt = bytes;
         corrupt[c.offset] ^= 0x01;
@@ -63,6 +67,28 @@ TEST(PngWriter, ACorruptedByteIsCaughtByTheSums) {
         EXPECT_FALSE(ReadPng(folder.file("b.png"), image, error));
         EXPECT_EQ(error, c.error);
     }
+}
+
+// A damaged stream whose chunk CRC was made to match is still caught, by zlib's own checks.
+TEST(PngWriter, ADamagedStreamIsCaughtEvenWithItsCrcMended) {
+    const ScratchFolder folder("png");
+    const std::vector<unsigned char> rgb(4 * 4 * 3, 200);
+    ASSERT_TRUE(WritePng(folder.file("a.png"), rgb, 4, 4));
+    std::ifstream in(folder.file("a.png"), std::ios::binary);
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    const std::size_t idat = std::string(bytes.begin(), bytes.end()).find("IDAT");
+    ASSERT_NE(idat, std::string::npos);
+    const std::size_t length = (std::size_t{bytes[idat - 4]} << 24) | (bytes[idat - 3] << 16) | (bytes[idat - 2] << 8) | bytes[idat - 1];
+    bytes[idat + 4 + length - 1] ^= 0x01;  // the Adler-32 sum's last byte
+    const uLong crc = crc32(0, bytes.data() + idat, static_cast<uInt>(4 + length));
+    for (int i = 0; i < 4; ++i) bytes[idat + 4 + length + static_cast<std::size_t>(i)] = static_cast<unsigned char>(crc >> (24 - 8 * i));
+    std::ofstream(folder.file("b.png"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    DecodedPng image;
+    std::string error;
+    EXPECT_FALSE(ReadPng(folder.file("b.png"), image, error));
+    EXPECT_EQ(error, "the zlib stream is damaged or its Adler-32 sum is wrong");
 }
 
 TEST(PngWriter, RefusesWhatItCannotWrite) {

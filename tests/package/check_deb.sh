@@ -30,6 +30,11 @@ for file in usr/bin/vantry usr/bin/vantry-payout usr/share/applications/vantry.d
             usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/vantry.png; do
   [ -f "$root/$file" ] || fail "missing from the package: /$file"
 done
+# What the program needs that its libraries do not say: the font, and xdg-open for the report.
+control=$(dpkg-deb -f "$deb" Depends Recommends)
+grep -Eq '^Depends:.*\bfonts-liberation\b' <<<"$control" || fail "the package does not depend on fonts-liberation: $control"
+grep -Eq '^Depends:.*\blibfltk1\.3\b' <<<"$control" || fail "the libraries' dependencies are lost: $control"
+grep -Eq '^Recommends:.*\bxdg-utils\b' <<<"$control" || fail "the package does not recommend xdg-utils: $control"
 "$root/usr/bin/vantry-payout" >"$work/listing" || fail "the unpacked vantry-payout"
 grep -qx '    2 = \$90.00   (40.00%)' "$work/listing" || fail "the unpacked vantry-payout printed: $(cat "$work/listing")"
 desktop-file-validate "$root/usr/share/applications/vantry.desktop" || fail "desktop entry"

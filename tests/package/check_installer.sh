@@ -16,14 +16,16 @@ if ! command -v makensis >/dev/null; then
   exit 77
 fi
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck disable=SC1091
+source "$here/../support/wine-own-prefix.sh" package
+trap 'rm -rf "$work"; end_own_prefix' EXIT
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$here" log -1 --format=%ct 2>/dev/null || echo 1700000000)}
 
 cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$work/out" >/dev/null || fail "cpack"
 setup=$work/out/quorvath-payout-calculator-1.0.0-win64-setup.exe
 [ -f "$setup" ] || fail "no $(basename "$setup") in $(ls "$work/out")"
 
-drive=$build/wineprefix/drive_c
+drive=$VANTRY_WINEPREFIX/drive_c
 installed="$drive/Program Files/Quorvath Payout Calculator"
 shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Quorvath Payout Calculator.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvath Payout Calculator'

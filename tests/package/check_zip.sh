@@ -6,7 +6,9 @@ build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAILED: $*" >&2; exit 1; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck disable=SC1091
+source "$here/../support/wine-own-prefix.sh" package
+trap 'rm -rf "$work"; end_own_prefix' EXIT
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$here" log -1 --format=%ct 2>/dev/null || echo 1700000000)}
 
 zip=$work/quorvath-payout-calculator-1.0.0-win64.zip

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A virtual X display for the legs that open real windows, started once per CTest run.
 #
-#   virtual-display.sh start STATE     start Xvfb on a free display; STATE records it
+#   virtual-display.sh start STATE     start Xvfb on a free display; STATE records it. When STATE
+#                                      names an Xvfb of ours still running, that one is kept:
+#                                      a repeated start (ctest --repeat) never leaves a second one
 #   virtual-display.sh stop STATE      end the Xvfb that `start` began
 #   virtual-display.sh run STATE CMD…  run CMD on that display
 #
@@ -13,7 +15,20 @@ action=$1
 state=$2
 shift 2
 
+is_xvfb() {
+  [ "$(cat "/proc/$1/comm" 2>/dev/null)" = Xvfb ] && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]
+}
+
 start() {
+  if [ -f "$state" ]; then
+    local DISPLAY="" XVFB_PID=""
+    # shellcheck disable=SC1090
+    . "$state"
+    if [ -n "$XVFB_PID" ] && is_xvfb "$XVFB_PID"; then
+      echo "virtual display $DISPLAY (Xvfb $XVFB_PID, already running)"
+      return 0
+    fi
+  fi
   rm -f "$state"
   if ! command -v Xvfb >/dev/null; then
     echo "UNAVAILABLE='Xvfb is not installed'" >"$state"
@@ -24,7 +39,9 @@ start() {
   fifo=$(mktemp -u)
   mkfifo "$fifo"
   # -displayfd: the server picks a free display and writes its number once it is ready to serve.
-  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >/dev/null 2>&1 &
+  # -noreset: an X server resets itself whenever its last client leaves, and refuses whoever
+  # connects meanwhile; each test is a client that leaves, and the next one must find it serving.
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" </dev/null >/dev/null 2>&1 &
   local pid=$!
   read -r -t 20 number <"$fifo"
   rm -f "$fifo"
@@ -36,10 +53,6 @@ start() {
   fi
   printf 'DISPLAY=:%s\nXVFB_PID=%s\n' "$number" "$pid" >"$state"
   echo "virtual display :$number (Xvfb $pid)"
-}
-
-is_xvfb() {
-  [ "$(cat "/proc/$1/comm" 2>/dev/null)" = Xvfb ] && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]
 }
 
 stop() {

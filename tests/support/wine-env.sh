@@ -47,6 +47,10 @@ start() {
 stop() {
   timeout 30 wineserver -k >/dev/null 2>&1
   timeout 30 wineserver -w >/dev/null 2>&1
+  # The release checks' own prefix, whose wineserver a check ended by CTest could not end.
+  if [ -d "$build/wineprefix-package" ]; then
+    WINEPREFIX=$build/wineprefix-package timeout 30 wineserver -k >/dev/null 2>&1
+  fi
   "$here/virtual-display.sh" stop "$state"
 }
 

@@ -8,13 +8,17 @@
     site_test.py phone SITE SHOTS     390 x 844: no horizontal scrolling, every control on the
                                       screen and usable; screenshots of the phone and desktop layouts
     site_test.py closed SITE          Exit shows "Closed", and "Start again" starts a fresh run
+    site_test.py zip SITE HOSTING     the release's web zip made from the site, unpacked and served:
+                                      every text and wasm file has its .gz, and the page calculates
 """
 import base64
+import gzip
 import os
 import random
 import subprocess
 import sys
 import tempfile
+import zipfile
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
@@ -137,7 +141,9 @@ def offline(folder):
         cached = browser.wait_for(driver, """return caches.keys().then(names => names.length === 1 &&
             caches.open(names[0]).then(cache => cache.keys()).then(requests => requests.map(r => new URL(r.url).pathname)))""", 10)
         # Every file a visit loads, and the page under its folder's own address too.
-        wanted = {"/" + name for name in os.listdir(folder) if name not in ("sw.js", "vantry-standalone.js")} | {"/"}
+        # (The .gz and .br files are what a compressing host serves in their place, never asked for.)
+        wanted = {"/" + name for name in os.listdir(folder)
+                  if name not in ("sw.js", "vantry-standalone.js") and not name.endswith((".gz", ".br"))} | {"/"}
         missing = wanted - set(cached or [])
         if missing:
             fail(f"not kept for use offline: {sorted(missing)}")
@@ -194,10 +200,48 @@ def closed(site):
     print("Exit and Esc end the run; Start again starts a fresh one")
 
 
+def release_zip(folder, hosting):
+    here = os.path.dirname(os.path.abspath(__file__))
+    with tempfile.TemporaryDirectory() as work:
+        archive = os.path.join(work, "quorvath-payout-calculator-0-web.zip")
+        subprocess.run([sys.executable, os.path.join(here, "..", "..", "packaging", "make_web_zip.py"), folder, hosting,
+                        archive], check=True, env=dict(os.environ, SOURCE_DATE_EPOCH="1700000000"))
+        with zipfile.ZipFile(archive) as unpacked:
+            names = unpacked.namelist()
+            unpacked.extractall(work)
+        root = os.path.join(work, "quorvath-payout-calculator-0-web")
+        if not all(name.startswith("quorvath-payout-calculator-0-web/") for name in names):
+            fail(f"the zip's files are not all in one folder: {names}")
+        files = set(os.listdir(root))
+        for needed in ("index.html", "vantry.js", "vantry.wasm", "sw.js", "HOSTING.txt"):
+            if needed not in files:
+                fail(f"the zip has no {needed}")
+        for name in files:
+            if name.endswith((".js", ".wasm", ".html", ".webmanifest", ".txt")) and name != "HOSTING.txt":
+                if name + ".gz" not in files:
+                    fail(f"no {name}.gz beside {name}")
+                with open(os.path.join(root, name), "rb") as plain, gzip.open(os.path.join(root, name + ".gz")) as packed:
+                    if plain.read() != packed.read():
+                        fail(f"{name}.gz is not {name}")
+        served = browser.Site(root)
+        try:
+            with browser.chromium() as driver:
+                open_page(driver, served)
+                element(driver, CALCULATE).click()
+                if list_lines(driver)[:1] != ["Payoff Results using the following parameters:"]:
+                    fail("the unpacked site does not calculate")
+        finally:
+            served.stop()
+    print(f"the web zip holds {len(names)} files in one folder, each text and wasm file with its .gz; served, it calculates")
+
+
 if __name__ == "__main__":
     mode, folder = sys.argv[1], sys.argv[2]
     if mode == "offline":
         offline(folder)
+        sys.exit(0)
+    if mode == "zip":
+        release_zip(folder, sys.argv[3])
         sys.exit(0)
     served = browser.Site(folder)
     try:

@@ -1,8 +1,9 @@
 #include "png_writer.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <fstream>
+
+#include <zlib.h>
 
 namespace {
 
@@ -46,7 +47,7 @@ bool WritePng(const std::string& path, const std::vector<unsigned char>& pixels,
     header.insert(header.end(), {8, colourType, 0, 0, 0});  // 8 bits, deflate, no filter, no interlace
     chunk(file, "IHDR", header);
 
-    // Scanlines (filter byte 0), wrapped in zlib "stored" blocks of at most 65535 bytes.
+    // Scanlines, each after its filter byte: 0, none. Compressed whole, as one zlib stream.
     std::vector<unsigned char> raw;
     const std::size_t stride = static_cast<std::size_t>(width) * static_cast<std::size_t>(channels);
     for (int y = 0; y < height; ++y) {
@@ -54,26 +55,10 @@ bool WritePng(const std::string& path, const std::vector<unsigned char>& pixels,
         raw.insert(raw.end(), pixels.begin() + static_cast<std::ptrdiff_t>(y * stride),
                    pixels.begin() + static_cast<std::ptrdiff_t>((y + 1) * stride));
     }
-    std::vector<unsigned char> zlib = {0x78, 0x01};
-    for (std::size_t pos = 0; pos < raw.size() || pos == 0;) {
-        const std::size_t size = std::min<std::size_t>(65535, raw.size() - pos);
-        const bool last = pos + size >= raw.size();
-        zlib.push_back(last ? 1 : 0);
-        zlib.push_back(static_cast<unsigned char>(size));
-        zlib.push_back(static_cast<unsigned char>(size >> 8));
-        zlib.push_back(static_cast<unsigned char>(~size));
-        zlib.push_back(static_cast<unsigned char>(~size >> 8));
-        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos),
-                    raw.begin() + static_cast<std::ptrdiff_t>(pos + size));
-        pos += size;
-        if (last) break;
-    }
-    std::uint32_t a = 1, b = 0;
-    for (unsigned char byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    putBig32(zlib, (b << 16) | a);
+    uLongf size = compressBound(static_cast<uLong>(raw.size()));
+    std::vector<unsigned char> zlib(size);
+    if (compress2(zlib.data(), &size, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION) != Z_OK) return false;
+    zlib.resize(size);
     chunk(file, "IDAT", zlib);
     chunk(file, "IEND", {});
     return static_cast<bool>(file);

@@ -3,11 +3,15 @@
 .js with the .wasm inside for a page opened from a file), the icon
 at 192 and 512 pixels, the dialog font cut down to the characters the program can show (WOFF2)
 with its licence, the web app manifest, and a service worker that keeps every one of these
-files for use with no network.
+files for use with no network. Beside each text and WebAssembly file go its gzip (.gz) and, where
+Debian's brotli module is installed, its brotli (.br) forms, the same bytes every build, for a
+static host that serves files compressed as they are stored.
 
     make_site.py SITE_DIR BUILD_UI_DIR MAKE_ICON_PNG FONT_TTF FONT_LICENCE
 """
+import gzip
 import hashlib
+import io
 import os
 import shutil
 import subprocess
@@ -40,8 +44,15 @@ shutil.copyfile(licence, os.path.join(site, "liberation-fonts-licence.txt"))
 # opened from a file, which alone loads vantry-standalone.js, has no service worker.)
 made = {"vantry.js", "vantry.wasm", "vantry-standalone.js", "index.html", "manifest.webmanifest", "icon-192.png",
         "icon-512.png", "liberation-serif.woff2", "liberation-fonts-licence.txt", "sw.js"}
+# The PNG icons and the WOFF2 font are compressed already; everything else is worth compressing.
+COMPRESSIBLE = {name for name in made if not name.endswith((".png", ".woff2"))}
+try:
+    import brotli  # Debian's python3-brotli
+except ImportError:
+    brotli = None
+compressed = {name + ".gz" for name in COMPRESSIBLE} | ({name + ".br" for name in COMPRESSIBLE} if brotli else set())
 for name in os.listdir(site):  # what an older build left, which no page would ask for
-    if name not in made:
+    if name not in made | compressed:
         path = os.path.join(site, name)
         shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
 files = sorted(made - {"sw.js", "vantry-standalone.js"})
@@ -56,3 +67,16 @@ worker = worker.replace("@FILES@", ", ".join(f"'./{name}'" if name != "index.htm
                                              for name in files))
 with open(os.path.join(site, "sw.js"), "w") as out:
     out.write(worker)
+
+# The compressed forms, made last (sw.js included). gzip's header holds no name and no time.
+for name in sorted(COMPRESSIBLE):
+    with open(os.path.join(site, name), "rb") as data:
+        raw = data.read()
+    packed = io.BytesIO()
+    with gzip.GzipFile(filename="", mode="wb", compresslevel=9, fileobj=packed, mtime=0) as out:
+        out.write(raw)
+    with open(os.path.join(site, name + ".gz"), "wb") as out:
+        out.write(packed.getvalue())
+    if brotli:
+        with open(os.path.join(site, name + ".br"), "wb") as out:
+            out.write(brotli.compress(raw, quality=11))
