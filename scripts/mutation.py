@@ -208,6 +208,8 @@ def main():
                 outcome = "missed" if run(ctest, build, options.timeout, env) == 0 else "caught"
             with open(path, "w", encoding="utf-8") as restored:
                 restored.write(original)
+            # Built back as it was, so that the next fault's dry run sees only its own file.
+            run(["cmake", "--build", build, "--target"] + programs, scratch, options.timeout)
             results.append((fault, outcome))
             print(f"[{index}/{len(sample)}] {outcome:8} {name}:{number}: {told}  ({time.monotonic() - started:.0f} s)",
                   flush=True)

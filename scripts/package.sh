@@ -20,7 +20,7 @@ release() {
   stage=$(mktemp -d)
   # shellcheck disable=SC2064  # the folder made now, also when a step fails and the script stops
   trap "rm -rf '$stage'" EXIT
-  rm -rf build/release-linux build/release-windows build/release-web "$out"
+  rm -rf build/release-linux build/release-windows build/release-web build/host-tools "$out"
   mkdir -p "$out"
   for preset in release-linux release-windows release-web; do
     cmake --preset "$preset" >/dev/null
