@@ -29,12 +29,12 @@ constexpr ControlTemplate kMainControls[] = {
     {Id::CalculatePayout, K::PushButton, "Calculate Payout", 164, 0, 54, 22, BsDefPushButton | BsMultiline,
      ExStyle::DlgModalFrame},
     {Id::Exit, K::PushButton, "Exit", 218, 0, 50, 40, BsDefPushButton, ExStyle::DlgModalFrame},
-    {Id::Static, K::Static, "Rider Count:", 2, 4, 40, 8, kLabel, 0},
-    {Id::Static, K::Static, "Entry Fee:", 2, 16, 40, 8, kLabel, 0},
-    {Id::Static, K::Static, "Added Money:", 2, 28, 46, 8, kLabel, 0},
+    {Id::Static, K::Static, "Rider Count:", 2, 4, 40, 8, kLabel, 0, Id::RiderCount},
+    {Id::Static, K::Static, "Entry Fee:", 2, 16, 40, 8, kLabel, 0, Id::EntryFee},
+    {Id::Static, K::Static, "Added Money:", 2, 28, 46, 8, kLabel, 0, Id::AddedMoney},
     {Id::ResultList, K::ListBox, "", 2, 110, 266, 118,
      Border | VScroll | HScroll | LbsNoSel | LbsNoIntegralHeight, ExStyle::ClientEdge},
-    {Id::Static, K::Static, "D's to Pay:", 92, 16, 34, 8, kLabel, 0},
+    {Id::Static, K::Static, "D's to Pay:", 92, 16, 34, 8, kLabel, 0, Id::DsToPay},
     {Id::IbraMethod, K::CheckBox, "Similar to IBRA Payout", 172, 42, 94, 8, BsAutoCheckBox | BsNotify, 0},
     {Id::Invitation, K::PushButton,
      "Learn about more tools for rodeo and barrel-race producers from Quorvath Software.\n"
@@ -42,19 +42,24 @@ constexpr ControlTemplate kMainControls[] = {
      2, 90, 266, 18, BsDefPushButton | BsMultiline | BsFlat, ExStyle::Transparent},
     {Id::Brn4dMethod, K::CheckBox, "Similar to BRN4D Payout", 90, 42, 82, 8, BsAutoCheckBox | BsNotify, 0},
     {Id::Nbha4dMethod, K::CheckBox, "Similar to NBHA 4D Payout", 2, 42, 88, 8, BsAutoCheckBox | BsNotify, 0},
-    {Id::Static, K::Static, "Payoff Pct:", 92, 4, 34, 8, kLabel, 0},
+    {Id::Static, K::Static, "Payoff Pct:", 92, 4, 34, 8, kLabel, 0, Id::PayoffPercent},
     {Id::EditPrintPayout, K::PushButton, "Edit/Print Payout", 164, 22, 54, 18, BsDefPushButton | BsMultiline,
      ExStyle::DlgModalFrame},
     {Id::Static, K::Static,
      "Note: If \"Places\" (riders to pay in each D) is 0, payouts are calculated based on giving the last "
      "rider in the last D their entry fee back. Maximum places paid in each D is 30.",
      2, 52, 266, 18, kNote, 0},
-    {Id::Static, K::Static, "Places:", 92, 28, 22, 8, kLabel, 0},
+    {Id::Static, K::Static, "Places:", 92, 28, 22, 8, kLabel, 0, Id::Places},
     {Id::Static, K::Static,
      "Note - We believe the calculated payouts were correct for their respective organizations at the "
      "time this tool was created, but things change. Treat the results as an approximation.",
      0, 70, 258, 16, kNote, 0},
 };
+
+// The three method boxes are one choice.
+constexpr int kMethodBoxes[] = {Id::IbraMethod, Id::Brn4dMethod, Id::Nbha4dMethod};
+constexpr framework::ControlGroup kMainGroups[] = {{"Payout method", kMethodBoxes}};
+constexpr framework::ControlName kMainNames[] = {{Id::ResultList, "Payout results"}};
 
 constexpr framework::DialogTemplate kDialogs[] = {{
     kMainDialogResource,
@@ -64,6 +69,8 @@ constexpr framework::DialogTemplate kDialogs[] = {{
     product::kName,
     "Times New Roman", 16, 0, false, 1,
     kMainControls,
+    kMainGroups,
+    kMainNames,
 }};
 
 constexpr framework::IconResource kIcons[] = {

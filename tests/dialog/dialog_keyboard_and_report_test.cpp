@@ -16,6 +16,9 @@ namespace Id = vantry::app::ControlId;
 using Key = DialogDriver::Key;
 
 TEST_F(DialogTest, TabMovesAmongTheSixFieldsInTemplateOrder) {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "a page's Tab reaches every control: tests/web/web_dialog_test.cpp";
+#endif
     run([&] {
         EXPECT_EQ(driver.focusedId(), Id::RiderCount);
         std::vector<int> order;

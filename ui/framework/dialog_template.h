@@ -18,6 +18,23 @@ struct ControlTemplate {
     int x, y, width, height;  // dialog units
     std::uint32_t style;      // beyond WS_CHILD | WS_VISIBLE, which every control has
     std::uint32_t exStyle;
+    // For a static text that labels a control: that control's id. Assistive technology names the
+    // control by it (on Windows, the label is the static text just before a control in tab order;
+    // a template that keeps another order says it here). 0 for none.
+    int labels = 0;
+};
+
+// Controls that belong together under one name, as a group box would gather them: assistive
+// technology reads the name before the first of them.
+struct ControlGroup {
+    std::string_view name;
+    std::span<const int> members;  // control ids
+};
+
+// The name assistive technology gives a control that no static text labels (a list, say).
+struct ControlName {
+    int id;
+    std::string_view name;
 };
 
 struct DialogTemplate {
@@ -32,6 +49,8 @@ struct DialogTemplate {
     bool fontItalic;
     int fontCharset;
     std::span<const ControlTemplate> controls;  // template order: tab and z order
+    std::span<const ControlGroup> groups = {};
+    std::span<const ControlName> names = {};
 };
 
 }  // namespace vantry::framework

@@ -62,7 +62,7 @@ for name in files:
         digest.update(name.encode() + b"\0" + data.read())
 with open(os.path.join(here, "sw.js.in")) as template:
     worker = template.read()
-worker = worker.replace("@CACHE_NAME@", "vantry-" + digest.hexdigest()[:16])
+worker = worker.replace("@BUILD@", digest.hexdigest()[:16])
 worker = worker.replace("@FILES@", ", ".join(f"'./{name}'" if name != "index.html" else "'./', './index.html'"
                                              for name in files))
 with open(os.path.join(site, "sw.js"), "w") as out:

@@ -1,7 +1,5 @@
 #include "dialog_manager.h"
 
-#include <vector>
-
 #include "../window_types.h"
 
 namespace vantry::framework {
@@ -33,10 +31,23 @@ void FocusFirstTabStop(WindowPeer& dialog, const DialogTemplate& layout) {
     control->send(Msg::EditSetSelection, 0, static_cast<LParam>(-1));
 }
 
-const ControlTemplate* NextTabStop(const DialogTemplate& dialog, int id, bool backwards) {
-    std::vector<const ControlTemplate*> stops;
+std::vector<const ControlTemplate*> TabCycle(const DialogTemplate& dialog, const KeyboardRules& rules) {
+    std::vector<const ControlTemplate*> cycle;
     for (const ControlTemplate& control : dialog.controls)
-        if ((control.style & Style::TabStop) != 0) stops.push_back(&control);
+        if ((control.style & Style::TabStop) != 0) cycle.push_back(&control);
+    if (!rules.tabToEveryControl) return cycle;
+    const auto reachable = [](const ControlTemplate& control, ControlKind kind) {
+        if (control.kind != kind || (control.style & Style::TabStop) != 0) return false;
+        return kind != ControlKind::PushButton || (control.style & Style::BsFlat) == 0;
+    };
+    for (ControlKind kind : {ControlKind::CheckBox, ControlKind::PushButton, ControlKind::ListBox})
+        for (const ControlTemplate& control : dialog.controls)
+            if (reachable(control, kind)) cycle.push_back(&control);
+    return cycle;
+}
+
+const ControlTemplate* NextTabStop(const DialogTemplate& dialog, int id, bool backwards, const KeyboardRules& rules) {
+    const std::vector<const ControlTemplate*> stops = TabCycle(dialog, rules);
     if (stops.empty()) return nullptr;
     const int count = static_cast<int>(stops.size());
     for (int i = 0; i < count; ++i) {
@@ -52,11 +63,11 @@ bool IsAutoCheckBox(const ControlTemplate& control) {
 }
 
 void HandleDialogKey(WindowPeer& dialog, const DialogTemplate& layout, DialogEvents& events, DialogKey key,
-                     int focusedId) {
+                     int focusedId, const KeyboardRules& rules) {
     switch (key) {
         case DialogKey::Tab:
         case DialogKey::BackTab: {
-            const ControlTemplate* next = NextTabStop(layout, focusedId, key == DialogKey::BackTab);
+            const ControlTemplate* next = NextTabStop(layout, focusedId, key == DialogKey::BackTab, rules);
             WindowPeer* control = next ? dialog.child(next->id) : nullptr;
             if (control == nullptr) return;
             control->setFocus();
@@ -64,6 +75,13 @@ void HandleDialogKey(WindowPeer& dialog, const DialogTemplate& layout, DialogEve
             return;
         }
         case DialogKey::Enter: {
+            if (rules.enterPressesFocusedButton) {
+                for (const ControlTemplate& control : layout.controls)
+                    if (control.id == focusedId && control.kind == ControlKind::PushButton) {
+                        events.command(focusedId);  // BN_CLICKED, as Space gives
+                        return;
+                    }
+            }
             const int defaultId = DefaultButtonId(layout);
             events.command(defaultId != 0 ? defaultId : kIdOk);
             return;

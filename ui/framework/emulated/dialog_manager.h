@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "../backend.h"
 #include "../dialog_template.h"
 
@@ -19,9 +21,26 @@ const ControlTemplate* FirstTabStop(const DialogTemplate& dialog);
 // focus, an edit's text selected whole, so that typing replaces it.
 void FocusFirstTabStop(WindowPeer& dialog, const DialogTemplate& layout);
 
-// The WS_TABSTOP control after (or, backwards, before) the control `id` in template order,
-// wrapping round; the first tab stop when `id` is not one.
-const ControlTemplate* NextTabStop(const DialogTemplate& dialog, int id, bool backwards = false);
+// How Tab and Enter treat the controls. Windows' dialog manager moves Tab among the WS_TABSTOP
+// controls only, and answers Enter with the default button wherever the focus is. A web page must
+// let every control be reached and used from the keyboard alone.
+struct KeyboardRules {
+    // After the tab stops, Tab reaches the check boxes, the push buttons (not a flat one, which
+    // reads as text) and the list boxes, each kind in template order.
+    bool tabToEveryControl = false;
+    // Enter on a focused push button presses that button, as Space does.
+    bool enterPressesFocusedButton = false;
+};
+inline constexpr KeyboardRules kWindowsKeyboard{};
+inline constexpr KeyboardRules kPageKeyboard{true, true};
+
+// The controls Tab moves among, in the order it moves.
+std::vector<const ControlTemplate*> TabCycle(const DialogTemplate& dialog, const KeyboardRules& rules);
+
+// The control after (or, backwards, before) the control `id` in the Tab cycle, wrapping round;
+// the first of the cycle when `id` is not in it.
+const ControlTemplate* NextTabStop(const DialogTemplate& dialog, int id, bool backwards = false,
+                                   const KeyboardRules& rules = kWindowsKeyboard);
 
 // Whether clicking the control toggles its own check mark (BS_AUTOCHECKBOX).
 bool IsAutoCheckBox(const ControlTemplate& control);
@@ -30,9 +49,10 @@ bool IsAutoCheckBox(const ControlTemplate& control);
 enum class DialogKey { Tab, BackTab, Enter, Escape };
 
 // What the dialog manager does with `key` while the control `focusedId` has the focus (0: none):
-// Tab and Shift+Tab move the focus to the next or previous tab stop, selecting an edit's whole
-// text; Enter presses the default button (IDOK when there is none); Esc is IDCANCEL.
+// Tab and Shift+Tab move the focus to the next or previous control of the Tab cycle, selecting an
+// edit's whole text; Enter presses the default button (IDOK when there is none), or under the
+// page's rules a focused push button; Esc is IDCANCEL.
 void HandleDialogKey(WindowPeer& dialog, const DialogTemplate& layout, DialogEvents& events, DialogKey key,
-                     int focusedId);
+                     int focusedId, const KeyboardRules& rules = kWindowsKeyboard);
 
 }  // namespace vantry::framework

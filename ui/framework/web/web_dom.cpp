@@ -47,38 +47,14 @@ EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fon
     frame.id = 'vantry-dialog';
     frame.style.setProperty('--vantry-font', fontPixelSize + 'px');
     frame.innerHTML = '<div class="vantry-title"><canvas width="32" height="32"></canvas>' +
-        '<span class="vantry-caption"></span><button class="vantry-close" title="Close">\u2715</button></div>' +
-        '<div class="vantry-client"></div>';
+        '<span class="vantry-caption"></span><button class="vantry-close" title="Close" aria-label="Close">\u2715</button>' +
+        '</div><div class="vantry-client"></div><div class="vantry-sr" id="vantry-announce" aria-live="polite"></div>';
     frame.querySelector('.vantry-caption').textContent = UTF8ToString(caption);
     const client = frame.querySelector('.vantry-client');
     client.style.width = width + 'px';
     client.style.height = height + 'px';
     frame.querySelector('.vantry-close').addEventListener('click', () => Module._vantry_web_close());
-    const key = Module.vantry.key;
-    frame.addEventListener('keydown', event => {
-        const target = event.target.closest('[data-index]');
-        const index = target ? Number(target.dataset.index) : Module.vantry.dialogIndex;
-        let dialogKey = null;
-        if (event.key === 'Tab') dialogKey = event.shiftKey ? key.backTab : key.tab;
-        else if (event.key === 'Enter') dialogKey = key.enter;
-        else if (event.key === 'Escape') dialogKey = key.escape;
-        if (dialogKey !== null) {
-            if (Module._vantry_web_key(index, dialogKey)) event.preventDefault();
-        } else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
-            if (Module._vantry_web_character(index, event.key.codePointAt(0))) event.preventDefault();
-        }
-    });
-    // Typing on a phone's keyboard comes as input, not as keys.
-    frame.addEventListener('beforeinput', event => {
-        const target = event.target.closest('[data-index]');
-        if (!target || event.inputType !== 'insertText' || !event.data) return;
-        for (const character of event.data) {
-            if (Module._vantry_web_character(Number(target.dataset.index), character.codePointAt(0))) {
-                event.preventDefault();
-                return;
-            }
-        }
-    });
+    Module.vantryListenToInput(frame);
     scale.appendChild(frame);
     host.appendChild(scale);
     // On a narrow screen the whole dialog is scaled down to the screen's width.
@@ -207,10 +183,17 @@ EM_JS(void, jsListClear, (int index), {
     document.getElementById('vantry-e' + index).replaceChildren();
 });
 
+// A new listing is told once, politely, when its last line is in: how many lines, not each line.
 EM_JS(void, jsListAdd, (int index, const char* line), {
     const row = document.createElement('div');
     row.textContent = UTF8ToString(line);
-    document.getElementById('vantry-e' + index).appendChild(row);
+    const list = document.getElementById('vantry-e' + index);
+    list.appendChild(row);
+    clearTimeout(Module.vantryAnnouncing);
+    Module.vantryAnnouncing = setTimeout(() => {
+        const announce = document.getElementById('vantry-announce');
+        if (announce && list.isConnected) announce.textContent = 'Payout listing: ' + list.childElementCount + ' lines';
+    }, 0);
 });
 
 EM_JS(void, jsSetBackground, (int index, int colour), {
@@ -244,29 +227,56 @@ EM_JS(void, jsDrawIcon, (const uint8_t* rgba, int size, int inTitleBar, int x, i
     canvas.getContext('2d').putImageData(pixels, 0, 0);
 });
 
+// An alert dialog over the dialog, named by its caption and described by its text. It keeps the
+// keyboard until its OK: wherever the focus goes meanwhile (a click on the page's margin, Tab),
+// it comes back to OK; then it goes back where it was before the box.
 EM_JS(void, jsShowMessageBox, (const char* text, const char* caption), {
     const frame = document.getElementById('vantry-dialog');
+    const before = document.activeElement;
     const overlay = document.createElement('div');
     overlay.className = 'vantry-overlay';
     overlay.id = 'vantry-message-box';
-    overlay.innerHTML = '<div class="vantry-box" role="alertdialog"><div class="vantry-box-title"></div>' +
-        '<div class="vantry-box-text"></div><div class="vantry-box-buttons"><button>OK</button></div></div>';
+    overlay.innerHTML = '<div class="vantry-box" role="alertdialog" aria-modal="true" aria-labelledby="vantry-box-title" ' +
+        'aria-describedby="vantry-box-text"><div class="vantry-box-title" id="vantry-box-title"></div>' +
+        '<div class="vantry-box-text" id="vantry-box-text"></div><div class="vantry-box-buttons"><button>OK</button></div></div>';
     overlay.querySelector('.vantry-box-title').textContent = UTF8ToString(caption);
     overlay.querySelector('.vantry-box-text').textContent = UTF8ToString(text);
     const ok = overlay.querySelector('button');
-    const answer = () => { overlay.remove(); Module._vantry_web_message_box_answered(); };
+    const keepFocus = () => { if (overlay.isConnected && !overlay.contains(document.activeElement)) ok.focus({preventScroll: true}); };
+    const onFocusIn = () => keepFocus();
+    const onFocusOut = () => setTimeout(keepFocus, 0);  // a click on nothing focusable moves no focus in
+    const onKey = event => {
+        if (!overlay.isConnected) return;
+        if (event.key === 'Enter' || event.key === 'Escape' || event.key === ' ') {
+            event.preventDefault();
+            event.stopPropagation();
+            answer();
+        } else if (event.key === 'Tab') {
+            event.preventDefault();  // the box's only control keeps the focus
+            keepFocus();
+        }
+    };
+    overlay.vantryRemove = () => {
+        document.removeEventListener('focusin', onFocusIn, true);
+        document.removeEventListener('keydown', onKey, true);
+        overlay.remove();
+    };
+    const answer = () => {
+        overlay.vantryRemove();
+        if (before && before.isConnected && typeof before.focus === 'function') before.focus({preventScroll: true});
+        Module._vantry_web_message_box_answered();
+    };
     ok.addEventListener('click', answer);
-    overlay.addEventListener('keydown', event => {
-        if (event.key === 'Enter' || event.key === 'Escape') { event.preventDefault(); event.stopPropagation(); answer(); }
-        else if (event.key === 'Tab') event.preventDefault();  // the box keeps the keyboard
-    });
+    ok.addEventListener('focusout', onFocusOut);
+    document.addEventListener('focusin', onFocusIn, true);
+    document.addEventListener('keydown', onKey, true);
     frame.appendChild(overlay);
     ok.focus({preventScroll: true});
 });
 
 EM_JS(void, jsHideMessageBox, (), {
     const overlay = document.getElementById('vantry-message-box');
-    if (overlay) overlay.remove();
+    if (overlay) overlay.vantryRemove();
 });
 
 EM_JS(int, jsMessageBoxShown, (), { return document.getElementById('vantry-message-box') ? 1 : 0; });
@@ -301,6 +311,7 @@ void CreateDialog(const char* caption, int width, int height, int fontPixelSize)
                       static_cast<int>(DialogKey::Tab), static_cast<int>(DialogKey::BackTab),
                       static_cast<int>(DialogKey::Enter), static_cast<int>(DialogKey::Escape));
     InstallStyle();
+    InstallInput();
     jsCreateDialog(caption, width, height, fontPixelSize);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The page's side of the web backend: the dialog drawn as HTML elements, each control an element
 // placed from its pixel rectangle, addressed by its index in the template. Thin wrappers over
@@ -15,7 +16,7 @@ enum class ElementKind { Edit, PushButton, CheckBox, Static, ListBox };
 // Flags of an element, as the template's styles ask.
 inline constexpr int kFramedAsDefault = 1;  // the dark frame of a default push button
 inline constexpr int kFlat = 2;             // a flat button, no raised face
-inline constexpr int kTabStop = 4;
+inline constexpr int kTabStop = 4;           // in the Tab cycle: the page lets it take the focus
 inline constexpr int kCentredVertically = 8;
 
 // The index that stands for the dialog itself, where an index of a control may be given.
@@ -27,9 +28,16 @@ double MeasureTextWidth(int pixelSize, const std::string& text);
 int FontHeight(int pixelSize);
 
 void InstallStyle();  // web_style.cpp; CreateDialog calls it
+void InstallInput();  // web_input.cpp; CreateDialog calls it
 void CreateDialog(const char* caption, int width, int height, int fontPixelSize);
 void CreateElement(int index, ElementKind kind, const char* text, int x, int y, int width, int height, int flags);
 void DestroyDialog();
+
+// For assistive technology: the element `index` named by the text of the element `label`, or by
+// `name`; the elements `members` gathered as one group under `name`.
+void LabelElement(int index, int label);
+void NameElement(int index, const std::string& name);
+void GroupElements(const std::string& name, const std::vector<int>& members);
 
 void SetText(int index, const std::string& text);  // kDialogIndex: the caption
 std::string GetText(int index);

@@ -1,5 +1,8 @@
 #include "web_peers.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "../emulated/edit_rules.h"
 #include "../emulated/emulated_gdi.h"
 #include "../emulated/text_copy.h"
@@ -20,13 +23,13 @@ web::ElementKind elementKind(ControlKind kind) {
     return web::ElementKind::Static;
 }
 
-int elementFlags(const ControlTemplate& c) {
+int elementFlags(const ControlTemplate& c, bool inTabCycle) {
     const bool button = c.kind == ControlKind::PushButton;
     const bool flat = (c.style & Style::BsFlat) != 0;
     int flags = 0;
     if (button && flat) flags |= web::kFlat;
     if (button && !flat && (c.style & Style::BsTypeMask) == Style::BsDefPushButton) flags |= web::kFramedAsDefault;
-    if ((c.style & Style::TabStop) != 0) flags |= web::kTabStop;
+    if (inTabCycle) flags |= web::kTabStop;
     if (c.kind == ControlKind::Static && (c.style & Style::SsCenterImage) != 0) flags |= web::kCentredVertically;
     return flags;
 }
@@ -84,12 +87,32 @@ WebDialog::WebDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEve
       width(DialogUnitsToPixelsX(dialogLayout.width, units)),
       height(DialogUnitsToPixelsY(dialogLayout.height, units)) {
     web::CreateDialog(std::string(layout.caption).c_str(), width, height, fontPixelSize);
+    const std::vector<const ControlTemplate*> cycle = TabCycle(layout, kPageKeyboard);
     int index = 0;
     for (const ControlTemplate& c : layout.controls) {
+        const bool inCycle = std::find(cycle.begin(), cycle.end(), &c) != cycle.end();
         web::CreateElement(index, elementKind(c.kind), std::string(c.text).c_str(), DialogUnitsToPixelsX(c.x, base),
                            DialogUnitsToPixelsY(c.y, base), DialogUnitsToPixelsX(c.width, base),
-                           DialogUnitsToPixelsY(c.height, base), elementFlags(c));
+                           DialogUnitsToPixelsY(c.height, base), elementFlags(c, inCycle));
         controls.push_back(std::make_unique<WebControl>(*this, c, index++));
+    }
+    nameElements();
+}
+
+// What assistive technology reads: each field by the static text that labels it, the named
+// controls by their names, and each group of controls under its name.
+void WebDialog::nameElements() {
+    const auto indexOf = [this](int id) { return control(id) ? control(id)->index : web::kDialogIndex; };
+    for (const auto& label : controls)
+        if (label->layout.labels != 0 && control(label->layout.labels))
+            web::LabelElement(indexOf(label->layout.labels), label->index);
+    for (const ControlName& name : layout.names)
+        if (control(name.id)) web::NameElement(indexOf(name.id), std::string(name.name));
+    for (const ControlGroup& group : layout.groups) {
+        std::vector<int> members;
+        for (int id : group.members)
+            if (control(id)) members.push_back(indexOf(id));
+        web::GroupElements(std::string(group.name), members);
     }
 }
 
@@ -130,7 +153,9 @@ void WebDialog::paintIfPending() {
 bool WebDialog::pressKey(int index, DialogKey key) {
     if (!acceptsInput()) return true;
     const WebControl* target = controlAt(index);
-    HandleDialogKey(*this, layout, events, key, target ? target->layout.id : 0);
+    // A page's keyboard reaches and uses every control (kPageKeyboard): the one way the web
+    // edition's dialog behaves otherwise than the Windows one.
+    HandleDialogKey(*this, layout, events, key, target ? target->layout.id : 0, kPageKeyboard);
     return true;
 }
 

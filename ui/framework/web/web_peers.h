@@ -58,6 +58,9 @@ public:
     int height;
     bool iconic = false;    // a page is never minimised; automation can make it seem so
     bool disabled = false;  // a message box it owns is showing
+
+private:
+    void nameElements();
 };
 
 }  // namespace vantry::framework

@@ -22,8 +22,13 @@ EM_JS(void, jsInstallStyle, (), {
   cursor: pointer; }
 .vantry-close:hover { background: #c42b1c; }
 .vantry-client { position: relative; overflow: hidden; }
-.vantry-client > * { position: absolute; box-sizing: border-box; margin: 0; font-family: inherit;
+.vantry-client > *, .vantry-group > * { position: absolute; box-sizing: border-box; margin: 0; font-family: inherit;
   font-size: var(--vantry-font); line-height: 1.15; }
+.vantry-sr { position: absolute; width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%); white-space: nowrap; }
+.vantry-frame :focus-visible { outline: 2px solid #1f4e8c; outline-offset: 1px; }
+.vantry-check:focus-within { outline: 2px solid #1f4e8c; outline-offset: 1px; }
+.vantry-check input:focus-visible { outline: none; }
+.vantry-close:focus-visible { outline: 2px solid #fff; outline-offset: -3px; }
 .vantry-edit { border: 1px solid #1c1c1c; padding: 0 3px; border-radius: 0; }
 .vantry-button { border: 2px outset #f4f4f4; background: #e3e3e3; color: #000; white-space: pre-line; padding: 0 2px; }
 .vantry-button:active { border-style: inset; }

@@ -1,0 +1,230 @@
+#!/usr/bin/python3
+"""The web page with a keyboard alone, with input methods, and kept offline beside other sites.
+
+    page_test.py keyboard SITE TOOL   only keys: IBRA chosen, six values typed, Calculate pressed,
+                                      the list reached and scrolled, the report opened; the list
+                                      is the tool's listing
+    page_test.py input SITE           Enter on the close box closes; a held key from before the
+                                      dialog does nothing in it; composed and mixed text keeps
+                                      only the digits a digits-only field takes
+    page_test.py scopes SITE          two copies at /a/ and /b/ and another site's cache on one
+                                      host: each keeps its own, and both open with no network
+    page_test.py redirects SITE       hosts that redirect /index.html to / or / to /index.html:
+                                      the page and its start address open, online and offline
+"""
+import functools
+import http.server
+import os
+import shutil
+import sys
+import tempfile
+import threading
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+import browser
+from site_test import CALCULATE, LIST, RIDERS, fail, list_lines, open_page, tool_lines
+
+ACTIVE = "return document.activeElement && document.activeElement.id"
+
+
+def keys(driver, *sequence):
+    ActionChains(driver, duration=0).send_keys(*sequence).perform()
+
+
+def focus_after_tabs(driver, element_id, most=20):
+    """Presses Tab until the element has the focus; fails when it never comes."""
+    for _ in range(most):
+        if driver.execute_script(ACTIVE) == element_id:
+            return
+        keys(driver, Keys.TAB)
+    fail(f"Tab never reached {element_id}")
+
+
+def keyboard(site, tool):
+    event = {"riders": 57, "fee": 35, "added": 250, "payoff": 75, "ds": 3, "places": 0}
+    with browser.chromium() as driver:
+        open_page(driver, site)
+        driver.execute_script("window.open = address => { window.reportAddress = address; return {}; };")
+        if driver.execute_script(ACTIVE) != "vantry-e0":
+            fail(f"the page starts with the focus on {driver.execute_script(ACTIVE)}, not Rider Count")
+        # The IBRA box by Tab and Space; its click repaints the fields, as on Windows.
+        focus_after_tabs(driver, "")  # the check box's input has no id of its own
+        ibra = driver.execute_script("return document.activeElement.closest('[id^=vantry-e]').id")
+        if ibra != "vantry-e13":
+            fail(f"the first control after the fields is {ibra}, not the IBRA box")
+        keys(driver, " ")
+        browser.wait_for(driver, "return document.activeElement.id === 'vantry-e0'", 5)
+        # Each field: Tab to it from the one before, type over its selected text.
+        for name in ("riders", "fee", "added", "payoff", "ds", "places"):
+            if name != "riders":
+                keys(driver, Keys.TAB)
+            keys(driver, str(event[name]))
+        focus_after_tabs(driver, f"vantry-e{CALCULATE}")
+        keys(driver, Keys.ENTER)
+        expected = tool_lines(tool, "ibra", event)
+        if list_lines(driver) != expected:
+            fail(f"the list by keyboard: {list_lines(driver)[:6]}... the tool: {expected[:6]}...")
+        focus_after_tabs(driver, f"vantry-e{LIST}")
+        keys(driver, Keys.PAGE_DOWN, Keys.ARROW_DOWN)
+        if not browser.wait_for(driver, f"return document.getElementById('vantry-e{LIST}').scrollTop > 0", 5):
+            fail("Page Down and the arrow keys do not scroll the list")
+        focus_after_tabs(driver, "vantry-e18")
+        keys(driver, Keys.ENTER)
+        if not browser.wait_for(driver, "return window.reportAddress", 10):
+            fail("Enter on Edit/Print Payout opened no report")
+    print("with the keyboard alone: IBRA chosen, six values typed, the listing the tool's, the list scrolled, "
+          "the report opened")
+
+
+def compose(driver, text):
+    driver.execute_cdp_cmd("Input.imeSetComposition", {"text": text, "selectionStart": len(text),
+                                                       "selectionEnd": len(text)})
+    driver.execute_cdp_cmd("Input.insertText", {"text": text})
+
+
+def value_of(driver, index):
+    return driver.execute_script(f"return document.getElementById('vantry-e{index}').value")
+
+
+def page_input(site):
+    with browser.chromium() as driver:
+        open_page(driver, site)
+        empty = f"const field = document.getElementById('vantry-e{RIDERS}'); field.value = ''; field.focus();"
+        for text, left in (("o1", "1"), ("1o", "1"), ("4O", "4")):
+            driver.execute_script(empty)
+            compose(driver, text)
+            browser.wait_for(driver, f"return document.getElementById('vantry-e{RIDERS}').value === '{left}'", 2)
+            if value_of(driver, RIDERS) != left:
+                fail(f"{text!r} composed into Rider Count leaves {value_of(driver, RIDERS)!r}, not {left!r}")
+        driver.execute_script(empty)
+        driver.execute_cdp_cmd("Input.insertText", {"text": "4O"})
+        if value_of(driver, RIDERS) != "4":
+            fail(f"'4O' inserted at once leaves {value_of(driver, RIDERS)!r}, not '4'")
+
+        driver.execute_script("document.querySelector('#vantry-dialog .vantry-close').focus()")
+        keys(driver, Keys.ENTER)
+        if not browser.wait_for(driver, "return document.querySelector('.vantry-closed')", 5):
+            fail("Enter on the close box did not close the dialog")
+
+        # Enter held on "Start again": its repeats reach the new dialog's Rider Count.
+        driver.execute_script("window.open = address => { window.reportAddress = address; return {}; };")
+        driver.execute_script("document.querySelector('.vantry-closed button').focus()")
+        key = {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "nativeVirtualKeyCode": 13}
+        driver.execute_cdp_cmd("Input.dispatchKeyEvent", dict(key, type="keyDown", text="\r"))
+        if not browser.wait_for(driver, "return document.activeElement && document.activeElement.id === 'vantry-e0'", 5):
+            fail("Start again did not start a dialog with the focus in Rider Count")
+        for _ in range(3):
+            driver.execute_cdp_cmd("Input.dispatchKeyEvent", dict(key, type="keyDown", text="\r", autoRepeat=True))
+        driver.execute_cdp_cmd("Input.dispatchKeyEvent", dict(key, type="keyUp"))
+        browser.wait_for(driver, "return window.reportAddress", 1)
+        if driver.execute_script("return window.reportAddress"):
+            fail("a held Enter from before the dialog pressed Edit/Print Payout in it")
+    print("input methods keep only digits; Enter closes from the close box; a held key does not reach a new dialog")
+
+
+class _Quiet(http.server.SimpleHTTPRequestHandler):
+    redirect = None  # (from, to, status)
+
+    def log_message(self, *args):
+        pass
+
+    def do_GET(self):
+        if self.redirect and self.path.split("?")[0] == self.redirect[0]:
+            self.send_response(self.redirect[2])
+            self.send_header("Location", self.redirect[1])
+            self.end_headers()
+            return
+        super().do_GET()
+
+
+class Host:
+    """A static host on a free loopback port, serving `folder`, redirecting as told."""
+
+    def __init__(self, folder, redirect=None):
+        handler = type("Handler", (_Quiet,), {"redirect": redirect})
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(handler, directory=folder))
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+        self.running = True
+
+    def stop(self):
+        if self.running:
+            self.running = False
+            self.server.shutdown()
+            self.server.server_close()
+
+
+CONTROLLED = "return navigator.serviceWorker.controller || (location.reload(), false)"
+CACHES = "return caches.keys()"
+WORKS = f"return !!document.querySelector('#vantry-e{CALCULATE}')"
+
+
+def opens(driver, url, what):
+    driver.get(url)
+    if not browser.wait_for(driver, WORKS, 30):
+        fail(f"{what} did not open")
+
+
+def installed(driver, url, what):
+    opens(driver, url, what)
+    if not browser.wait_for(driver, CONTROLLED, 30):
+        fail(f"{what}: the service worker never took the page")
+
+
+def scopes(folder):
+    with tempfile.TemporaryDirectory() as root:
+        for name in ("a", "b"):
+            shutil.copytree(folder, os.path.join(root, name))
+        host = Host(root)
+        try:
+            with browser.chromium() as driver:
+                installed(driver, host.url + "a/", "/a/")
+                driver.execute_async_script("caches.open('another site').then(() => arguments[0]())")
+                installed(driver, host.url + "b/", "/b/")
+                for _ in range(3):
+                    driver.refresh()
+                    browser.wait_for(driver, WORKS, 30)
+                names = browser.wait_for(driver, "return caches.keys().then(n => n.length >= 3 && n)", 10) or []
+                for needed in ("another site", "/a/", "/b/"):
+                    if not any(needed in name for name in names):
+                        fail(f"after visits to /b/, no cache of {needed}: {names}")
+                host.stop()
+                for path in ("a/", "b/"):
+                    opens(driver, host.url + path, f"/{path} with no network")
+        finally:
+            host.stop()
+    print("/a/ and /b/ on one host keep their own caches and another site's, and both open with no network")
+
+
+def redirects(folder):
+    for rule, what in ((("/index.html", "/", 308), "/index.html redirected to /"),
+                       (("/", "/index.html", 302), "/ redirected to /index.html")):
+        host = Host(folder, rule)
+        try:
+            with browser.chromium() as driver:
+                installed(driver, host.url, what)
+                opens(driver, host.url + "index.html", f"{what}: /index.html, online")
+                opens(driver, host.url, f"{what}: the start address, online")
+                host.stop()
+                opens(driver, host.url, f"{what}: the start address, offline")
+                opens(driver, host.url + "index.html", f"{what}: /index.html, offline")
+        finally:
+            host.stop()
+    print("both redirecting hosts: the page and its start address open, online and offline")
+
+
+if __name__ == "__main__":
+    mode, folder = sys.argv[1], sys.argv[2]
+    if mode == "scopes":
+        scopes(folder)
+    elif mode == "redirects":
+        redirects(folder)
+    else:
+        served = browser.Site(folder)
+        try:
+            {"keyboard": lambda: keyboard(served, sys.argv[3]), "input": lambda: page_input(served)}[mode]()
+        finally:
+            served.stop()
