@@ -157,30 +157,48 @@ def offline(folder):
     print("with the server stopped, a reload shows a working dialog")
 
 
+# What a finger touches: the fields, the buttons, the method rows (each label with its box), the
+# list, the close box; and their sizes and the fields' text size as they render.
+TARGETS = """
+    const targets = [...document.querySelectorAll(
+        '#vantry-dialog input[type=text], #vantry-dialog button, #vantry-dialog .vantry-check, #vantry-dialog .vantry-list')];
+    return targets.map(e => { const r = e.getBoundingClientRect();
+        return {id: e.id || e.className, kind: e.className, width: r.width, height: r.height, left: r.left, right: r.right,
+                font: parseFloat(getComputedStyle(e).fontSize)}; });"""
+
+
 def phone(site, shots):
     os.makedirs(shots, exist_ok=True)
     with browser.chromium(width=1000, height=900) as driver:
         open_page(driver, site)
         element(driver, CALCULATE).click()
         driver.save_screenshot(os.path.join(shots, "web-desktop.png"))
-    with browser.chromium(width=390, height=844, mobile=True) as driver:
-        open_page(driver, site)
-        overflow = driver.execute_script("return document.documentElement.scrollWidth - document.documentElement.clientWidth")
-        if overflow > 0:
-            fail(f"the page scrolls sideways by {overflow} pixels")
-        outside = driver.execute_script("""
-            return [...document.querySelectorAll('#vantry-dialog [id^=vantry-e]')]
-                .filter(e => { const r = e.getBoundingClientRect(); return r.left < 0 || r.right > innerWidth; })
-                .map(e => e.id);""")
-        if outside:
-            fail(f"controls off the screen: {outside}")
-        type_into(driver, PLACES, "5")
-        element(driver, CALCULATE).click()
-        lines = list_lines(driver)
-        if len(lines) < 5 or "5 placings" not in lines[4]:
-            fail(f"on a phone the dialog does not calculate: {lines[:5]}")
-        driver.save_screenshot(os.path.join(shots, "web-phone.png"))
-    print("390 x 844: no sideways scrolling, every control on the screen and working; screenshots saved")
+    for width, height in ((360, 640), (390, 844), (844, 390)):
+        with browser.chromium(width=width, height=height, mobile=True) as driver:
+            open_page(driver, site)
+            if driver.execute_script("return innerWidth") != width:
+                fail(f"the page is {driver.execute_script('return innerWidth')} pixels wide, not {width}")
+            overflow = driver.execute_script("return document.documentElement.scrollWidth - document.documentElement.clientWidth")
+            if overflow > 0:
+                fail(f"{width} x {height}: the page scrolls sideways by {overflow} pixels")
+            for target in driver.execute_script(TARGETS):
+                if target["width"] < 44 or target["height"] < 44:
+                    fail(f"{width} x {height}: {target['id']} is {target['width']:.0f} x {target['height']:.0f} pixels")
+                if target["left"] < 0 or target["right"] > width:
+                    fail(f"{width} x {height}: {target['id']} is off the screen")
+                if target["font"] < 16 and "vantry-flat" not in target["kind"]:  # the invitation is small print
+                    fail(f"{width} x {height}: {target['id']} has {target['font']}-pixel text")
+            list_height = driver.execute_script(f"return document.getElementById('vantry-e{LIST}').offsetHeight")
+            if height > width and list_height < height / 2:
+                fail(f"{width} x {height}: the list is {list_height} pixels tall, under half the screen")
+            type_into(driver, PLACES, "5")
+            element(driver, CALCULATE).click()
+            lines = list_lines(driver)
+            if len(lines) < 5 or "5 placings" not in lines[4]:
+                fail(f"{width} x {height}: the dialog does not calculate: {lines[:5]}")
+            driver.save_screenshot(os.path.join(shots, f"web-phone-{width}x{height}.png"))
+    print("360 x 640, 390 x 844, 844 x 390: no sideways scrolling, every control 44 x 44 or more with 16-pixel "
+          "text, the list at least half a portrait screen, and working; screenshots saved")
 
 
 def closed(site):

@@ -41,17 +41,15 @@ EM_JS(void, jsClickSelector, (const char* selector), {
     if (element) element.click();
 });
 
-// The element's rectangle in the dialog's client area, in the dialog's own pixels (before any
-// scaling to a narrow screen).
+// The element's rectangle in the dialog's client area, in pixels.
 EM_JS(void, jsBounds, (int index, int* out), {
     const client = document.querySelector('#vantry-dialog .vantry-client').getBoundingClientRect();
     const box = (index === Module.vantry.dialogIndex ? document.querySelector('#vantry-dialog .vantry-client')
                                                      : document.getElementById('vantry-e' + index)).getBoundingClientRect();
-    const scale = Module.vantryScale || 1;
-    HEAP32[out >> 2] = Math.round((box.left - client.left) / scale);
-    HEAP32[(out >> 2) + 1] = Math.round((box.top - client.top) / scale);
-    HEAP32[(out >> 2) + 2] = Math.round((box.right - client.left) / scale);
-    HEAP32[(out >> 2) + 3] = Math.round((box.bottom - client.top) / scale);
+    HEAP32[out >> 2] = Math.round(box.left - client.left);
+    HEAP32[(out >> 2) + 1] = Math.round(box.top - client.top);
+    HEAP32[(out >> 2) + 2] = Math.round(box.right - client.left);
+    HEAP32[(out >> 2) + 3] = Math.round(box.bottom - client.top);
 });
 
 // Whether the box is what a person sees in its middle, and its text as it shows.

@@ -11,12 +11,13 @@
 // clang-format off
 // The numbers the page and the program share, by name: whatever the program's enums say.
 EM_JS(void, jsDefineConstants, (int dialogIndex, int edit, int pushButton, int checkBox, int staticText, int listBox,
-                                int framedAsDefault, int flat, int tabStop, int centredVertically,
+                                int framedAsDefault, int flat, int tabStop, int centredVertically, int digitsOnly,
+                                int closesDialog,
                                 int tab, int backTab, int enter, int escape), {
     Module.vantry = {
         dialogIndex,
         kind: {edit, pushButton, checkBox, staticText, listBox},
-        flag: {framedAsDefault, flat, tabStop, centredVertically},
+        flag: {framedAsDefault, flat, tabStop, centredVertically, digitsOnly, closesDialog},
         key: {tab, backTab, enter, escape},
     };
 });
@@ -40,8 +41,6 @@ EM_JS(int, jsFontHeight, (int pixelSize), {
 EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fontPixelSize), {
     const host = document.getElementById('vantry-host') || document.body;
     host.replaceChildren();
-    const scale = document.createElement('div');
-    scale.className = 'vantry-scale';
     const frame = document.createElement('div');
     frame.className = 'vantry-frame';
     frame.id = 'vantry-dialog';
@@ -55,19 +54,49 @@ EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fon
     client.style.height = height + 'px';
     frame.querySelector('.vantry-close').addEventListener('click', () => Module._vantry_web_close());
     Module.vantryListenToInput(frame);
-    scale.appendChild(frame);
-    host.appendChild(scale);
-    // On a narrow screen the whole dialog is scaled down to the screen's width.
+    host.appendChild(frame);
+    // Below the dialog's own width (a phone, or a page zoomed in) the controls are laid out anew,
+    // touch-sized and in reading order, rather than the dialog scaled down: the phone rules of
+    // the style. The list then takes the rest of the screen, at least a little over half of it.
+    // A touch screen too short for the dialog (a phone on its side) gets the same layout.
+    const naturalWidth = width + 2;  // the client area and the frame's border
+    const coarse = window.matchMedia('(pointer: coarse)');
     const fit = () => {
-        const factor = Math.min(1, (document.documentElement.clientWidth - 8) / frame.offsetWidth);
-        scale.style.transform = factor < 1 ? 'scale(' + factor + ')' : "";
-        host.style.width = Math.floor(frame.offsetWidth * factor) + 'px';
-        host.style.height = Math.ceil(frame.offsetHeight * factor) + 'px';
-        Module.vantryScale = factor;
+        const phone = document.documentElement.clientWidth < naturalWidth + 8 || (coarse.matches && innerHeight < height + 40);
+        frame.classList.toggle('vantry-phone', phone);
+        host.style.width = phone ? "" : naturalWidth + 'px';
+        const list = frame.querySelector('.vantry-list');
+        if (!phone || !list) return;
+        const top = list.getBoundingClientRect().top + window.scrollY;
+        const rest = Math.max(Math.ceil(innerHeight * 0.55), Math.floor(innerHeight - top - 12));
+        frame.style.setProperty('--vantry-list-height', rest + 'px');
     };
     Module.vantryFit = fit;
     window.addEventListener('resize', fit);
-    fit();
+});
+
+// In the reflowed layout each field follows its label, the groups come after the fields, then
+// the push buttons (the dialog's closing one last), the list, and the notes.
+EM_JS(void, jsFitToPage, (), {
+    const client = document.querySelector('#vantry-dialog .vantry-client');
+    if (!client) return;
+    let pair = 0;
+    for (const field of client.querySelectorAll('input[aria-labelledby]')) {
+        const label = document.getElementById(field.getAttribute('aria-labelledby'));
+        label.classList.add('vantry-pair-label');
+        field.classList.add('vantry-pair-field');
+        label.style.order = 2 * pair;
+        field.style.order = 2 * pair + 1;
+        ++pair;
+    }
+    const later = (selector, order) => client.querySelectorAll(selector).forEach(e => { if (!e.style.order) e.style.order = order; });
+    later('.vantry-group', 100);
+    later('.vantry-button:not(.vantry-flat):not(.vantry-closer)', 200);
+    later('.vantry-closer', 201);
+    later('.vantry-list', 300);
+    later('.vantry-static:not(.vantry-pair-label), .vantry-flat', 400);
+    client.querySelectorAll('.vantry-static:not(.vantry-pair-label)').forEach(e => e.classList.add('vantry-note'));
+    Module.vantryFit();
 });
 
 EM_JS(void, jsCreateElement, (int index, int kind, const char* text, int x, int y, int width, int height, int flags), {
@@ -81,10 +110,11 @@ EM_JS(void, jsCreateElement, (int index, int kind, const char* text, int x, int 
         element.className = 'vantry-edit';
         element.autocomplete = 'off';
         element.spellcheck = false;
+        element.inputMode = (flags & F.digitsOnly) ? 'numeric' : 'decimal';  // a phone's number or decimal pad
     } else if (kind === K.pushButton) {
         element = document.createElement('button');
         element.className = 'vantry-button' + ((flags & F.framedAsDefault) ? ' vantry-default' : "") +
-            ((flags & F.flat) ? ' vantry-flat' : "");
+            ((flags & F.flat) ? ' vantry-flat' : "") + ((flags & F.closesDialog) ? ' vantry-closer' : "");
         element.textContent = label;
     } else if (kind === K.checkBox) {
         element = document.createElement('label');
@@ -308,6 +338,7 @@ void CreateDialog(const char* caption, int width, int height, int fontPixelSize)
     jsDefineConstants(kDialogIndex, static_cast<int>(ElementKind::Edit), static_cast<int>(ElementKind::PushButton),
                       static_cast<int>(ElementKind::CheckBox), static_cast<int>(ElementKind::Static),
                       static_cast<int>(ElementKind::ListBox), kFramedAsDefault, kFlat, kTabStop, kCentredVertically,
+                      kDigitsOnly, kClosesDialog,
                       static_cast<int>(DialogKey::Tab), static_cast<int>(DialogKey::BackTab),
                       static_cast<int>(DialogKey::Enter), static_cast<int>(DialogKey::Escape));
     InstallStyle();
@@ -351,6 +382,7 @@ void HideMessageBox() { jsHideMessageBox(); }
 bool MessageBoxShown() { return jsMessageBoxShown() != 0; }
 void SchedulePaint() { jsSchedulePaint(); }
 void ShowClosed() { jsShowClosed(); }
+void FitToPage() { jsFitToPage(); }
 void MarkFirstPaint() { jsMarkFirstPaint(); }
 
 }  // namespace vantry::framework::web

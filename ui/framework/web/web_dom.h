@@ -18,6 +18,8 @@ inline constexpr int kFramedAsDefault = 1;  // the dark frame of a default push 
 inline constexpr int kFlat = 2;             // a flat button, no raised face
 inline constexpr int kTabStop = 4;           // in the Tab cycle: the page lets it take the focus
 inline constexpr int kCentredVertically = 8;
+inline constexpr int kDigitsOnly = 16;       // an edit that takes only digits: a phone shows its number pad
+inline constexpr int kClosesDialog = 32;     // the dialog's OK or Cancel: "Exit"
 
 // The index that stands for the dialog itself, where an index of a control may be given.
 inline constexpr int kDialogIndex = -1;
@@ -38,6 +40,11 @@ void DestroyDialog();
 void LabelElement(int index, int label);
 void NameElement(int index, const std::string& name);
 void GroupElements(const std::string& name, const std::vector<int>& members);
+
+// Lays the dialog out for the page's width, as it is now and whenever it changes: the template's
+// own places where the page is as wide as the dialog, a reflowed layout of touch-sized controls
+// where it is narrower (a phone, or a page zoomed in).
+void FitToPage();
 
 void SetText(int index, const std::string& text);  // kDialogIndex: the caption
 std::string GetText(int index);

@@ -31,6 +31,8 @@ int elementFlags(const ControlTemplate& c, bool inTabCycle) {
     if (button && !flat && (c.style & Style::BsTypeMask) == Style::BsDefPushButton) flags |= web::kFramedAsDefault;
     if (inTabCycle) flags |= web::kTabStop;
     if (c.kind == ControlKind::Static && (c.style & Style::SsCenterImage) != 0) flags |= web::kCentredVertically;
+    if (c.kind == ControlKind::Edit && (c.style & Style::EsNumber) != 0) flags |= web::kDigitsOnly;
+    if (button && (c.id == kIdOk || c.id == kIdCancel)) flags |= web::kClosesDialog;
     return flags;
 }
 
@@ -97,6 +99,7 @@ WebDialog::WebDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEve
         controls.push_back(std::make_unique<WebControl>(*this, c, index++));
     }
     nameElements();
+    web::FitToPage();
 }
 
 // What assistive technology reads: each field by the static text that labels it, the named

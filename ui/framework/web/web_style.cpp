@@ -11,7 +11,6 @@ EM_JS(void, jsInstallStyle, (), {
     const style = document.createElement('style');
     style.id = 'vantry-style';
     style.textContent = `
-.vantry-scale { transform-origin: 0 0; }
 .vantry-frame { position: relative; display: inline-block; border: 1px solid #6b6b6b;
   box-shadow: 0 2px 10px rgba(0,0,0,.35); font-family: "Times New Roman", "Liberation Serif", serif; }
 .vantry-title { height: 30px; display: flex; align-items: center; background: #1f4e8c; color: #fff;
@@ -49,7 +48,28 @@ EM_JS(void, jsInstallStyle, (), {
 .vantry-box-buttons { padding: 0 16px 14px; text-align: right; }
 .vantry-box-buttons button { min-width: 88px; padding: 4px 10px; font: inherit; }
 .vantry-closed { font: 18px system-ui, sans-serif; padding: 24px; }
-.vantry-closed button { font: inherit; margin-left: 12px; }
+.vantry-closed button { font: inherit; margin-left: 12px; min-height: 44px; min-width: 44px; }
+.vantry-phone { display: block; box-sizing: border-box; width: 100%; box-shadow: none; }
+.vantry-phone .vantry-title { height: 44px; }
+.vantry-phone .vantry-close { width: 48px; height: 44px; }
+.vantry-phone .vantry-client { display: flex; flex-wrap: wrap; align-items: stretch; gap: 6px 8px; padding: 8px;
+  box-sizing: border-box; width: auto !important; height: auto !important; }
+.vantry-phone .vantry-client > *, .vantry-phone .vantry-group > * { position: static; width: auto !important;
+  height: auto !important; font-size: 16px; }
+.vantry-phone .vantry-pair-label { flex: 1 1 calc(50% - 8px); min-width: 0; min-height: 44px; white-space: normal; }
+.vantry-phone .vantry-pair-field { flex: 1 1 calc(50% - 8px); min-width: 0; min-height: 44px; }
+.vantry-phone .vantry-group { flex: 1 1 100%; display: flex; flex-direction: column; }
+.vantry-phone .vantry-check { min-height: 44px; gap: 12px; white-space: normal; }
+.vantry-phone .vantry-check input { width: 24px; height: 24px; }
+.vantry-phone .vantry-button { flex: 1 1 35%; min-height: 48px; white-space: normal; }
+.vantry-phone .vantry-closer { flex: 0 0 auto; min-width: 72px; }
+.vantry-phone .vantry-list { flex: 1 1 100%; height: var(--vantry-list-height, 60vh) !important; }
+.vantry-phone .vantry-note, .vantry-phone .vantry-flat { flex: 1 1 100%; font-size: 14px; }
+.vantry-phone .vantry-flat { min-height: 44px; }
+.vantry-phone .vantry-overlay { position: fixed; }
+@media (min-width: 360px) {
+  .vantry-phone .vantry-pair-label, .vantry-phone .vantry-pair-field { flex-basis: calc(25% - 8px); }
+}
 `;
     document.head.appendChild(style);
 });
