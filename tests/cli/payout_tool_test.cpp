@@ -88,6 +88,8 @@ TEST(PayoutTool, BadInputIsOneLineOnStderrAndStatus2) {
         // A value is shown on the one line: control characters escaped, a long one cut.
         {{"--riders=5\n6"}, "vantry-payout: --riders: \"5\\n6\" is not a whole number\n"},
         {{"--x\ny"}, "vantry-payout: unknown option \"--x\\ny\"\n"},
+        {{"--x"}, "vantry-payout: unknown option \"--x\"\n"},  // the shortest that is an option
+        {{"--"}, "vantry-payout: unexpected argument \"--\"\n"},
         {{"--fee=\x1b[31mred"}, "vantry-payout: --fee: \"\\x1b[31mred\" is not a number\n"},
         {{"--method=\tibra\r"}, "vantry-payout: --method: \"\\tibra\\r\" is not one of ibra, brn4d, nbha4d\n"},
     };
@@ -100,10 +102,10 @@ TEST(PayoutTool, BadInputIsOneLineOnStderrAndStatus2) {
 }
 
 TEST(PayoutTool, AHugeValueMakesAShortMessage) {
-    const std::string value = "--riders=" + std::string(100000, '9');
+    const std::string value = "--riders=12" + std::string(99998, '9');
     const ToolRun r = run({value.c_str()});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "vantry-payout: --riders: \"" + std::string(60, '9') +
+    EXPECT_EQ(r.err, "vantry-payout: --riders: \"12" + std::string(58, '9') +
                          "...\" (100000 characters) is outside the signed 32-bit range\n");
 }
 

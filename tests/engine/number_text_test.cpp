@@ -209,6 +209,7 @@ const std::string kDigits310 = "1" + std::string(309, '0');  // 1e309: too large
 const std::string kDigits309 = "1" + std::string(308, '0');  // 1e308: within range
 const std::string kTinyFraction = "0." + std::string(400, '0') + "1";
 const std::string kLongWithExponent = "1" + std::string(800, '0') + "e-400";  // 1e400: still too large
+const std::string kLongerWithExponent = "1" + std::string(2000, '0') + "e-1680";  // 1e320: too large
 
 TEST(ReadLeading, TakesTheLongestLeadingNumberLikeTheCRuntime) {
     struct Case { std::string text; double real; std::int32_t integer; };
@@ -247,6 +248,7 @@ TEST(ReadLeading, TakesTheLongestLeadingNumberLikeTheCRuntime) {
         {kTinyFraction, 0, 0},
         {kTinyFraction + "e401", 1, 0},
         {kLongWithExponent, kInf, 2147483647},
+        {kLongerWithExponent, kInf, 2147483647},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadLeadingReal(c.text), c.real) << '"' << c.text << '"';

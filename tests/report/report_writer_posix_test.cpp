@@ -117,6 +117,29 @@ TEST(ReportFile, ALinkIsFollowedAndTheFileItLeadsToReplaced) {
     EXPECT_EQ(namesIn(folder.path() / "reports"), std::vector<std::string>{"march.txt"});
 }
 
+TEST(ReportFile, AChainOfFortyLinksIsFollowedAndOneOfFortyOneRefused) {
+    // As the kernel follows at most 40 links in a row.
+    for (const int links : {40, 41}) {
+        const ScratchFolder folder("chain");
+        std::ofstream(folder.path() / "end.txt") << "old";
+        std::string next = "end.txt";
+        for (int i = links; i > 1; --i) {
+            const std::string name = "link" + std::to_string(i);
+            fs::create_symlink(next, folder.path() / name);
+            next = name;
+        }
+        fs::create_symlink(next, folder.path() / "report.txt");
+        const ReportOutcome outcome = WriteReport({"new"}, folder.file("report.txt"));
+        if (links == 40) {
+            EXPECT_TRUE(outcome.written) << outcome.error;
+            EXPECT_NE(read(folder.path() / "end.txt").find("\nnew\n"), std::string::npos);
+        } else {
+            EXPECT_FALSE(outcome.written);
+            EXPECT_EQ(outcome.error, folder.file("report.txt") + ": Too many levels of symbolic links");
+        }
+    }
+}
+
 TEST(ReportFile, AReplacedReportKeepsItsPermissions) {
     const ScratchFolder folder("mode");
     const std::string path = folder.file("report.txt");
