@@ -8,7 +8,8 @@
 #   native    the Linux test legs (optimised and sanitized): GoogleTest, Google Benchmark, Xvfb,
 #             and the Debian package's checks (dpkg-dev, lintian, man-db, desktop-file-utils)
 #   windows   the Windows leg: MinGW-w64, Wine, NSIS, GoogleTest's sources, zlib for MinGW
-#   web       the web leg: Emscripten and Node, Chromium with its driver and Selenium
+#   web       the web leg: Emscripten and Node (npm too, where the machine has none), Chromium with
+#             its driver and Selenium
 #   serve     build and serve the web edition (scripts/serve-web.sh)
 #   package   the release files (scripts/package.sh): the Debian package, the Windows installer
 #             and zip, the web edition's zip
@@ -25,7 +26,8 @@ for set in "$@"; do
                        desktop-file-utils dpkg-dev lintian man-db) ;;
     windows) packages+=("${run[@]}" g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest
                         libz-mingw-w64-dev wine wine64 nsis xvfb xauth python3 git) ;;
-    web) packages+=("${run[@]}" "${site[@]}" chromium chromium-driver python3-selenium git) ;;
+    web) packages+=("${run[@]}" "${site[@]}" chromium chromium-driver python3-selenium git)
+         command -v npm >/dev/null || packages+=(npm) ;;
     serve) packages+=("${run[@]}" "${site[@]}") ;;
     package) packages+=("${run[@]}" "${site[@]}" g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 nsis
                         dpkg-dev lintian python3 git) ;;

@@ -11,6 +11,9 @@
                                       host: each keeps its own, and both open with no network
     page_test.py redirects SITE       hosts that redirect /index.html to / or / to /index.html:
                                       the page and its start address open, online and offline
+    page_test.py axe SITE AXE_JS      axe-core's WCAG 2.2 A/AA and best-practice rules, at desktop and
+                                      phone widths: on load, after a calculation, with the message
+                                      box up, and closed; no violation
 """
 import functools
 import http.server
@@ -25,7 +28,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 import browser
-from site_test import CALCULATE, LIST, RIDERS, fail, list_lines, open_page, tool_lines
+from site_test import CALCULATE, LIST, RIDERS, element, fail, list_lines, open_page, tool_lines
 
 ACTIVE = "return document.activeElement && document.activeElement.id"
 
@@ -216,8 +219,59 @@ def redirects(folder):
     print("both redirecting hosts: the page and its start address open, online and offline")
 
 
+AXE_RUN = """
+    const done = arguments[arguments.length - 1];
+    axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa',
+                                                        'best-practice']}})
+       .then(result => done(result.violations.map(v => v.id + ' (' + v.impact + '): ' +
+                                                 v.nodes.map(n => n.target.join(' ')).slice(0, 4).join(', '))))
+       .catch(error => done(['axe failed: ' + error]));"""
+
+
+def accessible(site, axe_js):
+    if not os.path.exists(axe_js):
+        fail(f"no {axe_js}: install the web tests' npm packages with `npm ci` in tests/web (the test command does)")
+    with open(axe_js, encoding="utf-8") as source:
+        axe = source.read()
+    found = []
+
+    def check(driver, state):
+        driver.execute_script(axe)
+        violations = driver.execute_async_script(AXE_RUN)
+        found.extend(f"{state}: {violation}" for violation in violations)
+
+    for width, height, mobile in ((1000, 900, False), (390, 844, True)):
+        size = f"{width} x {height}"
+        with browser.chromium(width=width, height=height, mobile=mobile) as driver:
+            open_page(driver, site)
+            check(driver, f"{size}, on load")
+            element(driver, CALCULATE).click()
+            browser.wait_for(driver, "return document.getElementById('vantry-announce').textContent", 5)
+            check(driver, f"{size}, after a calculation")
+            # A report that cannot be written: a folder stands where report.txt goes.
+            driver.execute_script("FS.mkdir('/report.txt')")
+            element(driver, 18).click()
+            if not browser.wait_for(driver, "return document.getElementById('vantry-message-box')", 5):
+                fail("no message box came up")
+            check(driver, f"{size}, with the message box up")
+            driver.execute_script("document.querySelector('#vantry-message-box button').click()")
+            element(driver, 7).click()
+            browser.wait_for(driver, "return document.querySelector('.vantry-closed')", 5)
+            check(driver, f"{size}, closed")
+    if found:
+        fail("axe-core finds:\n  " + "\n  ".join(found))
+    print("axe-core: no violation of WCAG 2.2 A/AA or best practice, at desktop and phone widths, in four states each")
+
+
 if __name__ == "__main__":
     mode, folder = sys.argv[1], sys.argv[2]
+    if mode == "axe":
+        served = browser.Site(folder)
+        try:
+            accessible(served, sys.argv[3])
+        finally:
+            served.stop()
+        sys.exit(0)
     if mode == "scopes":
         scopes(folder)
     elif mode == "redirects":
