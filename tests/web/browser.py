@@ -33,7 +33,7 @@ class Site:
 
 
 @contextlib.contextmanager
-def chromium(width=1000, height=900, mobile=False):
+def chromium(width=1000, height=900, mobile=False, prefs=None):
     profile = tempfile.mkdtemp(prefix="vantry-chromium-")
     options = Options()
     options.binary_location = "/usr/bin/chromium"
@@ -45,6 +45,8 @@ def chromium(width=1000, height=900, mobile=False):
         options.add_experimental_option("mobileEmulation", {
             "deviceMetrics": {"width": width, "height": height, "pixelRatio": 3.0, "touch": True},
             "userAgent": "Mozilla/5.0 (Linux; Android 14) Mobile"})
+    if prefs:
+        options.add_experimental_option("prefs", prefs)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     driver = None
     try:

@@ -11,6 +11,8 @@
                                       host: each keeps its own, and both open with no network
     page_test.py redirects SITE       hosts that redirect /index.html to / or / to /index.html:
                                       the page and its start address open, online and offline
+    page_test.py zoom SITE            the browser zoomed to 150, 200 and 300 %, and a minimum font size
+                                      of 24: the text grows, the page reflows, nothing is cut
     page_test.py axe SITE AXE_JS      axe-core's WCAG 2.2 A/AA and best-practice rules, at desktop and
                                       phone widths: on load, after a calculation, with the message
                                       box up, and closed; no violation
@@ -219,6 +221,35 @@ def redirects(folder):
     print("both redirecting hosts: the page and its start address open, online and offline")
 
 
+CUT = """return [...document.querySelectorAll('#vantry-dialog .vantry-static, #vantry-dialog button, #vantry-dialog .vantry-check')]
+    .filter(e => e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1).map(e => e.id || e.className);"""
+PHONE = "return document.getElementById('vantry-dialog').classList.contains('vantry-phone')"
+FIELD_TEXT = f"return parseFloat(getComputedStyle(document.getElementById('vantry-e{RIDERS}')).fontSize) * devicePixelRatio"
+
+
+def zoom(site):
+    with browser.chromium() as driver:
+        open_page(driver, site)
+        normal = driver.execute_script(FIELD_TEXT)
+    for percent in (150, 200, 300):
+        with browser.chromium() as driver:
+            scale = percent / 100
+            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": round(1000 / scale), "height": round(900 / scale), "deviceScaleFactor": scale, "mobile": False})
+            open_page(driver, site)
+            if not driver.execute_script(PHONE):
+                fail(f"at {percent} % the dialog is not reflowed")
+            if driver.execute_script(FIELD_TEXT) < normal * scale * 0.99:
+                fail(f"at {percent} % the fields' text is {driver.execute_script(FIELD_TEXT)} pixels on screen")
+            if driver.execute_script("return document.documentElement.scrollWidth > document.documentElement.clientWidth"):
+                fail(f"at {percent} % the page scrolls sideways")
+    with browser.chromium(prefs={"webkit.webprefs.minimum_font_size": 24}) as driver:
+        open_page(driver, site)
+        if driver.execute_script(CUT):
+            fail(f"with a 24-pixel minimum font size, text is cut: {driver.execute_script(CUT)}")
+    print("zoomed to 150, 200 and 300 %, the text grows and the page reflows; with large text nothing is cut")
+
+
 AXE_RUN = """
     const done = arguments[arguments.length - 1];
     axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa',
@@ -269,6 +300,13 @@ if __name__ == "__main__":
         served = browser.Site(folder)
         try:
             accessible(served, sys.argv[3])
+        finally:
+            served.stop()
+        sys.exit(0)
+    if mode == "zoom":
+        served = browser.Site(folder)
+        try:
+            zoom(served)
         finally:
             served.stop()
         sys.exit(0)

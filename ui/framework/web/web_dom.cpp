@@ -61,8 +61,14 @@ EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fon
     // A touch screen too short for the dialog (a phone on its side) gets the same layout.
     const naturalWidth = width + 2;  // the client area and the frame's border
     const coarse = window.matchMedia('(pointer: coarse)');
+    // Text larger than the dialog's font (a browser's minimum font size, or its text zoom) would be
+    // cut in the template's boxes: it gets the reflowed layout too.
+    const textOverflows = () => [...client.querySelectorAll('.vantry-static, .vantry-button, .vantry-check')]
+        .some(e => e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1);
     const fit = () => {
-        const phone = document.documentElement.clientWidth < naturalWidth + 8 || (coarse.matches && innerHeight < height + 40);
+        frame.classList.remove('vantry-phone');
+        const phone = document.documentElement.clientWidth < naturalWidth + 8 ||
+                      (coarse.matches && innerHeight < height + 40) || textOverflows();
         frame.classList.toggle('vantry-phone', phone);
         host.style.width = phone ? "" : naturalWidth + 'px';
         const list = frame.querySelector('.vantry-list');

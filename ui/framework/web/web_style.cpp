@@ -55,7 +55,7 @@ EM_JS(void, jsInstallStyle, (), {
 .vantry-phone .vantry-client { display: flex; flex-wrap: wrap; align-items: stretch; gap: 6px 8px; padding: 8px;
   box-sizing: border-box; width: auto !important; height: auto !important; }
 .vantry-phone .vantry-client > *, .vantry-phone .vantry-group > * { position: static; width: auto !important;
-  height: auto !important; font-size: 16px; }
+  height: auto !important; font-size: max(16px, var(--vantry-font)); }
 .vantry-phone .vantry-pair-label { flex: 1 1 calc(50% - 8px); min-width: 0; min-height: 44px; white-space: normal; }
 .vantry-phone .vantry-pair-field { flex: 1 1 calc(50% - 8px); min-width: 0; min-height: 44px; }
 .vantry-phone .vantry-group { flex: 1 1 100%; display: flex; flex-direction: column; }
