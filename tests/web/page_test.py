@@ -11,6 +11,8 @@
                                       host: each keeps its own, and both open with no network
     page_test.py redirects SITE       hosts that redirect /index.html to / or / to /index.html:
                                       the page and its start address open, online and offline
+    page_test.py update SITE          a new version on the host: a notice offers it, and its "reload"
+                                      switches the page to it
     page_test.py zoom SITE            the browser zoomed to 150, 200 and 300 %, and a minimum font size
                                       of 24: the text grows, the page reflows, nothing is cut
     page_test.py axe SITE AXE_JS      axe-core's WCAG 2.2 A/AA and best-practice rules, at desktop and
@@ -204,6 +206,32 @@ def scopes(folder):
     print("/a/ and /b/ on one host keep their own caches and another site's, and both open with no network")
 
 
+def update(folder):
+    with tempfile.TemporaryDirectory() as root:
+        site = os.path.join(root, "site")
+        shutil.copytree(folder, site)
+        host = Host(site)
+        try:
+            with browser.chromium() as driver:
+                installed(driver, host.url, "the first version")
+                with open(os.path.join(site, "sw.js"), "a") as worker:
+                    worker.write("\n// the next version\n")
+                driver.refresh()
+                if not browser.wait_for(driver, "return document.getElementById('vantry-update')", 30):
+                    fail("no notice offered the new version")
+                notice = driver.execute_script("return document.getElementById('vantry-update').textContent")
+                if not notice.startswith("A new version is ready:reload"):
+                    fail(f"the notice says {notice!r}")
+                driver.execute_script("document.getElementById('vantry-update-reload').click()")
+                if not browser.wait_for(driver, """return navigator.serviceWorker.getRegistration().then(r =>
+                        !!r && !r.waiting && !!navigator.serviceWorker.controller && !document.getElementById('vantry-update'))""", 30):
+                    fail("reload did not switch the page to the new version")
+                opens(driver, host.url, "the new version")
+        finally:
+            host.stop()
+    print("a new version on the host is offered in a notice, and its reload switches to it")
+
+
 def redirects(folder):
     for rule, what in ((("/index.html", "/", 308), "/index.html redirected to /"),
                        (("/", "/index.html", 302), "/ redirected to /index.html")):
@@ -310,7 +338,9 @@ if __name__ == "__main__":
         finally:
             served.stop()
         sys.exit(0)
-    if mode == "scopes":
+    if mode == "update":
+        update(folder)
+    elif mode == "scopes":
         scopes(folder)
     elif mode == "redirects":
         redirects(folder)

@@ -3,6 +3,7 @@
 
     site_test.py listings SITE TOOL   20 events x 3 methods typed into the page: the list's lines are
                                       the command-line tool's, line for line
+    site_test.py phone-listings SITE TOOL   the same on a 390 x 844 phone, tapped with touch input
     site_test.py report SITE TOOL     "Edit/Print Payout" gives report.txt byte for byte as the tool's
     site_test.py offline SITE         after a first visit, with the server stopped, a reload works
     site_test.py phone SITE SHOTS     390 x 844: no horizontal scrolling, every control on the
@@ -21,6 +22,9 @@ import tempfile
 import zipfile
 
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -78,12 +82,15 @@ def tool_lines(tool, method, event, *extra):
     return subprocess.run(args, check=True, capture_output=True, text=True).stdout.split("\n")[:-1]
 
 
-def calculate(driver, method, event):
+def calculate(driver, method, event, touch=False):
     # The clicks and keys of one calculation go to the browser as one sequence of input actions:
     # the same events a person makes, without a round trip to the driver for each. A method
     # click repaints the fields from the stored values, as on Windows, once the page is idle: a
     # person's next key comes later than that, and the pause keeps the sequence as slow.
-    actions = ActionChains(driver, duration=0).click(element(driver, METHOD_BOXES[method])).pause(0.05)
+    actions = ActionChains(driver, duration=0)
+    if touch:  # a finger instead of the mouse
+        actions.w3c_actions = ActionBuilder(driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"), duration=0)
+    actions.click(element(driver, METHOD_BOXES[method])).pause(0.05)
     for index, name in ((RIDERS, "riders"), (FEE, "fee"), (ADDED, "added"), (PAYOFF, "payoff"), (DS, "ds"),
                         (PLACES, "places")):
         actions.click(element(driver, index)).key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL)
@@ -91,19 +98,23 @@ def calculate(driver, method, event):
     actions.click(element(driver, CALCULATE)).perform()
 
 
-def listings(site, tool):
+def listings(site, tool, phone=False):
     checked = 0
-    with browser.chromium() as driver:
+    size = {"width": 390, "height": 844, "mobile": True} if phone else {}
+    with browser.chromium(**size) as driver:
         open_page(driver, site)
+        if phone and not driver.execute_script("return document.getElementById('vantry-dialog').classList.contains('vantry-phone')"):
+            fail("the page is not in its phone layout")
         for event in events():
             for method in METHOD_BOXES:
-                calculate(driver, method, event)
+                calculate(driver, method, event, touch=phone)
                 expected = tool_lines(tool, method, event)
                 shown = list_lines(driver)
                 if shown != expected:
                     fail(f"{method} {event}:\nthe page shows {shown[:6]}...\nthe tool prints {expected[:6]}...")
                 checked += 1
-    print(f"{checked} calculations: the page's list is the tool's listing, line for line")
+    print(f"{checked} calculations{' tapped on a phone' if phone else ''}: the page's list is the tool's listing, "
+          "line for line")
 
 
 def report(site, tool):
@@ -264,6 +275,7 @@ if __name__ == "__main__":
     served = browser.Site(folder)
     try:
         {"listings": lambda: listings(served, sys.argv[3]), "report": lambda: report(served, sys.argv[3]),
+         "phone-listings": lambda: listings(served, sys.argv[3], phone=True),
          "phone": lambda: phone(served, sys.argv[3]), "closed": lambda: closed(served)}[mode]()
     finally:
         served.stop()
