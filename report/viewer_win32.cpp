@@ -73,11 +73,15 @@ public:
                 return TRUE;
             },
             reinterpret_cast<LPARAM>(&windows_));
+        active_ = GetActiveWindow();
         focus_ = GetFocus();
         for (HWND window : windows_) EnableWindow(window, FALSE);
     }
+    // Windows activates another program's window when the editor closes, since these were
+    // disabled: the one that was active comes back to the front, with its focus.
     ~DisabledWindows() {
         for (auto window = windows_.rbegin(); window != windows_.rend(); ++window) EnableWindow(*window, TRUE);
+        if (active_ != nullptr && IsWindow(active_)) SetForegroundWindow(active_);
         if (focus_ != nullptr && IsWindow(focus_)) SetFocus(focus_);
     }
     DisabledWindows(const DisabledWindows&) = delete;
@@ -85,6 +89,7 @@ public:
 
 private:
     std::vector<HWND> windows_;
+    HWND active_ = nullptr;
     HWND focus_ = nullptr;
 };
 
@@ -99,9 +104,8 @@ void waitForEditor(HANDLE process) {
         if (woken != WAIT_OBJECT_0 + 1) return;  // the editor has ended (or cannot be waited for)
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
+            if (message.message == WM_QUIT) {  // the program is ending: the editor goes on alone
                 PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
-                WaitForSingleObject(process, INFINITE);
                 return;
             }
             if (isInput(message.message)) continue;

@@ -9,8 +9,8 @@ With no folder or file given, it takes the C++ files `git diff HEAD` names (what
 work is done in a scratch copy of the tree (under the system's temporary folder, removed at the
 end): the working tree it was started in is never written. The copy is built once with
 AddressSanitizer and UndefinedBehaviorSanitizer, as the test command builds it; then each fault is
-planted, only the test programs the labels need are rebuilt, and those labels' tests run, each run
-bounded by --timeout. A fault that does not compile, or lies in a file none of those programs is
+planted, only the test programs the labels need are rebuilt, and those labels' tests run: each build
+and each test bounded by --timeout, the labels' whole run by four times that. A fault that does not compile, or lies in a file none of those programs is
 made from (another platform's), is left out of the count; a run that fails or times out has caught
 its fault.
 """
@@ -20,6 +20,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -129,11 +130,15 @@ def scratch_copy(into):
 
 
 def run(command, cwd, timeout, env=None):
-    """Runs a command to its end or its time; returns its status, or None when it ran out of time."""
+    """Runs a command to its end or its time; returns its status, or None when it ran out of time,
+    and then ends it with everything it started (a planted fault may loop for ever)."""
+    process = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True)
     try:
-        return subprocess.run(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                              timeout=timeout, start_new_session=True).returncode
+        return process.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
         return None
 
 
@@ -184,8 +189,9 @@ def main():
         programs = test_programs(build, labels)
         ctest = ["ctest", "-L", "|".join(labels), "-j", str(os.cpu_count() or 2), "--stop-on-failure",
                  "--timeout", str(options.timeout)]
-        if run(ctest, build, options.timeout, env) != 0:
-            sys.exit("the tests fail before any fault is planted")
+        suite_limit = options.timeout * 4  # the labels' tests all together; --timeout bounds each
+        if run(ctest, build, suite_limit, env) != 0:
+            sys.exit("the tests fail (or run past their time) before any fault is planted")
 
         results = []  # (fault, "caught" | "missed" | "no build" | "unbuilt")
         for index, fault in enumerate(sample, 1):
@@ -205,7 +211,7 @@ def main():
             elif run(["cmake", "--build", build, "--target"] + programs, scratch, options.timeout) != 0:
                 outcome = "no build"
             else:
-                outcome = "missed" if run(ctest, build, options.timeout, env) == 0 else "caught"
+                outcome = "missed" if run(ctest, build, suite_limit, env) == 0 else "caught"
             with open(path, "w", encoding="utf-8") as restored:
                 restored.write(original)
             # Built back as it was, so that the next fault's dry run sees only its own file.

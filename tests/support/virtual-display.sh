@@ -24,7 +24,10 @@ start() {
     local DISPLAY="" XVFB_PID=""
     # shellcheck disable=SC1090
     . "$state"
-    if [ -n "$XVFB_PID" ] && is_xvfb "$XVFB_PID"; then
+    # Ours only if it holds that display's lock: a number the system gave to another run's
+    # Xvfb since must not be taken (or, at this run's stop, ended).
+    if [ -n "$XVFB_PID" ] && is_xvfb "$XVFB_PID" &&
+       [ "$(tr -d ' \n' <"/tmp/.X${DISPLAY#:}-lock" 2>/dev/null)" = "$XVFB_PID" ]; then
       echo "virtual display $DISPLAY (Xvfb $XVFB_PID, already running)"
       return 0
     fi

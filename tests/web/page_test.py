@@ -117,7 +117,15 @@ def page_input(site):
         browser.wait_for(driver, "return window.reportAddress", 1)
         if driver.execute_script("return window.reportAddress"):
             fail("a held Enter from before the dialog pressed Edit/Print Payout in it")
-    print("input methods keep only digits; Enter closes from the close box; a held key does not reach a new dialog")
+    # A phone's decimal pad that has only a comma: in a money field it is the point.
+    with browser.chromium(width=390, height=844, mobile=True) as driver:
+        open_page(driver, site)
+        driver.execute_script("const field = document.getElementById('vantry-e1'); field.value = ''; field.focus();")
+        driver.execute_cdp_cmd("Input.insertText", {"text": "12,5"})
+        if value_of(driver, 1) != "12.5":
+            fail(f"'12,5' from a phone's decimal pad gives the entry fee {value_of(driver, 1)!r}, not '12.5'")
+    print("input methods keep only digits; a phone's decimal comma is the point; Enter closes from the close box; "
+          "a held key does not reach a new dialog")
 
 
 CUT = """return [...document.querySelectorAll('#vantry-dialog .vantry-static, #vantry-dialog button, #vantry-dialog .vantry-check')]

@@ -65,10 +65,13 @@ EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fon
     // cut in the template's boxes: it gets the reflowed layout too.
     const textOverflows = () => [...client.querySelectorAll('.vantry-static, .vantry-button, .vantry-check')]
         .some(e => e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1);
+    // (The screen's height, not the page's: a phone's keyboard opening must not change the layout.)
     const fit = () => {
-        frame.classList.remove('vantry-phone');
-        const phone = document.documentElement.clientWidth < naturalWidth + 8 ||
-                      (coarse.matches && innerHeight < height + 40) || textOverflows();
+        let phone = document.documentElement.clientWidth < naturalWidth + 8 || (coarse.matches && screen.height < height + 40);
+        if (!phone) {
+            frame.classList.remove('vantry-phone');
+            phone = textOverflows();
+        }
         frame.classList.toggle('vantry-phone', phone);
         host.style.width = phone ? "" : naturalWidth + 'px';
         const list = frame.querySelector('.vantry-list');

@@ -26,8 +26,13 @@ EM_JS(void, jsInstallInput, (), {
                 return;
             }
             seenAKey = true;
+            // An input method's own keys (Enter that commits a composition, Esc that drops it).
+            if (event.isComposing || event.keyCode === 229) return;
             // The title bar's close box is the page's own button: Enter and Space close.
             if (event.target.closest('.vantry-close') || event.target.closest('#vantry-message-box')) return;
+            // From the last control of the cycle, Tab goes on to the page's notice of a new version.
+            if (event.key === 'Tab' && !event.shiftKey && document.getElementById('vantry-update') &&
+                event.target.closest('.vantry-list')) return;
             const index = indexOf(event.target);
             let dialogKey = null;
             if (event.key === 'Tab') dialogKey = event.shiftKey ? key.backTab : key.tab;
@@ -41,10 +46,13 @@ EM_JS(void, jsInstallInput, (), {
         });
         // A phone's keyboard types as input, not as keys: of what it inserts at once, the
         // characters the edit takes go in, the others not.
+        // A phone's decimal pad may offer only a comma: in a money field it is the decimal point.
+        const touch = window.matchMedia('(pointer: coarse)');
         frame.addEventListener('beforeinput', event => {
             const field = event.target;
             if (field.tagName !== 'INPUT' || field.type !== 'text' || event.inputType !== 'insertText' || !event.data) return;
-            const taken = [...event.data].filter(character => !refuses(indexOf(field), character)).join("");
+            const typed = touch.matches && field.inputMode === 'decimal' ? event.data.replaceAll(',', '.') : event.data;
+            const taken = [...typed].filter(character => !refuses(indexOf(field), character)).join("");
             if (taken === event.data) return;
             event.preventDefault();
             if (taken) {

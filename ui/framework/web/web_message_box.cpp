@@ -27,6 +27,11 @@ EM_JS(void, jsShowMessageBox, (const char* text, const char* caption), {
     const onFocusOut = () => setTimeout(keepFocus, 0);  // a click on nothing focusable moves no focus in
     const onKey = event => {
         if (!overlay.isConnected) return;
+        if (event.repeat) {  // a key held since before the box: it must not answer a box never seen
+            event.preventDefault();
+            event.stopPropagation();
+            return;
+        }
         if (event.key === 'Enter' || event.key === 'Escape' || event.key === ' ') {
             event.preventDefault();
             event.stopPropagation();
