@@ -39,10 +39,20 @@ def focus_after_tabs(driver, element_id, most=20):
 
 
 def keyboard(site, tool):
+    for size in ({}, {"width": 390, "height": 844, "mobile": True}):  # the dialog's layout, then the phone's
+        keyboard_in(site, tool, size)
+    print("with the keyboard alone, in both layouts: IBRA chosen, six values typed, the listing the tool's, "
+          "the list scrolled, the report opened")
+
+
+def keyboard_in(site, tool, size):
     event = {"riders": 57, "fee": 35, "added": 250, "payoff": 75, "ds": 3, "places": 0}
-    with browser.chromium() as driver:
+    with browser.chromium(**size) as driver:
         open_page(driver, site)
         driver.execute_script("window.open = address => { window.reportAddress = address; return {}; };")
+        phone = driver.execute_script("return document.getElementById('vantry-dialog').classList.contains('vantry-phone')")
+        if phone != bool(size):
+            fail(f"the page is {'not ' if size else ''}in its phone layout")
         if driver.execute_script(ACTIVE) != "vantry-e0":
             fail(f"the page starts with the focus on {driver.execute_script(ACTIVE)}, not Rider Count")
         # The IBRA box by Tab and Space; its click repaints the fields, as on Windows.
@@ -70,8 +80,6 @@ def keyboard(site, tool):
         keys(driver, Keys.ENTER)
         if not browser.wait_for(driver, "return window.reportAddress", 10):
             fail("Enter on Edit/Print Payout opened no report")
-    print("with the keyboard alone: IBRA chosen, six values typed, the listing the tool's, the list scrolled, "
-          "the report opened")
 
 
 def compose(driver, text):
