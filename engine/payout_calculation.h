@@ -1,5 +1,6 @@
 #pragma once
 
+#include "method_rules.h"
 #include "payout_types.h"
 
 namespace vantry::engine {
@@ -7,5 +8,10 @@ namespace vantry::engine {
 // Divides the money of one event. Never fails: every input, however odd, yields a result.
 // `params` are expected as NormalisedParameters keeps them; 0 or fewer places choose the count.
 PayoutResult CalculatePayout(const PayoutParameters& params, PayoutMethod method);
+
+// The same by any method. An event the method cannot pay (WhyMethodCannotPay says why) still
+// yields a result, from the nearest split and row the method has, so that nothing is read out of
+// its tables; the front ends refuse such an event before they get here.
+PayoutResult CalculatePayout(const PayoutParameters& params, const MethodRules& rules);
 
 }  // namespace vantry::engine

@@ -1,5 +1,10 @@
 #include "payout_schedules.h"
 
+#include <cstddef>
+#include <string_view>
+
+#include "method_rules.h"
+
 namespace vantry::engine {
 
 // Every value below is the fraction of 1 written as a decimal literal, so that the compiler
@@ -108,7 +113,7 @@ constexpr PlaceSchedule kNbha4dSchedule = [] {
     return schedule;
 }();
 
-// [dCount][d - 1]; the rows for 0 and 1 D are unused.
+// [dCount][d - 1]; the row for 0 Ds is unused, and one D takes the whole pool.
 constexpr DivisionSplit kIbraSplit = {{
     {}, {},
     {0.6, 0.4},
@@ -139,40 +144,45 @@ constexpr DivisionSplit kNbha4dSplit = {{
     {0.26, 0.2, 0.16, 0.11, 0.1, 0.09, 0.08},
 }};
 
+// The built-in methods as values. They take any D count (a count they have no split for divides
+// the pool by the seven-D split) and choose the places themselves; IBRA lists whole dollars.
+constexpr MethodRules builtInRules(std::string_view name, MoneyShown money, const PlaceSchedule& schedule,
+                                   const DivisionSplit& split) {
+    MethodRules rules{};
+    for (std::size_t i = 0; i < name.size(); ++i) rules.name[i] = name[i];
+    rules.money = money;
+    rules.addedMoney = AddedMoneyRule::WithThePool;
+    rules.automaticPlaces = AutomaticPlaces::EntryFeeBack;
+    rules.anyDCount = true;
+    rules.split = split;
+    rules.split.byDCount[1][0] = 1.0;
+    for (int dCount = 1; dCount <= kDivisionCount; ++dCount) rules.paysDs[dCount] = true;
+    rules.schedule = schedule;
+    for (int row = 0; row < kScheduleRows; ++row) rules.hasRow[row] = true;
+    return rules;
+}
+
+constexpr MethodRules kIbraRules = builtInRules("IBRA", MoneyShown::WholeDollars, kIbraSchedule, kIbraSplit);
+constexpr MethodRules kBrn4dRules = builtInRules("BRN4D", MoneyShown::Cents, kBrn4dSchedule, kBrn4dSplit);
+constexpr MethodRules kNbha4dRules = builtInRules("NBHA 4D", MoneyShown::Cents, kNbha4dSchedule, kNbha4dSplit);
+
 }  // namespace
 
-const PlaceSchedule& placeScheduleFor(PayoutMethod method) {
+const MethodRules& BuiltInRules(PayoutMethod method) {
     switch (method) {
-        case PayoutMethod::Ibra: return kIbraSchedule;
-        case PayoutMethod::Brn4d: return kBrn4dSchedule;
+        case PayoutMethod::Ibra: return kIbraRules;
+        case PayoutMethod::Brn4d: return kBrn4dRules;
         case PayoutMethod::Nbha4d: break;
     }
-    return kNbha4dSchedule;
+    return kNbha4dRules;
 }
 
-const DivisionSplit& divisionSplitFor(PayoutMethod method) {
-    switch (method) {
-        case PayoutMethod::Ibra: return kIbraSplit;
-        case PayoutMethod::Brn4d: return kBrn4dSplit;
-        case PayoutMethod::Nbha4d: break;
-    }
-    return kNbha4dSplit;
-}
+const PlaceSchedule& placeScheduleFor(PayoutMethod method) { return BuiltInRules(method).schedule; }
+
+const DivisionSplit& divisionSplitFor(PayoutMethod method) { return BuiltInRules(method).split; }
 
 DivisionShares divisionSharesFor(PayoutMethod method, int dsToPay) {
-    const DivisionSplit& split = divisionSplitFor(method);
-    DivisionShares result{};
-    if (dsToPay == 1) {
-        result.shares[0] = 1.0;
-    } else {
-        // Two to six Ds take that split; any other count (7 and up, 0, negative) the seven-D
-        // split. Ds after the split's last are left at 0.
-        const int dCount = (dsToPay >= 2 && dsToPay <= 6) ? dsToPay : kDivisionCount;
-        for (int d = 0; d < dCount; ++d) result.shares[d] = split.byDCount[dCount][d];
-    }
-    result.lastDShare = (dsToPay >= 1 && dsToPay <= 6) ? result.shares[dsToPay - 1]
-                                                         : result.shares[kDivisionCount - 1];
-    return result;
+    return divisionSharesFor(BuiltInRules(method), dsToPay);
 }
 
 }  // namespace vantry::engine

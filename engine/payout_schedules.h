@@ -15,10 +15,10 @@ struct PlaceSchedule {
     double fraction(int row, int place) const { return fractions[row][place - 1]; }
 };
 
-// How the pool is divided among the Ds, for each number of Ds paid from 2 to 7.
-// One D takes the whole pool and needs no table.
+// How the pool is divided among the Ds, for each number of Ds paid from 1 to 7 (one D takes the
+// whole pool).
 struct DivisionSplit {
-    double byDCount[kDivisionCount + 1][kDivisionCount];  // [dCount][d - 1], dCount 2 to 7
+    double byDCount[kDivisionCount + 1][kDivisionCount];  // [dCount][d - 1], dCount 1 to 7
 };
 
 struct DivisionShares {

@@ -5,7 +5,6 @@
 
 #include "number_text.h"
 #include "payout_calculation.h"
-#include "payout_schedules.h"
 
 namespace vantry::engine {
 
@@ -28,7 +27,7 @@ class LineComposer {
 public:
     LineComposer(ResultListing& lines, const ListingSink& sink) : lines_(lines), sink_(sink) {}
 
-    void add(const char* format, std::initializer_list<LineValue> values = {}) {
+    void add(std::string_view format, std::initializer_list<LineValue> values = {}) {
         FormatArg args[kMostValues] = {0, 0, 0, 0};
         std::size_t count = 0;
         for (const LineValue& value : values)
@@ -66,47 +65,33 @@ private:
     char buffer_[kListingLineMax + 1];
 };
 
-struct MethodFormats {
-    const char* header;
-    const char* dTotals[kDivisionCount];
-    const char* place;
-};
-
-// IBRA prints whole dollars; BRN4D and NBHA 4D print cents and differ only in the header.
-constexpr MethodFormats kIbraFormats = {
-    "IBRA payout to %d placings, Pool = $%4.0f, Producer = $%4.0f",
-    {"1D: Total = $%3.0f   (%2.0f%%)", "2D: Total = $%3.0f   (%2.0f%%)",
-     "3D: Total = $%3.0f   (%2.0f%%)", "4D: Total = $%3.0f   (%2.0f%%)",
-     "5D: Total = $%3.0f   (%2.0f%%)", "6D: Total = $%3.0f   (%2.0f%%)",
-     "7D: Total = $%3.0f   (%2.0f%%)"},
-    "    %d = $%3.0f   (%2.2f%%)",
-};
-
-constexpr MethodFormats kBrn4dFormats = {
-    "BRN4D payout to %d placings, Pool = $%4.2f, Producer = $%4.2f",
-    {"1D: Total = $%3.2f   (%2.0f%%)", "2D: Total = $%3.2f   (%2.0f%%)",
-     "3D: Total = $%3.2f   (%2.0f%%)", "4D: Total = $%3.2f   (%2.0f%%)",
-     "5D: Total = $%3.2f   (%2.0f%%)", "6D: Total = $%3.2f   (%2.0f%%)",
-     "7D: Total = $%3.2f   (%2.0f%%)"},
-    "    %d = $%3.2f   (%2.2f%%)",
-};
-
-constexpr MethodFormats kNbha4dFormats = {
-    "NBHA 4D payout to %d placings, Pool = $%4.2f, Producer = $%4.2f",
-    {kBrn4dFormats.dTotals[0], kBrn4dFormats.dTotals[1], kBrn4dFormats.dTotals[2],
-     kBrn4dFormats.dTotals[3], kBrn4dFormats.dTotals[4], kBrn4dFormats.dTotals[5],
-     kBrn4dFormats.dTotals[6]},
-    kBrn4dFormats.place,
-};
-
-const MethodFormats& formatsFor(PayoutMethod method) {
-    switch (method) {
-        case PayoutMethod::Ibra: return kIbraFormats;
-        case PayoutMethod::Brn4d: return kBrn4dFormats;
-        case PayoutMethod::Nbha4d: break;
+// The method's formats: whole dollars ("%4.0f", "%3.0f") or cents ("%4.2f", "%3.2f"); the place
+// percentages always with two decimals.
+class MethodFormats {
+public:
+    explicit MethodFormats(const MethodRules& rules) : whole_(rules.money == MoneyShown::WholeDollars) {
+        // The name is the method's own text: a '%' in it is printed, not converted.
+        for (const char c : rules.displayName()) header_ += c == '%' ? "%%" : std::string(1, c);
+        header_ += whole_ ? " payout to %d placings, Pool = $%4.0f, Producer = $%4.0f"
+                          : " payout to %d placings, Pool = $%4.2f, Producer = $%4.2f";
     }
-    return kNbha4dFormats;
-}
+
+    const std::string& header() const { return header_; }
+
+    // "1D: Total = $%3.2f   (%2.0f%%)". A D's share is shown with the fewest decimals that show it
+    // exactly, a whole percentage at the width of two the built-in methods have always printed.
+    std::string dTotal(int d, double share) const {
+        static constexpr const char* kShareFormats[] = {"   (%2.0f%%)", "   (%2.1f%%)", "   (%2.2f%%)"};
+        return std::string(1, static_cast<char>('1' + d)) + (whole_ ? "D: Total = $%3.0f" : "D: Total = $%3.2f") +
+               kShareFormats[ShareDecimals(share)];
+    }
+
+    const char* place() const { return whole_ ? "    %d = $%3.0f   (%2.2f%%)" : "    %d = $%3.2f   (%2.2f%%)"; }
+
+private:
+    bool whole_;
+    std::string header_;
+};
 
 // 1D always; 2D to 7D when dsToPay reaches them.
 int listedDs(int dsToPay) {
@@ -128,24 +113,24 @@ void RenderParameterLines(LineComposer& compose, const PayoutParameters& params,
 }
 
 // The method header and, for each listed D, an empty line, the D total and one line per place.
-void RenderResultLines(LineComposer& compose, const PayoutParameters& params, PayoutMethod method,
+void RenderResultLines(LineComposer& compose, const PayoutParameters& params, const MethodRules& rules,
                        const PayoutResult& result, PayoutTable& table) {
-    const MethodFormats& formats = formatsFor(method);
-    const PlaceSchedule& schedule = placeScheduleFor(method);
+    const MethodFormats formats(rules);
+    const PlaceSchedule& schedule = rules.schedule;
 
     table.placings = result.placings;
-    compose.add(formats.header, {result.placings, {result.pool, &table.pool}, {result.producer, &table.producer}});
+    compose.add(formats.header(), {result.placings, {result.pool, &table.pool}, {result.producer, &table.producer}});
     for (int d = 0; d < listedDs(params.dsToPay); ++d) {
         // The total is what the places actually get, summed in place order, not pool * share.
         double total = 0.0;
         for (int place = 0; place < kMaxPlaces; ++place) total += result.amounts[d][place];
         DivisionEntry& division = table.divisions.emplace_back(DivisionEntry{d + 1, {}, {}, {}});
         compose.add("");
-        compose.add(formats.dTotals[d], {{total, &division.total}, {result.shares[d] * 100.0, &division.sharePercent}});
+        compose.add(formats.dTotal(d, result.shares[d]), {{total, &division.total}, {result.shares[d] * 100.0, &division.sharePercent}});
         division.places.reserve(static_cast<std::size_t>(result.placings));
         for (int place = 1; place <= result.placings; ++place) {
             PlaceEntry& entry = division.places.emplace_back(PlaceEntry{place, {}, {}});
-            compose.add(formats.place, {place, {result.amounts[d][place - 1], &entry.amount},
+            compose.add(formats.place(), {place, {result.amounts[d][place - 1], &entry.amount},
                                         {schedule.fraction(result.row, place) * 100.0, &entry.percent}});
         }
     }
@@ -154,13 +139,17 @@ void RenderResultLines(LineComposer& compose, const PayoutParameters& params, Pa
 }  // namespace
 
 ListedPayout ListPayout(const PayoutParameters& params, PayoutMethod method, const ListingSink& eachLine) {
+    return ListPayout(params, BuiltInRules(method), eachLine);
+}
+
+ListedPayout ListPayout(const PayoutParameters& params, const MethodRules& rules, const ListingSink& eachLine) {
     ListedPayout listed;
     listed.lines.reserve(kListingMaxLines);
     LineComposer compose(listed.lines, eachLine);
     // The parameters are listed, and heard, before anything is calculated.
     RenderParameterLines(compose, params, listed.table);
-    listed.result = CalculatePayout(params, method);
-    RenderResultLines(compose, params, method, listed.result, listed.table);
+    listed.result = CalculatePayout(params, rules);
+    RenderResultLines(compose, params, rules, listed.result, listed.table);
     return listed;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "method_rules.h"
 #include "payout_table.h"
 #include "payout_types.h"
 
@@ -35,6 +36,10 @@ using ListingSink = std::function<void(const std::string& line)>;
 // The one way the calculator lists an event: the dialog, the command-line tool, its exports and
 // the report all take their lines (and the tool its table) from here.
 ListedPayout ListPayout(const PayoutParameters& params, PayoutMethod method, const ListingSink& eachLine = nullptr);
+// The same by any method. The event is expected to be one the method can pay (WhyMethodCannotPay
+// is empty); one it cannot is listed from the nearest split and row the method has.
+ListedPayout ListPayout(const PayoutParameters& params, const MethodRules& rules,
+                        const ListingSink& eachLine = nullptr);
 
 // Whether a line was cut because its amounts did not fit.
 bool IsCutLine(std::string_view line);
