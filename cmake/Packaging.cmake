@@ -1,7 +1,7 @@
 # The release packages, made by CPack: a Debian package on Linux, an NSIS installer for Windows.
 # (The portable Windows zip is made by packaging/make_portable_zip.py; scripts/package.sh makes
 # them all.)
-set(CPACK_PACKAGE_NAME quorvath-payout-calculator)
+set(CPACK_PACKAGE_NAME ${VANTRY_PACKAGE_NAME})
 set(CPACK_PACKAGE_VENDOR "${VANTRY_COMPANY}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "payout calculator for 4D barrel-racing events")

@@ -4,7 +4,7 @@
 #
 #   install-deps.sh SET... [PACKAGE...]
 #
-#   run       build and run the calculator: compiler, CMake, Ninja, FLTK, zlib, the dialog's font
+#   run       build and run the calculator: compiler, CMake, Ninja, FLTK, zlib, toml++, the dialog's font
 #   native    the Linux test legs (optimised and sanitized): GoogleTest, Google Benchmark, Xvfb,
 #             and the Debian package's checks (dpkg-dev, lintian, man-db, desktop-file-utils)
 #   windows   the Windows leg: MinGW-w64, Wine, NSIS, GoogleTest's sources, zlib for MinGW
@@ -16,7 +16,7 @@
 # Anything else named is taken as a package.
 set -euo pipefail
 
-run=(g++ cmake ninja-build libfltk1.3-dev zlib1g-dev fonts-liberation)
+run=(g++ cmake ninja-build libfltk1.3-dev zlib1g-dev libtomlplusplus-dev fonts-liberation)
 site=(emscripten node-acorn nodejs python3 python3-fonttools python3-brotli googletest)
 packages=()
 for set in "$@"; do
