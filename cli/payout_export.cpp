@@ -29,13 +29,22 @@ std::string jsonString(std::string_view text) {
     return quoted + "\"";
 }
 
+// A CSV field as RFC 4180 writes one: quoted, with its quotes doubled, when it holds a comma, a
+// quote or a line break. Only a method's own name can.
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
 }  // namespace
 
 std::string PayoutCsv(const engine::PayoutTable& table, std::string_view method) {
     std::string csv = "method,division,place,amount,percent\r\n";
     for (const engine::DivisionEntry& division : table.divisions)
         for (const engine::PlaceEntry& place : division.places)
-            csv += std::string(method) + "," + number(division.division) + "," + number(place.place) + "," +
+            csv += csvField(method) + "," + number(division.division) + "," + number(place.place) + "," +
                    place.amount + "," + place.percent + "\r\n";
     return csv;
 }

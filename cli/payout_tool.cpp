@@ -6,7 +6,9 @@
 #include <string>
 
 #include "float_conversion.h"
+#include "installed_methods.h"
 #include "message_text.h"
+#include "method_choice.h"
 #include "number_text.h"
 #include "payout_export.h"
 #include "results_listing.h"
@@ -45,6 +47,36 @@ std::string tooLargeToList(const engine::PayoutParameters& p) {
            engine::FormatString("%d", {static_cast<int>(engine::kListingLineMax)}) + " characters";
 }
 
+// A method file's problems, one line each, as a compiler gives its errors.
+int failWithProblems(std::FILE* err, const MethodRefusal& refusal) {
+    if (refusal.problemLines.empty()) return fail(err, kStatusBadArguments, refusal.sentence);
+    std::string lines;
+    for (const std::string& line : refusal.problemLines) lines += OneLine(line) + "\n";
+    std::fputs(lines.c_str(), err);
+    return kStatusBadArguments;
+}
+
+// The actions that print something about methods and end.
+int runMethodAction(const ToolRequest& request, std::FILE* out, std::FILE* err) {
+    std::string text;
+    if (request.action == ToolRequest::Action::ListMethods) {
+        text = MethodList(methods::FindInstalledMethods());
+    } else {
+        ChosenMethod chosen;
+        MethodRefusal refusal;
+        const bool checking = request.action == ToolRequest::Action::CheckMethod;
+        if (!ChooseMethod(checking ? std::string() : request.shownMethod, checking ? request.checkedFile : std::string(),
+                          chosen, refusal)) {
+            if (!checking && refusal.sentence.starts_with("--method:"))
+                refusal.sentence.replace(0, 8, "--show-method");
+            return failWithProblems(err, refusal);
+        }
+        text = checking ? methods::MethodSummary(chosen.rules, chosen.note)
+                        : methods::MethodFileText(chosen.rules, chosen.note);
+    }
+    return writeText(out, text) ? kStatusDone : fail(err, kStatusNotWritten, std::string("cannot write: ") + std::strerror(errno));
+}
+
 }  // namespace
 
 int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* err,
@@ -57,9 +89,17 @@ int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* 
         return writeText(out, std::string(kToolName) + " " + std::string(product::kVersion) + "\n") ? kStatusDone
                                                                                                  : kStatusNotWritten;
 
+    if (request.action != ToolRequest::Action::Calculate) return runMethodAction(request, out, err);
+
+    ChosenMethod method;
+    MethodRefusal refusal;
+    if (!ChooseMethod(request.methodName, request.methodFile, method, refusal)) return failWithProblems(err, refusal);
+    if (const std::string why = engine::WhyMethodCannotPay(method.rules, request.params); !why.empty())
+        return fail(err, kStatusBadArguments, why);
+
     // Nothing is printed for an event whose listing would cut an amount mid-number, nor for a
     // report target that cannot be written.
-    const engine::ListedPayout listed = engine::ListPayout(request.params, request.method);
+    const engine::ListedPayout listed = engine::ListPayout(request.params, method.rules);
     const engine::ResultListing& lines = listed.lines;
     if (engine::HasCutLine(lines)) return fail(err, kStatusBadArguments, tooLargeToList(request.params));
     if (!request.reportPath.empty() && !report::CheckReportTarget(request.reportPath, error))
@@ -70,11 +110,11 @@ int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* 
         case ToolRequest::Format::Text: printed = writeLines(out, lines) && std::fflush(out) == 0; break;
         case ToolRequest::Format::Csv:
             UseBinaryOutput(out);
-            printed = writeText(out, PayoutCsv(listed.table, MethodName(request.method)));
+            printed = writeText(out, PayoutCsv(listed.table, method.exportName));
             break;
         case ToolRequest::Format::Json:
             UseBinaryOutput(out);
-            printed = writeText(out, PayoutJson(listed.table, MethodName(request.method)));
+            printed = writeText(out, PayoutJson(listed.table, method.exportName));
             break;
     }
     if (!printed) return fail(err, kStatusNotWritten, std::string("cannot write the listing: ") + std::strerror(errno));

@@ -1,5 +1,6 @@
 #include "tool_options.h"
 
+#include "installed_methods.h"
 #include "message_text.h"
 #include "number_text.h"
 
@@ -34,17 +35,22 @@ bool readAmount(std::string_view name, std::string_view text, double& value, std
     return false;
 }
 
-constexpr PayoutMethod kMethods[] = {PayoutMethod::Ibra, PayoutMethod::Brn4d, PayoutMethod::Nbha4d};
-
-bool readMethod(std::string_view name, std::string_view text, ToolRequest& request, std::string& error) {
-    for (const PayoutMethod method : kMethods) {
-        if (text == MethodName(method)) {
-            request.method = method;
-            return true;
-        }
+bool readName(std::string_view name, std::string_view text, std::string& into, std::string& error) {
+    if (text.empty()) {
+        error = std::string(name) + ": the name is empty";
+        return false;
     }
-    error = std::string(name) + ": " + ShownValue(text) + " is not one of ibra, brn4d, nbha4d";
-    return false;
+    into = text;
+    return true;
+}
+
+bool readFile(std::string_view name, std::string_view text, std::string& into, std::string& error) {
+    if (text.empty()) {
+        error = std::string(name) + ": the file name is empty";
+        return false;
+    }
+    into = text;
+    return true;
 }
 
 bool readFormat(std::string_view name, std::string_view text, ToolRequest& request, std::string& error) {
@@ -56,15 +62,6 @@ bool readFormat(std::string_view name, std::string_view text, ToolRequest& reque
         error = std::string(name) + ": " + ShownValue(text) + " is not one of text, csv, json";
         return false;
     }
-    return true;
-}
-
-bool readReport(std::string_view name, std::string_view text, ToolRequest& request, std::string& error) {
-    if (text.empty()) {
-        error = std::string(name) + ": the file name is empty";
-        return false;
-    }
-    request.reportPath = text;
     return true;
 }
 
@@ -84,7 +81,13 @@ struct Option {
 };
 
 const Option kOptions[] = {
-    {"--method", "NAME", "payout method: ibra, brn4d or nbha4d", readMethod, std::string(MethodName(PayoutMethod::Nbha4d))},
+    {"--method", "NAME",
+     "payout method: ibra, brn4d, nbha4d, or the name of an installed\n"
+     "method (--list-methods lists them)",
+     [](auto name, auto text, ToolRequest& r, std::string& e) { return readName(name, text, r.methodName, e); },
+     std::string(MethodName(kDefaultMethod))},
+    {"--method-file", "FILE", "pay by the method in a method file (see Method files below)",
+     [](auto name, auto text, ToolRequest& r, std::string& e) { return readFile(name, text, r.methodFile, e); }, ""},
     {"--riders", "N", "riders entered",
      [](auto name, auto text, ToolRequest& r, std::string& e) { return readWhole(name, text, r.params.riderCount, e); },
      defaultWhole(kDefaults.riderCount)},
@@ -111,9 +114,28 @@ const Option kOptions[] = {
      "what to print: text (the listing), csv (one row per place, for a\n"
      "spreadsheet) or json (the whole payout, for a script)",
      readFormat, "text"},
-    {"--report", "FILE", "also write the paged report of the listing to FILE", readReport, ""},
+    {"--report", "FILE", "also write the paged report of the listing to FILE",
+     [](auto name, auto text, ToolRequest& r, std::string& e) { return readFile(name, text, r.reportPath, e); }, ""},
     {"--open", "", "then open FILE in the desktop's text editor",
      [](auto, auto, ToolRequest& r, std::string&) { return r.openReport = true; }, ""},
+    {"--list-methods", "", "list the built-in and the installed methods, and exit",
+     [](auto, auto, ToolRequest& r, std::string&) {
+         r.action = ToolRequest::Action::ListMethods;
+         return true;
+     },
+     ""},
+    {"--check-method", "FILE", "check a method file and show its tables, or its errors, and exit",
+     [](auto name, auto text, ToolRequest& r, std::string& e) {
+         r.action = ToolRequest::Action::CheckMethod;
+         return readFile(name, text, r.checkedFile, e);
+     },
+     ""},
+    {"--show-method", "NAME", "print a method as a method file to start your own from, and exit",
+     [](auto name, auto text, ToolRequest& r, std::string& e) {
+         r.action = ToolRequest::Action::ShowMethod;
+         return readName(name, text, r.shownMethod, e);
+     },
+     ""},
     {"--help", "", "show this help and exit",
      [](auto, auto, ToolRequest& r, std::string&) {
          r.action = ToolRequest::Action::Help;
@@ -128,6 +150,19 @@ const Option kOptions[] = {
      ""},
 };
 
+// Each line of `text` after `indent`.
+std::string Indented(std::string_view text, std::string_view indent) {
+    std::string indented;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start);
+        const std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start + 1);
+        indented += (line == "\n" ? "" : std::string(indent)) + std::string(line);
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return indented;
+}
+
 const Option* findOption(std::string_view name) {
     for (const Option& option : kOptions)
         if (option.name == name) return &option;
@@ -141,12 +176,20 @@ std::string spelled(const Option& option) {
 }  // namespace
 
 std::string_view MethodName(PayoutMethod method) {
-    switch (method) {
-        case PayoutMethod::Ibra: return "ibra";
-        case PayoutMethod::Brn4d: return "brn4d";
-        case PayoutMethod::Nbha4d: break;
-    }
-    return "nbha4d";
+    for (const methods::BuiltInMethod& builtIn : methods::kBuiltInMethods)
+        if (builtIn.method == method) return builtIn.commandName;
+    return {};
+}
+
+std::string MethodFilesHelp() {
+    return "A method file is a small TOML file that describes a payout method of your own. For example:\n\n" +
+           Indented(methods::kMethodFileExample, "    ") +
+           "\n"
+           "Every number is a percentage with at most two decimals; each list adds up to exactly 100.\n"
+           "The method pays the numbers of Ds under [divisions], and one D, which takes the whole pool.\n"
+           "A row of [places] may end in 0s, and never grows from one place to the next. Files in the\n"
+           "methods folder are found by their name: --list-methods shows the folder. --show-method=nbha4d\n"
+           "prints a built-in method as a file to start from; --check-method=FILE checks one.\n";
 }
 
 bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request, std::string& error) {
@@ -178,11 +221,16 @@ bool ParseToolArguments(int argc, const char* const* argv, ToolRequest& request,
             return false;
         }
         if (!option->apply(name, value, request, error)) return false;
-        // The first of --help and --version wins; the rest is not looked at.
+        // The first option that asks for something other than a calculation wins; the rest is
+        // not looked at.
         if (request.action != ToolRequest::Action::Calculate) return true;
     }
     if (request.openReport && request.reportPath.empty()) {
         error = "--open needs --report=FILE";
+        return false;
+    }
+    if (!request.methodName.empty() && !request.methodFile.empty()) {
+        error = "--method and --method-file cannot both be given";
         return false;
     }
     request.params = engine::NormalisedParameters(request.params);
@@ -228,7 +276,12 @@ std::string ToolUsage() {
             line = std::string(kHelpColumn, ' ');
         }
     }
-    usage += "\nExit status: 0 done, 1 the listing or the report could not be written, 2 bad arguments.\n";
+    usage += "\nMethod files:\n" + MethodFilesHelp() + "\n";
+    usage += "Exit status: " + engine::FormatString("%d", {kStatusDone}) + " done; " +
+             engine::FormatString("%d", {kStatusNotWritten}) +
+             " the listing or the report could not be written, or the editor not started;\n" +
+             engine::FormatString("%d", {kStatusBadArguments}) +
+             " bad arguments, a bad method file, or an event the method cannot pay.\n";
     return usage;
 }
 

@@ -1,0 +1,5 @@
+#include <cstdlib>
+
+#include "methods_folder_home.h"
+
+void SetMethodsFolderHome(const std::string& base) { _putenv_s("APPDATA", base.c_str()); }

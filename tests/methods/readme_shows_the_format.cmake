@@ -1,0 +1,18 @@
+# The README shows a method file as the tool's own help does, line for line.
+#   cmake -DTOOL=vantry-payout -DREADME=README.md -P readme_shows_the_format.cmake
+execute_process(COMMAND ${TOOL} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${TOOL} --help ended with ${status}")
+endif()
+string(FIND "${help}" "    name = " start)
+string(FIND "${help}" "    4 = [40, 30, 20, 10]\n" end REVERSE)
+if(start EQUAL -1 OR end EQUAL -1)
+  message(FATAL_ERROR "--help shows no method file:\n${help}")
+endif()
+math(EXPR length "${end} + 25 - ${start}")
+string(SUBSTRING "${help}" ${start} ${length} example)
+file(READ ${README} readme)
+string(FIND "${readme}" "${example}" found)
+if(found EQUAL -1)
+  message(FATAL_ERROR "README.md does not show the method file as --help does:\n${example}")
+endif()
