@@ -1,26 +1,39 @@
 // The command-line tool run in process on any arguments: it never crashes, ends with status 0,
-// 1 or 2, prints at most one line on standard error, and nothing on standard output when it
-// refuses its arguments. Reports go to a scratch folder and no editor is ever started.
+// 1 or 2, prints on standard error one line, or a method file's problems a line each, and nothing
+// on standard output when it refuses its arguments. Reports go to a scratch folder, the methods
+// folder is one of the target's own, and no editor is ever started.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "fuzz_check.h"
+#include "methods_folder_home.h"
 #include "scratch_folder.h"
 #include "tool_run.h"
 
 namespace {
 
 // In a folder removed with what it holds when the target ends.
-const std::string& scratchReport() {
+const ScratchFolder& scratch() {
     static const ScratchFolder folder("fuzz-tool");
-    static const std::string path = folder.file("report.txt");
+    return folder;
+}
+
+const std::string& scratchReport() {
+    static const std::string path = scratch().file("report.txt");
     return path;
+}
+
+// The methods folder is looked for under the scratch folder, where there is none.
+void useOwnMethodsFolder() {
+    static const bool done = (SetMethodsFolderHome(scratch().path().string()), true);
+    (void)done;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    useOwnMethodsFolder();
     // The arguments are the input split at its zero bytes; a report goes to the scratch file.
     std::vector<std::string> words(1);
     for (std::size_t i = 0; i < size && words.size() < 32; ++i) {
@@ -40,10 +53,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& message = run.err;
     Check(status == 0 || status == 1 || status == 2, "an exit status other than 0, 1, 2");
     if (!message.empty()) {
-        Check(message.find('\n') == message.size() - 1, "a message that is not one line", message);
-        for (char c : message.substr(0, message.size() - 1))
-            Check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "a control character in a message", message);
-        Check(message.size() < 400, "a long message", message);
+        Check(message.back() == '\n', "a message that does not end its line", message);
+        // A method file's problems come a line each; anything else is one line.
+        const bool problems = message.find('\n') != message.size() - 1;
+        if (problems) Check(status == 2, "several lines for something other than a method file's problems", message);
+        for (std::size_t start = 0; start < message.size();) {
+            const std::size_t end = message.find('\n', start);
+            const std::string line = message.substr(start, end - start);
+            for (char c : line)
+                Check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "a control character in a message", message);
+            Check(line.size() < 400, "a long message", message);
+            start = end + 1;
+        }
     }
     Check(status != 0 || message.empty(), "a message with status 0", message);
     if (status == 2) Check(printed.empty(), "output printed for refused arguments", printed);

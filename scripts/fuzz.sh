@@ -16,7 +16,7 @@ export TMPDIR=${TMPDIR:-/dev/shm}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 status=0
-for target in number_readers format_text tool_arguments listing report_writer; do
+for target in number_readers format_text tool_arguments listing report_writer method_file; do
   corpus=build/fuzz/corpus/$target
   mkdir -p "$corpus" build/fuzz/artifacts
   echo "== $target, $seconds s"
