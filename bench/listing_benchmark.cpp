@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "method_file.h"
 #include "payout_calculation.h"
 #include "payout_schedules.h"
 #include "results_listing.h"
@@ -30,6 +31,20 @@ void CalculateAndRender(benchmark::State& state) {
     }
 }
 BENCHMARK(CalculateAndRender);
+
+// The same by NBHA 4D written out as a method file and read back: a producer's own method is
+// calculated and listed as fast as a built-in one.
+void CalculateAndRenderMethodFromFile(benchmark::State& state) {
+    const vantry::methods::MethodFile file =
+        vantry::methods::ReadMethodText(vantry::methods::MethodFileText(BuiltInRules(PayoutMethod::Nbha4d), ""));
+    if (!file.valid()) state.SkipWithError("the method file did not read back");
+    for (auto _ : state) {
+        const ResultListing lines = ListPayout(largestEvent(), file.rules).lines;
+        benchmark::DoNotOptimize(lines.data());
+        if (lines.size() != kListingMaxLines) state.SkipWithError("wrong line count");
+    }
+}
+BENCHMARK(CalculateAndRenderMethodFromFile);
 
 // The same calculation and the same 229 lines, each composed with snprintf.
 void SnprintfBaseline(benchmark::State& state) {
