@@ -55,22 +55,15 @@ public:
             if (text[i] == '\n') lineStarts_.push_back(i + 1);
     }
 
-    // The characters from `begin` up to `end` (or the line's end when `end` is on another line).
+    // The characters of the number that starts where toml++ says: up to the next separator.
     std::string_view written(const toml::source_region& region) const {
         const std::size_t from = offset(region.begin);
-        std::size_t to = region.end.line == region.begin.line ? offset(region.end) : lineEnd(region.begin.line);
         if (from == std::string_view::npos) return {};
-        if (to == std::string_view::npos || to < from) to = lineEnd(region.begin.line);
-        return text_.substr(from, to - from);
+        const std::size_t to = text_.find_first_of(", \t\r\n]}#", from);
+        return text_.substr(from, to == std::string_view::npos ? std::string_view::npos : to - from);
     }
 
 private:
-    std::size_t lineEnd(std::uint32_t line) const {
-        if (line == 0 || line > lineStarts_.size()) return std::string_view::npos;
-        const std::size_t next = text_.find('\n', lineStarts_[line - 1]);
-        return next == std::string_view::npos ? text_.size() : next;
-    }
-
     // toml++ counts columns in characters; the text is checked UTF-8 before it is parsed.
     std::size_t offset(const toml::source_position& at) const {
         if (at.line == 0 || at.line > lineStarts_.size() || at.column == 0) return std::string_view::npos;

@@ -82,6 +82,7 @@ TEST(MethodTool, TheListSaysWhereEachMethodComesFromAndWhyOneIsNotUsed) {
     write(vantry::methods::PathIn(folder, "d.toml"), replaced(example, "3 = [50, 30, 20]", "3 = [50, 30, 19]"));
     write(vantry::methods::PathIn(folder, "e.toml"), replaced(example, "Sandhill 4D", "Valley Open"));
     write(vantry::methods::PathIn(folder, "notes.txt"), "not a method");
+    write(vantry::methods::PathIn(folder, ".toml"), replaced(example, "Sandhill 4D", "Hidden"));  // no name before .toml
     const std::string a = vantry::methods::PathIn(folder, "a.toml");
     const std::string b = vantry::methods::PathIn(folder, "b.toml");
     const std::string c = vantry::methods::PathIn(folder, "c.toml");

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "event_parameters.h"
+#include "installed_methods.h"
 #include "results_listing.h"
 
 using namespace vantry;
@@ -92,6 +93,12 @@ TEST(MethodFile, EveryMistakeIsAnErrorAtItsPlace) {
          "- & ' ( )\n"},
         {"name = \" Padded\"\n" + good.substr(good.find('\n') + 1), "f.toml:1:8: the name starts or ends with a space\n"},
         {"name = \"\"\n" + good.substr(good.find('\n') + 1), "f.toml:1:8: the name is empty\n"},
+        {"note = 4\n" + good, "f.toml:1:8: note must be one line of text in double quotes\n"},
+        // A share is read where it stands, on the first line too.
+        {"divisions = { 2 = [60, 40.001] }\n" + std::string(kHeader) + "[places]\n1 = [100]\n",
+         "f.toml:1:24: 40.001 has 3 decimals; a share has at most 2\n"},
+        // A misspelling as near to two keys is taken for the first of them.
+        {"nome = \"x\"\n" + good, "f.toml:1:1: unknown key \"nome\"; did you mean name?\n"},
         {"name = 4\n" + good.substr(good.find('\n') + 1),
          "f.toml:1:8: name must be the method's name in double quotes, such as name = \"Sandhill 4D\"\n"},
         {"note = \"two\\nlines\"\n" + good, "f.toml:1:8: the note must be one line, without tabs or other control characters\n"},
@@ -159,8 +166,20 @@ TEST(MethodFile, PercentagesAreWrittenAsTheirDecimals) {
     const struct {
         double fraction;
         const char* text;
-    } cases[] = {{0.1724, "17.24"}, {0.007, "0.7"}, {0.35, "35"}, {1.0, "100"}, {0.0, "0"}, {0.0655, "6.55"}};
+    } cases[] = {{0.1724, "17.24"}, {0.007, "0.7"}, {0.35, "35"}, {1.0, "100"}, {0.0, "0"}, {0.0655, "6.55"},
+                 // Not a whole number of hundredths: written as it is, never rounded into one.
+                 {0.123456, "12.3456"}, {1.5, "150"}};
     for (const auto& c : cases) EXPECT_EQ(methods::PercentText(c.fraction), c.text);
+}
+
+TEST(MethodFile, NamesAreOneNameWhateverTheirCase) {
+    EXPECT_TRUE(methods::SameMethodName("Alamo Open", "aLAMO oPEN"));
+    EXPECT_FALSE(methods::SameMethodName("Alamo Open", "Alamo Ope"));
+    EXPECT_FALSE(methods::SameMethodName("A-1", "a_1"));
+    EXPECT_EQ(methods::BuiltInNamed("NBHA 4d"), engine::PayoutMethod::Nbha4d);
+    EXPECT_EQ(methods::BuiltInNamed("Ibra"), engine::PayoutMethod::Ibra);
+    EXPECT_EQ(methods::BuiltInNamed("BRN4D"), engine::PayoutMethod::Brn4d);
+    EXPECT_EQ(methods::BuiltInNamed("NBHA"), std::nullopt);
 }
 
 }  // namespace
