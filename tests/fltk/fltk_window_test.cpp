@@ -2,16 +2,20 @@
 #include <gtest/gtest.h>  // before FLTK, whose X11 headers define None
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Widget.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "dialog_fixture.h"
+#include "fltk/fltk_backend.h"
+#include "fltk/message_box.h"
 #include "png_reader.h"
 #include "png_writer.h"
 #include "screenshot_checks.h"
@@ -134,6 +138,60 @@ TEST_F(DialogTest, FltkFailureBoxIsDrawnWithItsText) {
             if (c.red + c.green + c.blue < 3 * 100) ++dark;
         }
     EXPECT_GE(dark, 300) << "the box is blank";
+}
+
+// The box is laid out as Windows lays out its own: the error sign, the text beside it broken into
+// lines that fit (a long path too, whole), and the OK button on a band below, with room between.
+TEST_F(DialogTest, FltkMessageBoxFitsItsTextBesideItsSignAboveItsButton) {
+    const std::filesystem::path deep = folder / std::string(60, 'a') / std::string(60, 'b') / std::string(60, 'c');
+    std::filesystem::create_directories(deep / "report.txt");
+    dialog.SetReportFolder(deep.string());
+    Automation& automation = driver.automation();
+    bool looked = false;
+    run([&] {
+        automation.post([&] {
+            automation.pump();
+            FltkMessageBox* box = TheFltkBackend().openMessageBox();
+            ASSERT_NE(box, nullptr);
+            looked = true;
+            EXPECT_EQ(box->text(), "The report could not be written.\n" + (deep / "report.txt").string() + ": not a regular file");
+            Fl_Window& window = box->window();
+            const Fl_Box& message = box->message();
+            const Fl_Button& ok = box->okButton();
+            // Every line the box shows fits the text's place, and the text keeps clear of the button.
+            fl_font(message.labelfont(), message.labelsize());
+            std::stringstream lines(message.label());
+            int shownLines = 0;
+            std::string joined;
+            for (std::string line; std::getline(lines, line); ++shownLines) {
+                EXPECT_LE(fl_width(line.c_str()), message.w()) << line;
+                joined += line;
+            }
+            EXPECT_GE(shownLines, 3) << "the long path is not broken into lines";
+            EXPECT_NE(joined.find(deep.string()), std::string::npos) << "the path does not show whole";
+            EXPECT_GE(message.x(), 16 + 32) << "the text stands right of the sign";
+            EXPECT_LE(message.x() + message.w(), window.w() - 16);
+            EXPECT_GE(ok.y() - (message.y() + message.h()), 24) << "the text touches the button's band";
+            EXPECT_LE(ok.x() + ok.w(), window.w() - 16);
+            EXPECT_GE(ok.x(), window.w() / 2) << "OK stands at the right, as on Windows";
+            // The sign is drawn: red at its middle.
+            window.make_current();
+            {
+                const std::string picture = std::string(VANTRY_SCREENSHOT_DIR) + "/fltk-message-box-long-path.png";
+                std::filesystem::remove(picture);  // for a person to look at; the checks are above
+                std::vector<unsigned char> pixels(static_cast<std::size_t>(window.w() * window.h() * 3));
+                fl_read_image(pixels.data(), 0, 0, window.w(), window.h());
+                WritePng(picture, pixels, window.w(), window.h());
+            }
+            unsigned char rgb[3] = {};
+            fl_read_image(rgb, 16 + 8, 16 + 16, 1, 1);
+            EXPECT_GT(rgb[0], 150);
+            EXPECT_LT(rgb[1], 100);
+            automation.answerMessageBox();
+        });
+        automation.click(Id::EditPrintPayout);
+    });
+    EXPECT_TRUE(looked);
 }
 
 }  // namespace

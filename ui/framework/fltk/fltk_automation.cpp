@@ -181,8 +181,9 @@ public:
         const bool hasOk = ok.visible() && ok.label() && std::string(ok.label()) == "OK";
         const bool above = dialog && stackedAbove(box->window(), *dialog->window);
         const char* caption = box->window().label();
-        const char* text = message.visible() ? message.label() : nullptr;
-        return MessageBoxState{caption ? caption : "", text ? text : "", hasOk, above};
+        // The text as given, where it shows: the box breaks it into lines to fit.
+        const std::string text = message.visible() && message.label() ? box->text() : "";
+        return MessageBoxState{caption ? caption : "", text, hasOk, above};
     }
 
     void answerMessageBox() override {

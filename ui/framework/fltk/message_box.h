@@ -24,11 +24,13 @@ public:
     void run();
 
     Fl_Window& window() { return *window_; }
+    const std::string& text() const { return text_; }  // as given; it shows wrapped to the box
     Fl_Box& message() { return *message_; }
     Fl_Button& okButton() { return *ok_; }
 
 private:
     std::string text_;
+    std::string shown_;  // the text broken into the lines the box shows
     std::string caption_;
     std::unique_ptr<Fl_Window> window_;
     Fl_Box* message_ = nullptr;  // owned by the window
