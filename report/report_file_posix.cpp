@@ -7,6 +7,7 @@
 #include <random>
 
 #include "report_file.h"
+#include "report_writer.h"
 
 namespace vantry::report::detail {
 
@@ -24,6 +25,22 @@ std::string folderOf(const std::string& path) {
 std::string systemReason(int error) { return std::strerror(error); }
 
 }  // namespace
+
+}  // namespace vantry::report::detail
+
+namespace vantry::report {
+
+std::string FullPath(const std::string& path) {
+    if (!path.empty() && path.front() == '/') return path;
+    std::string folder(4096, '\0');
+    if (getcwd(folder.data(), folder.size()) == nullptr) return path;
+    folder.resize(std::strlen(folder.c_str()));
+    return folder + (folder.back() == '/' ? "" : "/") + path;
+}
+
+}  // namespace vantry::report
+
+namespace vantry::report::detail {
 
 bool ResolveTarget(const std::string& path, std::string& target, std::string& reason) {
     target = path;

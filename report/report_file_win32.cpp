@@ -10,6 +10,7 @@
 
 #include "ansi_text_win32.h"
 #include "report_file.h"
+#include "report_writer.h"
 
 namespace vantry::report::detail {
 
@@ -38,6 +39,20 @@ std::string folderOf(const std::string& path) {
 
 }  // namespace
 
+}  // namespace vantry::report::detail
+
+namespace vantry::report {
+
+std::string FullPath(const std::string& path) {
+    wchar_t full[MAX_PATH * 4];
+    const DWORD length = GetFullPathNameW(detail::Wide(path).c_str(), MAX_PATH * 4, full, nullptr);
+    return length > 0 && length < MAX_PATH * 4 ? detail::Narrow(full) : path;
+}
+
+}  // namespace vantry::report
+
+namespace vantry::report::detail {
+
 bool ResolveTarget(const std::string& path, std::string& target, std::string& reason) {
     target = path;
     const std::wstring name = Wide(path);
@@ -60,8 +75,18 @@ bool ResolveTarget(const std::string& path, std::string& target, std::string& re
         if (length > 0 && length < MAX_PATH * 4) target = Narrow(finalPath);
     }
     CloseHandle(file);
-    if (!regular) reason = "not a regular file";
-    return regular;
+    if (!regular) {
+        reason = "not a regular file";
+        return false;
+    }
+    // Moving a new file over a read-only one would succeed and leave it writable: its owner made
+    // it read-only to keep it, so it is refused, as on Linux, whatever the file system allows.
+    const DWORD targetAttributes = GetFileAttributesW(Wide(target).c_str());
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        reason = std::strerror(EACCES);
+        return false;
+    }
+    return true;
 }
 
 bool CreateScratchBeside(const std::string& target, ScratchFile& scratch, std::string& reason) {

@@ -104,16 +104,19 @@ ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::stri
     std::string target;
     detail::ScratchFile scratch;
     if (!detail::ResolveTarget(path, target, reason) || !detail::CreateScratchBeside(target, scratch, reason)) {
+        outcome.reason = reason;
         outcome.error = path + ": " + reason;
         return outcome;
     }
     errno = 0;
     if (!ReportWriter(scratch.stream, notice).writeAll(lines)) {
-        outcome.error = path + ": " + std::strerror(errno != 0 ? errno : EIO);
+        outcome.reason = std::strerror(errno != 0 ? errno : EIO);
+        outcome.error = path + ": " + outcome.reason;
         detail::DiscardScratch(scratch);
         return outcome;
     }
     if (!detail::CommitScratch(scratch, reason)) {
+        outcome.reason = reason;
         outcome.error = path + ": " + reason;
         return outcome;
     }

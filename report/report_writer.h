@@ -24,6 +24,7 @@ inline constexpr std::string_view kReportFileName = "report.txt";
 struct ReportOutcome {
     bool written = false;
     std::string error;        // when not written: the file name and the system's reason
+    std::string reason;       // the system's reason alone
     std::string viewerError;  // when written but the editor could not be started: why
 };
 
@@ -36,6 +37,10 @@ struct ReportOutcome {
 ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::string& path,
                           const std::optional<ViewerCommand>& viewer = std::nullopt,
                           const ViewerRunner& runner = RunViewer, std::string_view notice = kOwnerNotice);
+
+// The report's full path, as a producer is told where it is: the working folder's path before a
+// relative name. In the system's own encoding of names (the ANSI code page on Windows).
+std::string FullPath(const std::string& path);
 
 // Whether a report could be written to `path`: false, with "<path>: <reason>", when the target
 // exists and is not a regular file or cannot be looked at. Writes nothing.

@@ -28,8 +28,17 @@ ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folde
 ViewerCommand ViewerCommandForUserFile(const std::string& path);
 
 // Starts the command and waits for it to end. Returns an empty string, or why it could not be
-// started (in one line, such as "xdg-open is not installed").
+// started or failed (in one line, such as "xdg-open is not installed" or "xdg-open failed (exit
+// status 3)").
 std::string RunViewer(const ViewerCommand& command);
+
+// How a window program waits: it is handed a question, whether the editor still runs, and asks
+// it until it answers false, keeping its windows painted and refusing their input meanwhile. It
+// may return early when the program is ending; the editor then goes on alone.
+using ViewerWait = std::function<void(const std::function<bool()>& stillRunning)>;
+
+// RunViewer, waiting through `wait`.
+std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wait);
 
 // Tests pass their own runner, so that no editor is ever started.
 using ViewerRunner = std::function<std::string(const ViewerCommand&)>;

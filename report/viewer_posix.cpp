@@ -56,7 +56,9 @@ ViewerCommand ViewerCommandForUserFile(const std::string& path) {
     return ViewerCommandFor(goesUp ? absolute.string() : absolute.lexically_normal().string());
 }
 
-std::string RunViewer(const ViewerCommand& command) {
+std::string RunViewer(const ViewerCommand& command) { return RunViewerAndWait(command, nullptr); }
+
+std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wait) {
     if (command.arguments.empty()) return "no editor to start";
     std::vector<char*> argv;
     for (const std::string& argument : command.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
@@ -73,7 +75,16 @@ std::string RunViewer(const ViewerCommand& command) {
 
     int status = 0;
     pid_t waited = 0;
-    while ((waited = waitpid(child, &status, 0)) < 0 && errno == EINTR) {
+    if (wait) {
+        wait([&] {
+            if (waited == child) return false;
+            waited = waitpid(child, &status, WNOHANG);
+            return waited == 0 || (waited < 0 && errno == EINTR);
+        });
+    }
+    // Without a window's wait, or after one that ended early, the editor is waited for here, so
+    // that none is left a zombie.
+    while (waited != child && ((waited = waitpid(child, &status, 0)) >= 0 || errno == EINTR)) {
     }
     // xdg-open tells by its status when it found nothing to open the file with, or failed to.
     if (waited == child && WIFEXITED(status) && WEXITSTATUS(status) != 0)

@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <vector>
-
 #include "ansi_text_win32.h"
 #include "viewer.h"
 
@@ -56,65 +54,6 @@ std::wstring editorPath(const std::string& name) {
     return {};
 }
 
-// Whether a message is a person's input: keys and the mouse, on a window or on its frame.
-bool isInput(UINT message) {
-    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_INPUT;
-}
-
-// This thread's top-level windows that take input now, each disabled until the wait is over.
-class DisabledWindows {
-public:
-    DisabledWindows() {
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM list) -> BOOL {
-                if (IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&windows_));
-        active_ = GetActiveWindow();
-        focus_ = GetFocus();
-        for (HWND window : windows_) EnableWindow(window, FALSE);
-    }
-    // Windows activates another program's window when the editor closes, since these were
-    // disabled: the one that was active comes back to the front, with its focus.
-    ~DisabledWindows() {
-        for (auto window = windows_.rbegin(); window != windows_.rend(); ++window) EnableWindow(*window, TRUE);
-        if (active_ != nullptr && IsWindow(active_)) SetForegroundWindow(active_);
-        if (focus_ != nullptr && IsWindow(focus_)) SetFocus(focus_);
-    }
-    DisabledWindows(const DisabledWindows&) = delete;
-    DisabledWindows& operator=(const DisabledWindows&) = delete;
-
-private:
-    std::vector<HWND> windows_;
-    HWND active_ = nullptr;
-    HWND focus_ = nullptr;
-};
-
-// Waits for the editor as a modal window waits: the program's windows take no input until the
-// editor has ended, but every other message is handled, paints included. A wait that handled
-// none would leave a dialog uncovered meanwhile unpainted, and after five seconds Windows would
-// show it as "(Not Responding)" and offer to end the program.
-void waitForEditor(HANDLE process) {
-    const DisabledWindows disabled;
-    for (;;) {
-        const DWORD woken = MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT);
-        if (woken != WAIT_OBJECT_0 + 1) return;  // the editor has ended (or cannot be waited for)
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {  // the program is ending: the editor goes on alone
-                PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
-                return;
-            }
-            if (isInput(message.message)) continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
-
 }  // namespace
 
 std::string ViewerCommand::text() const {
@@ -130,7 +69,9 @@ ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folde
 // Notepad takes a name as given, relative to the folder both programs share.
 ViewerCommand ViewerCommandForUserFile(const std::string& path) { return ViewerCommandFor(path); }
 
-std::string RunViewer(const ViewerCommand& command) {
+std::string RunViewer(const ViewerCommand& command) { return RunViewerAndWait(command, nullptr); }
+
+std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wait) {
     if (command.arguments.empty()) return "no editor to start";
     const std::wstring editor = editorPath(command.arguments[0]);
     if (editor.empty()) return command.arguments[0] + " is not installed";
@@ -148,9 +89,16 @@ std::string RunViewer(const ViewerCommand& command) {
             return command.arguments[0] + " is not installed";
         return command.arguments[0] + " could not be started (error " + std::to_string(error) + ")";
     }
-    waitForEditor(process.hProcess);
     CloseHandle(process.hThread);
+    if (wait)
+        wait([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT; });
+    else
+        WaitForSingleObject(process.hProcess, INFINITE);
+    // A window's wait may end early when the program ends: the editor then goes on alone.
+    DWORD status = 0;
+    const bool ended = GetExitCodeProcess(process.hProcess, &status) && status != STILL_ACTIVE;
     CloseHandle(process.hProcess);
+    if (ended && status != 0) return command.arguments[0] + " failed (exit status " + std::to_string(status) + ")";
     return "";
 }
 

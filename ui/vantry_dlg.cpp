@@ -56,6 +56,10 @@ bool CVantryDlg::OnInitDialog() {
     state_.brn4dFlag = 'N';
     state_.params.places = 0;
 
+    // A field takes no more than the dialog reads of it.
+    for (const int id : {Id::RiderCount, Id::EntryFee, Id::AddedMoney, Id::PayoffPercent, Id::DsToPay, Id::Places})
+        if (CWnd* field = GetDlgItem(id)) field->SendMessage(Msg::EditLimitText, kFieldTextSize - 1);
+
     SendMessage(Msg::SetIcon, kIconBig, reinterpret_cast<LParam>(dialogIcon));
     SendMessage(Msg::SetIcon, kIconSmall, reinterpret_cast<LParam>(dialogIcon));
     return true;  // the framework gives the focus to the first tab stop
@@ -194,6 +198,10 @@ void CVantryDlg::OnCalculatePayout() {
     Invalidate(true);  // the repaint shows the stored values in their display formats
 }
 
+std::string CVantryDlg::OpenInEditor(const report::ViewerCommand& command) {
+    return report::RunViewerAndWait(command, framework::WaitWhile);
+}
+
 void CVantryDlg::OnEditPrintPayout() {
     std::vector<std::string> lines;
     if (CWnd* list = GetDlgItem(Id::ResultList)) {
@@ -208,11 +216,19 @@ void CVantryDlg::OnEditPrintPayout() {
         }
     }
     // The editor is handed the plain name, started in the report's folder: "notepad report.txt".
+    // What the producer is told names the file by its full path, so that it can be found.
     const std::string name(report::kReportFileName);
     const std::string path = reportFolder_.empty() ? name : (std::filesystem::path(reportFolder_) / name).string();
     const report::ReportOutcome outcome =
         report::WriteReport(lines, path, report::ViewerCommandFor(name, reportFolder_), viewer_);
-    if (!outcome.written) MessageBox("The report could not be written.\n" + outcome.error, product::kName);
+    if (!outcome.written) {
+        MessageBox("The report could not be written.\n" + report::FullPath(path) + ": " + outcome.reason, product::kName);
+    } else if (!outcome.viewerError.empty()) {
+        // Written, but nothing opened it: without a word the button would seem to do nothing.
+        MessageBox("The report was written, but could not be opened.\n" + report::FullPath(path) + ": " +
+                       outcome.viewerError,
+                   product::kName);
+    }
 }
 
 }  // namespace vantry::app

@@ -18,14 +18,19 @@ namespace Id = ControlId;
 constexpr std::uint32_t kLabel = SsLeft | SsCenterImage | Group;
 constexpr std::uint32_t kNote = SsLeft | Group;
 
+// The six fields scroll sideways as a value longer than they are wide is typed or shown:
+// without ES_AUTOHSCROLL a Windows edit takes only what fits its width, and would pay 123456.78
+// typed into Entry Fee as 123456.70.
+constexpr std::uint32_t kField = Border | TabStop | EsAutoHScroll;
+
 // Template 102, in template order (the tab and z order).
 constexpr ControlTemplate kMainControls[] = {
-    {Id::RiderCount, K::Edit, "", 50, 2, 26, 12, Border | TabStop | EsNumber, 0},
-    {Id::EntryFee, K::Edit, "", 50, 14, 36, 12, Border | TabStop, 0},
-    {Id::AddedMoney, K::Edit, "", 50, 26, 36, 12, Border | TabStop, 0},
-    {Id::PayoffPercent, K::Edit, "", 130, 2, 26, 12, Border | TabStop | EsNumber, 0},
-    {Id::DsToPay, K::Edit, "", 130, 14, 26, 12, Border | TabStop | EsNumber, 0},
-    {Id::Places, K::Edit, "", 130, 26, 26, 14, Border | TabStop | EsNumber, 0},
+    {Id::RiderCount, K::Edit, "", 50, 2, 26, 12, kField | EsNumber, 0},
+    {Id::EntryFee, K::Edit, "", 50, 14, 36, 12, kField, 0},
+    {Id::AddedMoney, K::Edit, "", 50, 26, 36, 12, kField, 0},
+    {Id::PayoffPercent, K::Edit, "", 130, 2, 26, 12, kField | EsNumber, 0},
+    {Id::DsToPay, K::Edit, "", 130, 14, 26, 12, kField | EsNumber, 0},
+    {Id::Places, K::Edit, "", 130, 26, 26, 14, kField | EsNumber, 0},
     {Id::CalculatePayout, K::PushButton, "Calculate Payout", 164, 0, 54, 22, BsDefPushButton | BsMultiline,
      ExStyle::DlgModalFrame},
     {Id::Exit, K::PushButton, "Exit", 218, 0, 50, 40, BsDefPushButton, ExStyle::DlgModalFrame},

@@ -132,6 +132,19 @@ TEST_F(DialogTest, FieldsAreReadUpTo131Characters) {
     });
 }
 
+// A value longer than its field is wide is typed whole (the Windows edit scrolls sideways rather
+// than stop at its width), and a field takes no more than the 131 characters the dialog reads.
+TEST_F(DialogTest, AFieldTakesEveryCharacterTheDialogReadsAndNoMore) {
+    run([&] {
+        driver.type(Id::EntryFee, "123456.78");
+        EXPECT_EQ(text(Id::EntryFee), "123456.78");
+        calculate();
+        EXPECT_EQ(dialog.state().params.entryFee, 123456.78);
+        driver.type(Id::RiderCount, std::string(140, '9'));
+        EXPECT_EQ(text(Id::RiderCount), std::string(131, '9'));
+    });
+}
+
 TEST_F(DialogTest, HugeValuesFitTheirFieldAndReadBackTheSame) {
     run([&] {
         driver.paste(Id::EntryFee, "1e300");

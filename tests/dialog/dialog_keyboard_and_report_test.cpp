@@ -76,6 +76,23 @@ TEST_F(DialogTest, ReportThatCannotBeWrittenIsToldAndNotOpened) {
     EXPECT_TRUE(viewerCommands.empty());
 }
 
+// The report is written but no editor opens it: the producer is told where it is, rather than
+// left with a button that seems to do nothing.
+TEST_F(DialogTest, AnEditorThatCannotBeStartedIsToldWithTheReportsFullPath) {
+    dialog.SetViewerRunner([](const vantry::report::ViewerCommand&) { return std::string("the editor is not installed"); });
+    run([&] {
+        calculate();
+        driver.click(Id::EditPrintPayout);
+        driver.pump();
+        ASSERT_EQ(driver.messageBoxes().size(), 1u);
+        EXPECT_EQ(driver.messageBoxes()[0], "Quorvath Payout Calculator: The report was written, but could not be opened.\n" +
+                                                (folder / "report.txt").string() + ": the editor is not installed");
+        calculate();  // the dialog works on
+        EXPECT_EQ(listLines(), kDefaultEventListing);
+    });
+    EXPECT_NE(readReport().find("\n    2 = $90.00   (40.00%)\n"), std::string::npos);
+}
+
 TEST_F(DialogTest, FailureBoxIsOnTopWithItsTextAndTheProgramRestsUntilOk) {
     std::filesystem::create_directory(folder / "report.txt");
     std::optional<MessageBoxState> seen;

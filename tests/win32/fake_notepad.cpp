@@ -1,6 +1,7 @@
 // Stands in for notepad.exe in the tests: writes each argument it was started with, one a line,
 // to the file VANTRY_FAKE_VIEWER_LOG names, then stays open for the seconds that
-// VANTRY_FAKE_VIEWER_SECONDS gives (none unless given), as a person reading the report would.
+// VANTRY_FAKE_VIEWER_SECONDS gives (none unless given), as a person reading the report would, and
+// ends with the status VANTRY_FAKE_VIEWER_STATUS gives (0 unless given).
 #include <windows.h>
 
 #include <shellapi.h>
@@ -30,9 +31,12 @@ int logArguments() {
 }  // namespace
 
 int main() {
-    const int status = logArguments();
+    int status = logArguments();
     char seconds[16];
     if (GetEnvironmentVariableA("VANTRY_FAKE_VIEWER_SECONDS", seconds, sizeof seconds) > 0)
         Sleep(static_cast<DWORD>(std::atoi(seconds)) * 1000);
+    char asked[16];
+    if (status == 0 && GetEnvironmentVariableA("VANTRY_FAKE_VIEWER_STATUS", asked, sizeof asked) > 0)
+        status = std::atoi(asked);
     return status;
 }

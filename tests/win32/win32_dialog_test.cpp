@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,7 +110,7 @@ void CALLBACK lookWhileTheEditorRuns(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(DialogTest, Win32DialogStaysPaintedAndTakesNoInputWhileTheEditorRuns) {
     // The real hand-off, to the stand-in notepad.exe beside this program, open for three seconds.
-    dialog.SetViewerRunner(vantry::report::RunViewer);
+    dialog.SetViewerRunner(vantry::app::CVantryDlg::OpenInEditor);
     SetEnvironmentVariableA("VANTRY_FAKE_VIEWER_SECONDS", "3");
     WhileTheEditorRuns state;
     state.screenshot = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog-while-editing.png";
@@ -148,6 +149,31 @@ TEST_F(DialogTest, Win32DialogStaysPaintedAndTakesNoInputWhileTheEditorRuns) {
     std::string error;
     ASSERT_TRUE(ReadPng(state.screenshot, shot, error)) << error;
     ExpectTheDialogAsAPersonSeesIt(shot, list, field);
+}
+
+// Notepad that ends with a failure: the report is written, and the producer is told where it is.
+TEST_F(DialogTest, Win32AnEditorThatFailsIsToldWithTheReportsPath) {
+    vantry::framework::Automation& automation = driver.automation();
+    std::optional<vantry::framework::MessageBoxState> seen;
+    // The box comes once the editor has ended: what is posted then runs in the box's loop.
+    dialog.SetViewerRunner([&](const vantry::report::ViewerCommand& command) {
+        const std::string told = vantry::app::CVantryDlg::OpenInEditor(command);
+        automation.post([&] {
+            if ((seen = automation.messageBox())) automation.answerMessageBox();
+        });
+        return told;
+    });
+    SetEnvironmentVariableA("VANTRY_FAKE_VIEWER_STATUS", "3");
+    run([&] {
+        calculate();
+        automation.click(Id::EditPrintPayout);
+        driver.pump();
+    });
+    SetEnvironmentVariableA("VANTRY_FAKE_VIEWER_STATUS", nullptr);
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->text, "The report was written, but could not be opened.\n" + (folder / "report.txt").string() +
+                              ": notepad failed (exit status 3)");
+    EXPECT_NE(readReport().find("\n    2 = $90.00   (40.00%)\n"), std::string::npos);
 }
 
 }  // namespace

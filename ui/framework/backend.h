@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "dialog_template.h"
@@ -67,6 +68,11 @@ public:
 
     // A modal box owned by `owner`, with one OK button; returns when it is answered.
     virtual void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) = 0;
+
+    // Waits as a modal loop waits, while `running` answers true (asked at least every 50 ms): the
+    // program's windows are painted but take no input, which is dropped, not kept for later. May
+    // return early when the program is ending.
+    virtual void waitWhile(const std::function<bool()>& running) = 0;
 };
 
 // The backend this program was linked with. Each backend's entry point (*_main.cpp) supplies

@@ -165,4 +165,6 @@ void DeleteBrush(BrushHandle brush) {
 
 int GetSystemMetrics(int index) { return CurrentBackend().systemMetric(index); }
 
+void WaitWhile(const std::function<bool()>& running) { CurrentBackend().waitWhile(running); }
+
 }  // namespace vantry::framework

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string_view>
@@ -116,5 +117,9 @@ IconHandle LoadIconResource(const ResourceModule& module, int resourceId);
 BrushHandle CreateSolidBrush(Colour colour);
 void DeleteBrush(BrushHandle brush);
 int GetSystemMetrics(int index);
+
+// Waits while `running` answers true, as a modal loop waits for another program (the editor):
+// the program's windows stay painted and drop the input they are given meanwhile.
+void WaitWhile(const std::function<bool()>& running);
 
 }  // namespace vantry::framework

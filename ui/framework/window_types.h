@@ -42,7 +42,7 @@ struct Rect {
 namespace Msg {
 inline constexpr MessageId SetIcon = 0x0080 /* WM_SETICON */, IconEraseBackground = 0x0027 /* WM_ICONERASEBKGND */;
 inline constexpr MessageId EditGetSelection = 0x00B0 /* EM_GETSEL */, EditSetSelection = 0x00B1 /* EM_SETSEL */,
-                           EditScrollCaret = 0x00B7 /* EM_SCROLLCARET */;
+                           EditScrollCaret = 0x00B7 /* EM_SCROLLCARET */, EditLimitText = 0x00C5 /* EM_LIMITTEXT */;
 inline constexpr MessageId ButtonGetCheck = 0x00F0 /* BM_GETCHECK */, ButtonSetCheck = 0x00F1 /* BM_SETCHECK */;
 inline constexpr MessageId ListAddString = 0x0180 /* LB_ADDSTRING */, ListResetContent = 0x0184 /* LB_RESETCONTENT */,
                            ListGetText = 0x0189 /* LB_GETTEXT */, ListGetTextLength = 0x018A /* LB_GETTEXTLEN */,
@@ -86,7 +86,8 @@ inline constexpr std::uint32_t Popup = 0x80000000, Child = 0x40000000, Visible =
                                SysMenu = 0x00080000, Group = 0x00020000, TabStop = 0x00010000,
                                MinimizeBox = 0x00020000, MaximizeBox = 0x00010000;
 // DS_*, ES_*
-inline constexpr std::uint32_t DsSetFont = 0x00000040, DsModalFrame = 0x00000080, EsNumber = 0x00002000;
+inline constexpr std::uint32_t DsSetFont = 0x00000040, DsModalFrame = 0x00000080, EsAutoHScroll = 0x00000080,
+                               EsNumber = 0x00002000;
 // BS_*: the low four bits (BS_TYPEMASK) are the button's kind, the rest are flags.
 inline constexpr std::uint32_t BsTypeMask = 0x0000000F, BsPushButton = 0x00000000, BsDefPushButton = 0x00000001,
                                BsAutoCheckBox = 0x00000003, BsMultiline = 0x00002000, BsNotify = 0x00004000,

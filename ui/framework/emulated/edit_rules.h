@@ -22,6 +22,15 @@ EditSelection SetSelection(EditSelection current, WParam wParam, LParam lParam, 
 // EM_GETSEL's answer: the start in the low word, the end in the high word.
 LResult PackedSelection(EditSelection selection);
 
+// The most characters a person may enter in an edit: Windows' 32,767 until EM_LIMITTEXT sets
+// another; EM_LIMITTEXT(0) sets the largest it allows.
+inline constexpr int kDefaultEditTextLimit = 32767;
+int EditTextLimit(WParam wParam);
+
+// How many of `count` characters entered at once (typed or pasted) go in over `selection`, in a
+// text of `length` characters limited to `limit`: as many as the limit leaves room for.
+int EnterableCount(int limit, int length, EditSelection selection, int count);
+
 // Whether a character typed into an edit of `style` goes in: ES_NUMBER refuses all but digits.
 // Control characters (editing keys) are the edit's own business and always pass.
 bool AcceptsTypedCharacter(std::uint32_t style, unsigned char c);

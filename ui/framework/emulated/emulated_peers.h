@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "../backend.h"
+#include "edit_rules.h"
 #include "list_box_storage.h"
 
 // What the windows of every backend that is not Windows have in common: a dialog that owns one
@@ -23,6 +24,7 @@ public:
 
     const ControlTemplate& layout;
     ListBoxStorage list;  // a list box's lines
+    int textLimit = kDefaultEditTextLimit;  // an edit's: the most characters a person may enter
 };
 
 template <class Control>

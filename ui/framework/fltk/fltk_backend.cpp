@@ -65,6 +65,48 @@ void FltkBackend::messageBox(WindowPeer* owner, std::string_view text, std::stri
     if (dialog) dialog->disabled = false;
 }
 
+namespace {
+
+// While the program waits, a person's input to its windows is dropped, as Windows drops it for
+// disabled windows; everything else (exposure, focus, the window manager's messages) is handled,
+// so that the windows stay painted. Dropped, not kept: nothing typed or clicked meanwhile is
+// done once the wait is over.
+int dropInput(int event, Fl_Window* window) {
+    switch (event) {
+        case FL_PUSH:
+        case FL_RELEASE:
+        case FL_DRAG:
+        case FL_MOUSEWHEEL:
+        case FL_KEYDOWN:
+        case FL_KEYUP:
+        case FL_SHORTCUT:
+        case FL_PASTE:
+        case FL_DND_ENTER:
+        case FL_DND_DRAG:
+        case FL_DND_LEAVE:
+        case FL_DND_RELEASE:
+        case FL_CLOSE: return 1;
+        default: return Fl::handle_(event, window);
+    }
+}
+
+constexpr double kWaitStepSeconds = 0.05;
+
+}  // namespace
+
+void FltkBackend::waitWhile(const std::function<bool()>& running) {
+    FltkDialog* dialog = dialog_;
+    const bool wasDisabled = dialog && dialog->disabled;
+    if (dialog) dialog->disabled = true;
+    Fl_Widget* focus = Fl::focus();
+    const Fl_Event_Dispatch previous = Fl::event_dispatch();
+    Fl::event_dispatch(dropInput);
+    while (running()) Fl::wait(kWaitStepSeconds);
+    Fl::event_dispatch(previous);
+    if (dialog) dialog->disabled = wasDisabled;
+    if (focus != nullptr && dialog_ == dialog) focus->take_focus();  // as Windows gives it back
+}
+
 void FltkBackend::showIcon(int x, int y, const EmulatedIcon& icon) {
     if (dialog_ == nullptr || !dialog_->window->visible()) return;
     dialog_->window->make_current();

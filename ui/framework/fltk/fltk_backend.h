@@ -18,6 +18,7 @@ public:
     void endModal(WindowPeer& dialog, std::intptr_t result) override;
     void defaultPaint(WindowPeer&) override {}  // FLTK draws the window and its controls itself
     void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
+    void waitWhile(const std::function<bool()>& running) override;
 
     FltkDialog* currentDialog() { return dialog_; }
     FltkMessageBox* openMessageBox() { return messageBox_; }

@@ -103,6 +103,10 @@ LResult FltkControl::editMessage(MessageId message, WParam wParam, LParam lParam
         case Msg::EditScrollCaret:
             edit->position(edit->position(), edit->mark());  // scrolls the caret into view
             return 1;
+        case Msg::EditLimitText:
+            textLimit = EditTextLimit(wParam);
+            edit->maximum_size(textLimit);  // FLTK holds typing and pasting to it, as Windows does
+            return 0;
         default: return 0;
     }
 }

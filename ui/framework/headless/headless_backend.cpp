@@ -1,5 +1,8 @@
 #include "headless_backend.h"
 
+#include <chrono>
+#include <thread>
+
 #include "../emulated/dialog_manager.h"
 
 namespace vantry::framework {
@@ -23,6 +26,10 @@ void HeadlessBackend::endModal(WindowPeer& dialog, std::intptr_t result) {
     auto& headless = static_cast<HeadlessDialog&>(dialog);
     headless.ended = true;
     headless.result = result;
+}
+
+void HeadlessBackend::waitWhile(const std::function<bool()>& running) {
+    while (running()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 void HeadlessBackend::messageBox(WindowPeer*, std::string_view text, std::string_view caption) {

@@ -27,6 +27,8 @@ public:
     void endModal(WindowPeer& dialog, std::intptr_t result) override;
     void defaultPaint(WindowPeer&) override {}
     void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
+    // Nobody is at an in-memory dialog's keyboard: there is only the time to let pass.
+    void waitWhile(const std::function<bool()>& running) override;
 
     HeadlessDialog* dialog() { return dialog_.get(); }
     // The dialog until its run has ended, else nullptr.

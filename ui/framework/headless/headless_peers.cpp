@@ -33,6 +33,9 @@ LResult HeadlessControl::send(MessageId message, WParam wParam, LParam lParam) {
         case Msg::EditScrollCaret:
             ++caretScrolls;
             return 1;
+        case Msg::EditLimitText:
+            textLimit = EditTextLimit(wParam);
+            return 0;
         case Msg::ListInitStorage:
             storageRequests.emplace_back(wParam, lParam);
             if (refuseStorage) return kListErrorSpace;
@@ -48,6 +51,7 @@ LResult HeadlessControl::send(MessageId message, WParam wParam, LParam lParam) {
 
 void HeadlessControl::typeCharacter(char key) {
     if (!AcceptsTypedCharacter(layout.style, static_cast<unsigned char>(key))) return;
+    if (EnterableCount(textLimit, static_cast<int>(text.size()), selection, 1) == 0) return;
     const auto start = static_cast<std::size_t>(selection.start);
     text.replace(start, static_cast<std::size_t>(selection.end - selection.start), 1, key);
     selection.start = selection.end = selection.start + 1;

@@ -63,6 +63,13 @@ void WebBackend::endModal(WindowPeer& window, std::intptr_t result) {
     resumeAfterTheDialogsEnd();
 }
 
+void WebBackend::waitWhile(const std::function<bool()>& running) {
+    const bool wasDisabled = dialog_ && dialog_->disabled;
+    if (dialog_) dialog_->disabled = true;
+    while (running()) emscripten_sleep(50);
+    if (dialog_) dialog_->disabled = wasDisabled;
+}
+
 void WebBackend::messageBox(WindowPeer*, std::string_view text, std::string_view caption) {
     if (dialog_) dialog_->disabled = true;
     web::ShowMessageBox(std::string(text), std::string(caption));

@@ -18,6 +18,8 @@ public:
     // A box drawn over the dialog, which takes no input until its OK; the page cannot wait, so
     // this returns at once and the box stays until it is answered.
     void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
+    // The page's events are delivered while the program sleeps; the dialog refuses their input.
+    void waitWhile(const std::function<bool()>& running) override;
 
     WebDialog* currentDialog() { return dialog_; }
     WebDialog* runningDialog();  // the current dialog until its run has ended, else nullptr

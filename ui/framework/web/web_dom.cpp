@@ -212,6 +212,10 @@ EM_JS(void, jsSetSelection, (int index, int start, int end), {
     if (element && element.tagName === 'INPUT') element.setSelectionRange(start, end);
 });
 
+EM_JS(void, jsSetTextLimit, (int index, int characters), {
+    document.getElementById('vantry-e' + index).maxLength = characters;
+});
+
 EM_JS(int, jsSelectionEdge, (int index, int end), {
     const element = document.getElementById('vantry-e' + index);
     if (!element || element.tagName !== 'INPUT') return 0;
@@ -323,6 +327,7 @@ bool IsChecked(int index) { return jsIsChecked(index) != 0; }
 void Focus(int index) { jsFocus(index); }
 int FocusedIndex() { return jsFocusedIndex(); }
 void SetSelection(int index, int start, int end) { jsSetSelection(index, start, end); }
+void SetTextLimit(int index, int characters) { jsSetTextLimit(index, characters); }
 int SelectionStart(int index) { return jsSelectionEdge(index, 0); }
 int SelectionEnd(int index) { return jsSelectionEdge(index, 1); }
 void ListClear(int index) { jsListClear(index); }

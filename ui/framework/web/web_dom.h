@@ -53,6 +53,7 @@ bool IsChecked(int index);
 void Focus(int index);
 int FocusedIndex();  // kDialogIndex when no control of the dialog has the focus
 void SetSelection(int index, int start, int end);
+void SetTextLimit(int index, int characters);  // what a person may type or paste into an edit
 int SelectionStart(int index);
 int SelectionEnd(int index);
 void ListClear(int index);

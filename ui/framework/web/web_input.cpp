@@ -52,7 +52,10 @@ EM_JS(void, jsInstallInput, (), {
             const field = event.target;
             if (field.tagName !== 'INPUT' || field.type !== 'text' || event.inputType !== 'insertText' || !event.data) return;
             const typed = touch.matches && field.inputMode === 'decimal' ? event.data.replaceAll(',', '.') : event.data;
-            const taken = [...typed].filter(character => !refuses(indexOf(field), character)).join("");
+            // What the field's limit leaves room for, as the browser keeps typing to it.
+            const room = field.maxLength < 0 ? Infinity
+                : field.maxLength - field.value.length + (field.selectionEnd - field.selectionStart);
+            const taken = [...typed].filter(character => !refuses(indexOf(field), character)).slice(0, Math.max(room, 0)).join("");
             if (taken === event.data) return;
             event.preventDefault();
             if (taken) {

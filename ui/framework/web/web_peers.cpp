@@ -62,6 +62,10 @@ LResult WebControl::send(MessageId message, WParam wParam, LParam lParam) {
                 web::SetSelection(index, wanted.start, wanted.end);
             }
             if (message == Msg::EditGetSelection) return PackedSelection({web::SelectionStart(index), web::SelectionEnd(index)});
+            if (message == Msg::EditLimitText) {
+                textLimit = EditTextLimit(wParam);
+                web::SetTextLimit(index, textLimit);
+            }
             return message == Msg::EditScrollCaret ? 1 : 0;
         }
         case ControlKind::ListBox: {

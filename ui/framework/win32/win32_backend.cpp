@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "../backend.h"
 
@@ -12,7 +13,8 @@ namespace vantry::framework {
 
 static_assert(Msg::SetIcon == WM_SETICON && Msg::IconEraseBackground == WM_ICONERASEBKGND);
 static_assert(Msg::EditGetSelection == EM_GETSEL && Msg::EditSetSelection == EM_SETSEL);
-static_assert(Msg::EditScrollCaret == EM_SCROLLCARET);
+static_assert(Msg::EditScrollCaret == EM_SCROLLCARET && Msg::EditLimitText == EM_LIMITTEXT);
+static_assert(Style::EsAutoHScroll == ES_AUTOHSCROLL);
 static_assert(Msg::ButtonGetCheck == BM_GETCHECK && Msg::ButtonSetCheck == BM_SETCHECK);
 static_assert(Msg::ListAddString == LB_ADDSTRING && Msg::ListResetContent == LB_RESETCONTENT);
 static_assert(Msg::ListGetText == LB_GETTEXT && Msg::ListGetTextLength == LB_GETTEXTLEN);
@@ -171,6 +173,70 @@ void Win32Backend::drawIcon(DcHandle dc, int x, int y, IconHandle icon) {
 void Win32Backend::messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) {
     HWND ownerWindow = owner ? static_cast<Win32Window*>(owner)->hwnd() : nullptr;
     MessageBoxA(ownerWindow, std::string(text).c_str(), std::string(caption).c_str(), MB_OK | MB_ICONERROR);
+}
+
+namespace {
+
+// Whether a message is a person's input: keys and the mouse, on a window or on its frame.
+bool isInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_INPUT;
+}
+
+// This thread's top-level windows that take input now, each disabled until the wait is over.
+class DisabledWindows {
+public:
+    DisabledWindows() {
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM list) -> BOOL {
+                if (IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&windows_));
+        active_ = GetActiveWindow();
+        focus_ = GetFocus();
+        for (HWND window : windows_) EnableWindow(window, FALSE);
+    }
+    // Windows activates another program's window when the editor closes, since these were
+    // disabled: the one that was active comes back to the front, with its focus.
+    ~DisabledWindows() {
+        for (auto window = windows_.rbegin(); window != windows_.rend(); ++window) EnableWindow(*window, TRUE);
+        if (active_ != nullptr && IsWindow(active_)) SetForegroundWindow(active_);
+        if (focus_ != nullptr && IsWindow(focus_)) SetFocus(focus_);
+    }
+    DisabledWindows(const DisabledWindows&) = delete;
+    DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+private:
+    std::vector<HWND> windows_;
+    HWND active_ = nullptr;
+    HWND focus_ = nullptr;
+};
+
+constexpr DWORD kWaitStepMilliseconds = 50;
+
+}  // namespace
+
+// Waits as a modal window waits: the program's windows take no input until the wait is over, but
+// every other message is handled, paints included. A wait that handled none would leave a dialog
+// uncovered meanwhile unpainted, and after five seconds Windows would show it as "(Not
+// Responding)" and offer to end the program.
+void Win32Backend::waitWhile(const std::function<bool()>& running) {
+    const DisabledWindows disabled;
+    while (running()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kWaitStepMilliseconds, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {  // the program is ending: what it waits for goes on alone
+                PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
+                return;
+            }
+            if (isInput(message.message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
 }
 
 void* Win32Backend::runningDialogWindow() const { return current_ ? current_->hwnd() : nullptr; }

@@ -21,6 +21,7 @@ public:
     std::intptr_t runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) override;
     void endModal(WindowPeer& dialog, std::intptr_t result) override;
     void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
+    void waitWhile(const std::function<bool()>& running) override;
 
     // GDI and the executable's resources, passed straight through. The icons live in the
     // executable, put there from the same resource module by the generated resource script.
