@@ -31,10 +31,13 @@ shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Quorvath Payo
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvath Payout Calculator'
 
 # Silent uninstall: the uninstaller copies itself away and returns at once; wait, boundedly, for
-# the copy to finish its work.
+# the copy to finish its work. On a machine busy with the leg's other Wine programs the copy has
+# been seen to take over a minute to start: three minutes, then what is left is told.
 uninstall() {
   wine_run "$installed/Uninstall.exe" /S >/dev/null 2>&1
-  for _ in $(seq 300); do [ -e "$installed" ] || return 0; sleep 0.2; done
+  for _ in $(seq 900); do [ -e "$installed" ] || return 0; sleep 0.2; done
+  echo "left in $installed: $(ls -A "$installed" 2>&1 | tr '\n' ' ')" >&2
+  echo "Windows programs still running: $(pgrep -af '\.exe' | tr '\n' ';')" >&2
   return 1
 }
 # The uninstaller's copy sits in the user's Temp folder until Windows restarts, and this prefix
