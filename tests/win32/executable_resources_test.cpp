@@ -136,13 +136,15 @@ TEST_F(ExecutableResources, VersionInformation1NamesTheProduct) {
     EXPECT_STREQ(product, "Quorvath Software");
 }
 
-TEST_F(ExecutableResources, Manifest1AsksForNoElevationAndDeclaresDpiAwareness) {
+TEST_F(ExecutableResources, Manifest1AsksForNoElevationTodaysCommonControlsAndDpiAwareness) {
     const std::vector<unsigned char> manifest = resource(MAKEINTRESOURCEA(24), 1);  // RT_MANIFEST
     const std::string text(manifest.begin(), manifest.end());
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(text.find("uiAccess=\"false\""), std::string::npos);
     EXPECT_NE(text.find(">true</dpiAware>"), std::string::npos);
-    EXPECT_EQ(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    // Version 6 of the common controls: themed, and the balloon of a refused character.
+    const std::size_t controls = text.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"");
+    EXPECT_NE(controls, std::string::npos);
 }
 
 TEST_F(ExecutableResources, NoMenuStringTableOrAccelerators) {

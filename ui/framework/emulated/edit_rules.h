@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "../window_types.h"
 
@@ -34,5 +36,20 @@ int EnterableCount(int limit, int length, EditSelection selection, int count);
 // Whether a character typed into an edit of `style` goes in: ES_NUMBER refuses all but digits.
 // Control characters (editing keys) are the edit's own business and always pass.
 bool AcceptsTypedCharacter(std::uint32_t style, unsigned char c);
+
+// What a refused character shows beside its field, as Windows' own edit control says it in its
+// balloon: a title and a line.
+inline constexpr const char* kRefusedTitle = "Unacceptable Character";
+inline constexpr const char* kRefusedText = "You can only type a number here.";
+inline constexpr int kRefusedHintMilliseconds = 4000;  // or until the next character that goes in
+
+// A character as an edit takes it: a decimal digit of any script (Unicode's category Nd, as of
+// Unicode 15.0: Arabic-Indic, Devanagari, full-width and the others) is its ASCII digit, and the
+// full-width full stop and comma are '.' and ','. Any other character is itself. So the value
+// read is the one the producer sees, whatever their keyboard or input method typed.
+char32_t AsciiForTyped(char32_t character);
+
+// UTF-8 text with each character converted so.
+std::string WithAsciiDigits(std::string_view text);
 
 }  // namespace vantry::framework

@@ -107,9 +107,14 @@ public:
         FltkControl* control = dialog ? dialog->control(id) : nullptr;
         if (control == nullptr) return;
         if (Fl::focus() != control->widget) control->widget->take_focus();
-        for (char c : characters) {
-            const char text[2] = {c, '\0'};
-            sendKey(*dialog, static_cast<unsigned char>(c), text);
+        // A keystroke a character: the bytes of one UTF-8 character come in one event, as an X
+        // keyboard or an input method hands them over.
+        for (std::size_t i = 0; i < characters.size();) {
+            const auto lead = static_cast<unsigned char>(characters[i]);
+            const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            const std::string character(characters.substr(i, length));
+            sendKey(*dialog, length == 1 ? lead : 0, character.c_str());
+            i += length;
         }
     }
 
@@ -248,7 +253,7 @@ private:
 
     std::function<void()> script_;
     std::deque<std::function<void()>> posted_;
-    char keyText_[8] = {};
+    char keyText_[8] = {};  // one character, UTF-8
 };
 
 FltkAutomation theAutomation;

@@ -84,26 +84,29 @@ EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fon
     window.addEventListener('resize', fit);
 });
 
-// In the reflowed layout each field follows its label, the groups come after the fields, then
-// the push buttons (the dialog's closing one last), the list, and the notes.
-EM_JS(void, jsFitToPage, (), {
+// The elements in the order of the Tab cycle, each field after its label and each group where
+// its first member comes, then the rest (the notes) in template order: the order the reflowed
+// layout shows them in, and the order a screen reader reads them in, on either layout.
+EM_JS(void, jsFitToPage, (const int* tabOrder, int count), {
     const client = document.querySelector('#vantry-dialog .vantry-client');
     if (!client) return;
-    let pair = 0;
-    for (const field of client.querySelectorAll('input[aria-labelledby]')) {
-        const label = document.getElementById(field.getAttribute('aria-labelledby'));
-        label.classList.add('vantry-pair-label');
-        field.classList.add('vantry-pair-field');
-        label.style.order = 2 * pair;
-        field.style.order = 2 * pair + 1;
-        ++pair;
+    Module.vantryTabOrder = [...HEAP32.subarray(tabOrder >> 2, (tabOrder >> 2) + count)];
+    const sequence = [];
+    const place = element => { if (element && element.parentElement === client && !sequence.includes(element)) sequence.push(element); };
+    for (const index of Module.vantryTabOrder) {
+        const element = document.getElementById('vantry-e' + index);
+        if (!element) continue;
+        const labelled = element.getAttribute('aria-labelledby');
+        if (labelled) {
+            const label = document.getElementById(labelled);
+            label.classList.add('vantry-pair-label');
+            element.classList.add('vantry-pair-field');
+            place(label);
+        }
+        place(element.closest('.vantry-group') || element);
     }
-    const later = (selector, order) => client.querySelectorAll(selector).forEach(e => { if (!e.style.order) e.style.order = order; });
-    later('.vantry-group', 100);
-    later('.vantry-button:not(.vantry-flat):not(.vantry-closer)', 200);
-    later('.vantry-closer', 201);
-    later('.vantry-list', 300);
-    later('.vantry-static:not(.vantry-pair-label), .vantry-flat', 400);
+    for (const element of [...client.children]) place(element);
+    for (const element of sequence) client.appendChild(element);
     client.querySelectorAll('.vantry-static:not(.vantry-pair-label)').forEach(e => e.classList.add('vantry-note'));
     Module.vantryFit();
 });
@@ -194,9 +197,14 @@ EM_JS(int, jsIsChecked, (int index), {
     return box && box.checked ? 1 : 0;
 });
 
+// On a phone's touch screen, a focus the program moves by itself (the repaint after a tap on
+// Calculate or a method box) would open the on-screen keyboard over what the tap was for: there
+// the focus stays where the tap left it. A keyboard, and a desktop, move it as Windows does.
 EM_JS(void, jsFocus, (int index), {
     const element = document.getElementById(index === Module.vantry.dialogIndex ? 'vantry-dialog' : 'vantry-e' + index);
     if (!element) return;
+    const frame = document.getElementById('vantry-dialog');
+    if (Module.vantryLastTouched && frame && frame.classList.contains('vantry-phone')) return;
     const focusable = element.classList.contains('vantry-check') ? element.querySelector('input') : element;
     focusable.focus({preventScroll: true});
 });
@@ -276,12 +284,20 @@ EM_JS(void, jsSchedulePaint, (), {
     setTimeout(() => { Module.vantryPaintQueued = false; Module._vantry_web_paint(); }, 0);
 });
 
+// The closed page: "Closed" said, and the focus on the button that starts the calculator again.
 EM_JS(void, jsShowClosed, (), {
     const host = document.getElementById('vantry-host') || document.body;
     host.style.width = "";
     host.style.height = "";
     host.innerHTML = '<div class="vantry-closed">Closed. <button>Start again</button></div>';
-    host.querySelector('button').addEventListener('click', () => Module.ccall('vantry_web_run', null, [], [], {async: true}));
+    const again = host.querySelector('button');
+    again.addEventListener('click', () => Module.ccall('vantry_web_run', null, [], [], {async: true}));
+    again.focus();
+    const status = document.getElementById('vantry-page-status');
+    if (status) {
+        status.textContent = "";
+        setTimeout(() => { status.textContent = 'Closed'; }, 50);
+    }
 });
 EM_JS(void, jsMarkFirstPaint, (), {
     if (performance.getEntriesByName("vantry-dialog-painted").length === 0) performance.mark("vantry-dialog-painted");
@@ -309,6 +325,7 @@ void CreateElement(int index, ElementKind kind, const char* text, int x, int y, 
     jsCreateElement(index, static_cast<int>(kind), text, x, y, width, height, flags);
 }
 
+void FitToPage(const std::vector<int>& tabOrder) { jsFitToPage(tabOrder.data(), static_cast<int>(tabOrder.size())); }
 void DestroyDialog() { jsDestroyDialog(); }
 void SetText(int index, const std::string& text) { jsSetText(index, text.c_str()); }
 
@@ -337,7 +354,6 @@ void SetIcon(const std::uint8_t* rgba, int size) { jsDrawIcon(rgba, size, true, 
 void ShowIcon(const std::uint8_t* rgba, int size, int x, int y) { jsDrawIcon(rgba, size, false, x, y); }
 void SchedulePaint() { jsSchedulePaint(); }
 void ShowClosed() { jsShowClosed(); }
-void FitToPage() { jsFitToPage(); }
 void MarkFirstPaint() { jsMarkFirstPaint(); }
 
 }  // namespace vantry::framework::web

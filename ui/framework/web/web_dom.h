@@ -43,8 +43,9 @@ void GroupElements(const std::string& name, const std::vector<int>& members);
 
 // Lays the dialog out for the page's width, as it is now and whenever it changes: the template's
 // own places where the page is as wide as the dialog, a reflowed layout of touch-sized controls
-// where it is narrower (a phone, or a page zoomed in).
-void FitToPage();
+// where it is narrower (a phone, or a page zoomed in), in the order of the Tab cycle `tabOrder`
+// (element indexes), which is also the order a screen reader reads.
+void FitToPage(const std::vector<int>& tabOrder);
 
 void SetText(int index, const std::string& text);  // kDialogIndex: the caption
 std::string GetText(int index);

@@ -1,5 +1,6 @@
 #include <emscripten.h>
 
+#include "../emulated/edit_rules.h"
 #include "../window_types.h"
 #include "web_backend.h"
 #include "web_peers.h"
@@ -27,6 +28,11 @@ EMSCRIPTEN_KEEPALIVE int vantry_web_key(int index, int key) {
 EMSCRIPTEN_KEEPALIVE int vantry_web_character(int index, int codePoint) {
     WebDialog* dialog = TheWebBackend().runningDialog();
     return dialog && dialog->refusesCharacter(index, static_cast<char32_t>(codePoint)) ? 1 : 0;
+}
+
+// A typed character as an edit takes it: a digit of any script is its ASCII digit.
+EMSCRIPTEN_KEEPALIVE int vantry_web_ascii(int codePoint) {
+    return static_cast<int>(AsciiForTyped(static_cast<char32_t>(codePoint)));
 }
 
 // The close box: WM_CLOSE, which the dialog manager answers as IDCANCEL.

@@ -1,19 +1,102 @@
 #include <emscripten.h>
 
+#include "../emulated/edit_rules.h"
 #include "web_dom.h"
 
 // What the page's keyboard and input methods hand to the dialog: the keys its dialog manager
 // answers, and each character an edit takes or refuses. Whatever way text comes in (a key, a
-// phone's keyboard, an input method composing it), an edit that takes only digits keeps only
-// digits, as the desktop's refuses each other key.
+// phone's keyboard, an input method composing it, a paste), a digit of any script goes in as its
+// ASCII digit, and an edit that takes only digits keeps only digits, as the desktop's refuses
+// each other key; what it refuses it says, in a hint beside the field that a screen reader reads.
 
 // clang-format off
-EM_JS(void, jsInstallInput, (), {
+EM_JS(void, jsInstallInput, (const char* refusedTitle, const char* refusedText, int hintMilliseconds), {
     if (Module.vantryListenToInput) return;
     const refuses = (index, character) => Module._vantry_web_character(index, character.codePointAt(0)) !== 0;
+    const ascii = text => [...text].map(c => String.fromCodePoint(Module._vantry_web_ascii(c.codePointAt(0)))).join("");
+    const hintTitle = UTF8ToString(refusedTitle);
+    const hintText = UTF8ToString(refusedText);
+    // The hint, under the field that refused a character (in either layout), until a character
+    // goes in or its time is up. The field names it as its description while it shows.
+    let hintTimer = 0;
+    const dismissHint = () => {
+        clearTimeout(hintTimer);
+        const hint = document.getElementById('vantry-hint');
+        if (!hint) return;
+        const field = document.querySelector('[aria-describedby="vantry-hint"]');
+        if (field) field.removeAttribute('aria-describedby');
+        hint.remove();
+    };
+    const showHint = field => {
+        const frame = field.closest('#vantry-dialog');
+        if (!frame) return;
+        let hint = document.getElementById('vantry-hint');
+        if (!hint) {
+            hint = document.createElement('div');
+            hint.id = 'vantry-hint';
+            hint.className = 'vantry-hint';
+            hint.setAttribute('role', 'alert');
+            frame.appendChild(hint);
+        }
+        hint.innerHTML = '<strong></strong> <span></span>';
+        hint.querySelector('strong').textContent = hintTitle;
+        hint.querySelector('span').textContent = hintText;
+        const at = field.getBoundingClientRect();
+        const within = frame.getBoundingClientRect();
+        const left = Math.max(0, Math.min(at.left - within.left, within.width - hint.offsetWidth));
+        hint.style.left = left + 'px';
+        hint.style.top = (at.bottom - within.top + 2) + 'px';
+        field.setAttribute('aria-describedby', 'vantry-hint');
+        clearTimeout(hintTimer);
+        hintTimer = setTimeout(dismissHint, hintMilliseconds);
+    };
+    Module.vantryDismissHint = dismissHint;
+    // A live region of the page's own, outside the dialog, for what is said when the dialog is gone.
+    if (!document.getElementById('vantry-page-status')) {
+        const status = document.createElement('div');
+        status.id = 'vantry-page-status';
+        status.className = 'vantry-sr';
+        status.setAttribute('role', 'status');
+        document.body.appendChild(status);
+    }
+    // Whether the last thing a person did was a tap on a touch screen (see jsFocus).
+    document.addEventListener('pointerdown', event => { Module.vantryLastTouched = event.pointerType === 'touch'; }, true);
+    document.addEventListener('keydown', () => { Module.vantryLastTouched = false; }, true);
+    // The page's own controls that a host marks with data-vantry-cycle (a notice of a new
+    // version, say) come after the dialog's last control in the Tab cycle, and before its first.
+    const extras = () => [...document.querySelectorAll('[data-vantry-cycle]')].filter(e => !e.disabled && e.getClientRects().length > 0);
+    const focusControl = index => {
+        const element = document.getElementById('vantry-e' + index);
+        const focusable = element && element.classList.contains('vantry-check') ? element.querySelector('input') : element;
+        if (!focusable) return;
+        focusable.focus();
+        if (focusable.tagName === 'INPUT' && focusable.type === 'text') focusable.select();
+    };
+    document.addEventListener('keydown', event => {
+        const more = extras();
+        if (event.key !== 'Tab' || more.length === 0 || !more.includes(event.target)) return;
+        const order = Module.vantryTabOrder || [];
+        if (!event.shiftKey && event.target === more[more.length - 1] && order.length) {
+            event.preventDefault();
+            focusControl(order[0]);
+        } else if (event.shiftKey && event.target === more[0] && order.length) {
+            event.preventDefault();
+            focusControl(order[order.length - 1]);
+        }
+    });
     const indexOf = target => {
         const element = target.closest('[data-index]');
         return element ? Number(element.dataset.index) : Module.vantry.dialogIndex;
+    };
+    // Text put in for the selection as typing would, held to the field's limit as the browser
+    // holds typing to it.
+    const insert = (field, text) => {
+        const room = field.maxLength < 0 ? Infinity
+            : field.maxLength - field.value.length + (field.selectionEnd - field.selectionStart);
+        const taken = [...text].slice(0, Math.max(room, 0)).join("");
+        if (!taken) return;
+        field.setRangeText(taken, field.selectionStart, field.selectionEnd, 'end');
+        field.dispatchEvent(new Event('input', {bubbles: true}));
     };
     Module.vantryListenToInput = frame => {
         const key = Module.vantry.key;
@@ -30,18 +113,36 @@ EM_JS(void, jsInstallInput, (), {
             if (event.isComposing || event.keyCode === 229) return;
             // The title bar's close box is the page's own button: Enter and Space close.
             if (event.target.closest('.vantry-close') || event.target.closest('#vantry-message-box')) return;
-            // From the last control of the cycle, Tab goes on to the page's notice of a new version.
-            if (event.key === 'Tab' && !event.shiftKey && document.getElementById('vantry-update') &&
-                event.target.closest('.vantry-list')) return;
             const index = indexOf(event.target);
+            // From the last control of the cycle Tab goes on to the page's own controls, and from
+            // the first Shift+Tab goes back to them.
+            const order = Module.vantryTabOrder || [];
+            const more = extras();
+            if (event.key === 'Tab' && more.length && order.length &&
+                index === (event.shiftKey ? order[0] : order[order.length - 1])) {
+                event.preventDefault();
+                more[event.shiftKey ? more.length - 1 : 0].focus();
+                return;
+            }
             let dialogKey = null;
             if (event.key === 'Tab') dialogKey = event.shiftKey ? key.backTab : key.tab;
             else if (event.key === 'Enter') dialogKey = key.enter;
             else if (event.key === 'Escape') dialogKey = key.escape;
             if (dialogKey !== null) {
                 if (Module._vantry_web_key(index, dialogKey)) event.preventDefault();
-            } else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
-                if (refuses(index, event.key)) event.preventDefault();
+            } else if ([...event.key].length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
+                const field = event.target;
+                const typed = ascii(event.key);
+                if (refuses(index, typed)) {
+                    event.preventDefault();
+                    if (field.tagName === 'INPUT') showHint(field);
+                } else if (field.tagName === 'INPUT' && field.type === 'text') {
+                    dismissHint();
+                    if (typed !== event.key) {  // a digit of another script: its ASCII digit goes in
+                        event.preventDefault();
+                        insert(field, typed);
+                    }
+                }
             }
         });
         // A phone's keyboard types as input, not as keys: of what it inserts at once, the
@@ -51,29 +152,28 @@ EM_JS(void, jsInstallInput, (), {
         frame.addEventListener('beforeinput', event => {
             const field = event.target;
             if (field.tagName !== 'INPUT' || field.type !== 'text' || event.inputType !== 'insertText' || !event.data) return;
-            const typed = touch.matches && field.inputMode === 'decimal' ? event.data.replaceAll(',', '.') : event.data;
-            // What the field's limit leaves room for, as the browser keeps typing to it.
-            const room = field.maxLength < 0 ? Infinity
-                : field.maxLength - field.value.length + (field.selectionEnd - field.selectionStart);
-            const taken = [...typed].filter(character => !refuses(indexOf(field), character)).slice(0, Math.max(room, 0)).join("");
-            if (taken === event.data) return;
+            const converted = ascii(event.data);
+            const typed = touch.matches && field.inputMode === 'decimal' ? converted.replaceAll(',', '.') : converted;
+            const kept = [...typed].filter(character => !refuses(indexOf(field), character)).join("");
+            if (kept.length < [...typed].length) showHint(field);
+            else dismissHint();
+            if (kept === event.data) return;
             event.preventDefault();
-            if (taken) {
-                field.setRangeText(taken, field.selectionStart, field.selectionEnd, 'end');
-                field.dispatchEvent(new Event('input', {bubbles: true}));
-            }
+            insert(field, kept);
         });
-        // An input method composes its text outside those events: once it is done, what the edit
-        // refuses comes out again, the caret kept after what is left of the text before it.
+        // An input method composes its text outside those events, and a paste comes in whole:
+        // once it is in, its digits are made ASCII and what the edit refuses comes out again (said
+        // in the hint), the caret kept after what is left of the text before it.
         const keepTaken = field => {
             if (field.tagName !== 'INPUT' || field.type !== 'text' || document.getElementById('vantry-message-box')) return;
             const index = indexOf(field);
             const before = field.value.slice(0, field.selectionEnd);
-            const keep = text => [...text].filter(character => !refuses(index, character)).join("");
+            const keep = text => [...ascii(text)].filter(character => !refuses(index, character)).join("");
             const value = keep(field.value);
             if (value === field.value) return;
+            if ([...value].length < [...field.value].length) showHint(field);
             const caret = keep(before).length;
-            field.value = value;
+            field.value = value.slice(0, field.maxLength < 0 ? undefined : field.maxLength);
             field.setSelectionRange(caret, caret);
         };
         frame.addEventListener('input', event => { if (!event.isComposing) keepTaken(event.target); });
@@ -84,6 +184,6 @@ EM_JS(void, jsInstallInput, (), {
 
 namespace vantry::framework::web {
 
-void InstallInput() { jsInstallInput(); }
+void InstallInput() { jsInstallInput(kRefusedTitle, kRefusedText, kRefusedHintMilliseconds); }
 
 }  // namespace vantry::framework::web

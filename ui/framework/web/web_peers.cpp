@@ -103,7 +103,10 @@ WebDialog::WebDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEve
         controls.push_back(std::make_unique<WebControl>(*this, c, index++));
     }
     nameElements();
-    web::FitToPage();
+    std::vector<int> tabOrder;
+    for (const ControlTemplate* stop : cycle)
+        if (const WebControl* c = control(stop->id)) tabOrder.push_back(c->index);
+    web::FitToPage(tabOrder);
 }
 
 // What assistive technology reads: each field by the static text that labels it, the named

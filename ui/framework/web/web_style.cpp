@@ -47,6 +47,9 @@ EM_JS(void, jsInstallStyle, (), {
 .vantry-box-text { padding: 18px 16px; white-space: pre-wrap; overflow-wrap: anywhere; }
 .vantry-box-buttons { padding: 0 16px 14px; text-align: right; }
 .vantry-box-buttons button { min-width: 88px; padding: 4px 10px; font: inherit; }
+.vantry-hint { position: absolute; z-index: 5; pointer-events: none; max-width: 320px; padding: 6px 10px; background: #ffffe1;
+  color: #000; border: 1px solid #767676; box-shadow: 0 2px 6px rgba(0,0,0,.3); font: 14px system-ui, sans-serif; }
+.vantry-phone .vantry-hint { font-size: 16px; }
 .vantry-closed { font: 18px system-ui, sans-serif; padding: 24px; }
 .vantry-closed button { font: inherit; margin-left: 12px; min-height: 44px; min-width: 44px; }
 .vantry-phone { display: block; box-sizing: border-box; width: 100%; box-shadow: none; }

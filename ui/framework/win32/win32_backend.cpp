@@ -1,6 +1,8 @@
 #include "win32_backend.h"
 
 #include <windows.h>
+#include <commctrl.h>
+#include <uxtheme.h>
 
 #include <map>
 #include <memory>
@@ -93,9 +95,19 @@ INT_PTR onControlColour(Win32Dialog& dialog, UINT message, WPARAM wParam, LPARAM
         dialog.events.ctlColor(reinterpret_cast<HDC>(wParam), control == &dialog ? nullptr : control, kind));
 }
 
+// Visual styles draw every push button raised and ignore BS_FLAT: a flat button (one that reads
+// as text on the dialog) is drawn without them, as the classic controls drew it.
+void keepFlatButtonsFlat(HWND dialog) {
+    for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
+        const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+        if ((style & BS_FLAT) != 0 && (style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON) SetWindowTheme(control, L"", L"");
+    }
+}
+
 INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Win32Backend& backend = TheWin32Backend();
     if (message == WM_INITDIALOG) {
+        keepFlatButtonsFlat(hwnd);
         auto* events = reinterpret_cast<DialogEvents*>(lParam);
         backend.adopt(std::make_unique<Win32Dialog>(hwnd, *events));
         return events->initDialog(*backend.current()) ? TRUE : FALSE;
@@ -130,7 +142,13 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-Win32Backend::Win32Backend() = default;
+// The program's manifest asks for the common controls of version 6 (themed, and an ES_NUMBER
+// field that says in a balloon why it refused a character); their window classes are registered
+// once comctl32 is loaded and initialised.
+Win32Backend::Win32Backend() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
 Win32Backend::~Win32Backend() = default;
 
 void Win32Backend::adopt(std::unique_ptr<Win32Dialog> dialog) { current_ = std::move(dialog); }
