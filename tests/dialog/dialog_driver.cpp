@@ -1,18 +1,37 @@
 #include "dialog_driver.h"
 
+#include <gtest/gtest.h>
+
 using namespace vantry::framework;
 
+// A test passes only if its script ran, to its end: a dialog that never came up, or a script
+// cut short, would otherwise leave a test with nothing checked, and green.
 std::intptr_t DialogDriver::run(CDialog& dialog, const std::function<void()>& script) {
     dialog_ = &dialog;
-    automation_.runWhenShown(script ? script : [] {});
+    bool started = false;
+    bool finished = false;
+    automation_.runWhenShown([&] {
+        started = true;
+        if (script) script();
+        finished = true;
+    });
     const std::intptr_t result = dialog.DoModal();
     dialog_ = nullptr;
+    checkWaits();
+    EXPECT_TRUE(started) << "the dialog never came up: its script did not run";
+    if (!::testing::Test::HasFatalFailure()) {
+        EXPECT_TRUE(finished) << "the dialog's script did not run to its end";
+    }
     return result;
+}
+
+void DialogDriver::checkWaits() {
+    if (const std::string trouble = automation_.trouble(); !trouble.empty()) ADD_FAILURE() << trouble;
 }
 
 void DialogDriver::type(int id, std::string_view keys) {
     automation_.type(id, keys);
-    automation_.pump();
+    pump();
 }
 
 void DialogDriver::paste(int id, std::string_view text) {
@@ -38,16 +57,19 @@ void DialogDriver::click(int id) {
 void DialogDriver::pressKey(Key key) {
     answerMessageBoxes();
     automation_.postKey(key);
-    automation_.pump();
+    pump();
 }
 
 void DialogDriver::clickCloseBox() { automation_.clickCloseBox(); }
 
-void DialogDriver::pump() { automation_.pump(); }
+void DialogDriver::pump() {
+    automation_.pump();
+    checkWaits();
+}
 
 void DialogDriver::minimise(bool minimised) {
     automation_.setMinimised(minimised);
-    automation_.pump();
+    pump();
 }
 
 int DialogDriver::focusedId() { return automation_.focusedControl(); }

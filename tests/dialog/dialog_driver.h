@@ -41,6 +41,8 @@ public:
 
 private:
     void answerMessageBoxes();
+    // A wait of the automation that ran out is a failure, said in its own words.
+    void checkWaits();
 
     Automation& automation_ = vantry::framework::CurrentAutomation();
     vantry::framework::CDialog* dialog_ = nullptr;

@@ -64,18 +64,34 @@ TEST(ResultsListing, ListedDsFollowDsToPay) {
 
 // Each D's total is what its places get, and nothing of the D before it: with 30 places the
 // last place of every D is paid (but BRN4D's, which pays 25), and sits next to the next D's first.
+// 300 riders at $40 with 70 % paid back and $500 added make a pool of $8900, whose D totals are
+// its shares in whole cents: worked from the associations' splits, not from the listing's sums.
 TEST(ResultsListing, EachDTotalIsTheSumOfItsOwnPlaces) {
-    for (const PayoutMethod method : {PayoutMethod::Ibra, PayoutMethod::Brn4d, PayoutMethod::Nbha4d}) {
-        const char* totalFormat = method == PayoutMethod::Ibra ? "%.0f" : "%.2f";
+    using Split = std::vector<int>;  // percent of the pool for 1D, 2D, ...
+    const struct {
+        PayoutMethod method;
+        std::vector<Split> splits;  // for 2 to 7 Ds
+    } methods[] = {
+        {PayoutMethod::Ibra, {{60, 40}, {50, 30, 20}, {40, 30, 20, 10}, {25, 23, 20, 18, 14}, {27, 21, 17, 13, 12, 10},
+                              {26, 20, 16, 11, 10, 9, 8}}},
+        {PayoutMethod::Brn4d, {{60, 40}, {40, 35, 25}, {30, 27, 23, 20}, {26, 23, 20, 17, 14}, {27, 21, 17, 13, 12, 10},
+                               {26, 20, 16, 11, 10, 9, 8}}},
+        {PayoutMethod::Nbha4d, {{60, 40}, {50, 30, 20}, {35, 30, 20, 15}, {27, 24, 20, 17, 12}, {27, 21, 17, 13, 12, 10},
+                                {26, 20, 16, 11, 10, 9, 8}}},
+    };
+    for (const auto& m : methods) {
         for (int ds = 2; ds <= 7; ++ds) {
-            const ListedPayout listed = ListPayout(event(300, 40, 500, 70, ds, 30), method);
-            ASSERT_EQ(listed.table.divisions.size(), static_cast<std::size_t>(ds));
-            for (int d = 0; d < ds; ++d) {
-                double sum = 0.0;
-                for (const double amount : listed.result.amounts[d]) sum += amount;
-                EXPECT_EQ(listed.table.divisions[static_cast<std::size_t>(d)].total, FormatString(totalFormat, {sum}))
-                    << ds << " Ds, " << d + 1 << "D";
-                if (method != PayoutMethod::Brn4d) {
+            const ListedPayout listed = ListPayout(event(300, 40, 500, 70, ds, 30), m.method);
+            const Split& split = m.splits[static_cast<std::size_t>(ds - 2)];
+            ASSERT_EQ(listed.table.divisions.size(), split.size());
+            for (std::size_t d = 0; d < split.size(); ++d) {
+                const int cents = 8900 * split[d];  // $89 a percent
+                const std::string total = m.method == PayoutMethod::Ibra
+                                              ? std::to_string(cents / 100)
+                                              : std::to_string(cents / 100) + "." + (cents % 100 < 10 ? "0" : "") +
+                                                    std::to_string(cents % 100);
+                EXPECT_EQ(listed.table.divisions[d].total, total) << ds << " Ds, " << d + 1 << "D";
+                if (m.method != PayoutMethod::Brn4d) {
                     EXPECT_GT(listed.result.amounts[d][29], 0.0) << "place 30 must be paid for the check to count";
                 }
             }
@@ -139,8 +155,9 @@ TEST(ResultsListing, LinesTooLongForTheListAreCutAndMarked) {
     EXPECT_FALSE(IsCutLine(fits[1]));
 
     const ResultListing cut = listing(event(1, 1e67, 0, 70, 1, 1), PayoutMethod::Brn4d);
-    EXPECT_EQ(cut[1], "Rider Count = 1, Entry Fee = $" + std::string(cut[1].substr(30, 99)) + "...");
-    EXPECT_EQ(cut[1].substr(30, 2), "99");  // 1e67 is just below ten to the 67th
+    // The exact double nearest 1e67, cut at the 129th character and marked.
+    EXPECT_EQ(cut[1], "Rider Count = 1, Entry Fee = $9999999999999999827367757839185598317239782875580932278577147150336.00, "
+                      "Added Money = $0.00, Places...");
     EXPECT_TRUE(IsCutLine(cut[1]));
     EXPECT_TRUE(HasCutLine(cut));
     for (const std::string& line : cut) EXPECT_LE(line.size(), kListingLineMax);

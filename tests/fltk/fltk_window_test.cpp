@@ -92,6 +92,7 @@ TEST_F(DialogTest, FltkLabelsFitTheirControls) {
 
 TEST_F(DialogTest, FltkScreenshotAfterACalculation) {
     const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/fltk-dialog.png";
+    std::filesystem::remove(path);  // the picture looked at is this run's
     run([&] {
         driver.paste(Id::DsToPay, "7");
         calculate();
@@ -113,6 +114,7 @@ TEST_F(DialogTest, FltkScreenshotAfterACalculation) {
 TEST_F(DialogTest, FltkFailureBoxIsDrawnWithItsText) {
     std::filesystem::create_directory(folder / "report.txt");
     const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/fltk-message-box.png";
+    std::filesystem::remove(path);  // the picture looked at is this run's
     Automation& automation = driver.automation();
     run([&] {
         automation.post([&] {

@@ -1,4 +1,5 @@
 # Makes the icon at SIZE pixels with TOOL into FILE, and fails when the file is over MOST bytes.
+file(REMOVE ${FILE})  # what is measured is what this run made
 execute_process(COMMAND ${TOOL} ${SIZE} ${FILE} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${TOOL} ${SIZE} failed: ${status}")

@@ -71,6 +71,58 @@ def _remove(folder, seconds=10):
             time.sleep(0.1)
 
 
+def png_pixels(data):
+    """The pixels of a PNG as Chromium writes one (8-bit RGB or RGBA, not interlaced): width,
+    height, and a function giving (red, green, blue) at x, y."""
+    import struct
+    import zlib
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise ValueError("not a PNG")
+    at, idat = 8, b""
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        chunk = data[at + 8:at + 8 + length]
+        if kind == b"IHDR":
+            width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", chunk)
+            if depth != 8 or colour not in (2, 6) or interlace:
+                raise ValueError(f"a PNG of depth {depth}, colour type {colour}, interlace {interlace}")
+        elif kind == b"IDAT":
+            idat += chunk
+        at += 12 + length
+    channels = 3 if colour == 2 else 4
+    raw, stride = zlib.decompress(idat), width * channels
+    rows, previous = [], bytearray(stride)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for x in range(stride):
+            left = line[x - channels] if x >= channels else 0
+            up, up_left = previous[x], previous[x - channels] if x >= channels else 0
+            if kind == 1:
+                line[x] = (line[x] + left) & 255
+            elif kind == 2:
+                line[x] = (line[x] + up) & 255
+            elif kind == 3:
+                line[x] = (line[x] + (left + up) // 2) & 255
+            elif kind == 4:
+                p = left + up - up_left
+                guess = min((abs(p - left), 0, left), (abs(p - up), 1, up), (abs(p - up_left), 2, up_left))[2]
+                line[x] = (line[x] + guess) & 255
+        rows.append(line)
+        previous = line
+    return width, height, lambda x, y: tuple(rows[y][x * channels:x * channels + 3])
+
+
+def dark_pixels(shot, left, top, right, bottom):
+    """How many pixels of text (dark) a screenshot has in a rectangle of CSS pixels."""
+    width, height, at = shot
+    count = 0
+    for y in range(max(0, int(top)), min(height, int(bottom))):
+        for x in range(max(0, int(left)), min(width, int(right))):
+            if sum(at(x, y)) < 3 * 100:
+                count += 1
+    return count
+
+
 def wait_for(driver, script, seconds=30):
     """Asks `script` until it gives something true, at most `seconds`; returns its last answer."""
     until = time.monotonic() + seconds

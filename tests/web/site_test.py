@@ -178,12 +178,44 @@ TARGETS = """
                 font: parseFloat(getComputedStyle(e).fontSize)}; });"""
 
 
+LIST_RECT = f"const r = document.getElementById('vantry-e{LIST}').getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]"
+OVERLAPS = """
+    const rects = [...document.querySelectorAll('#vantry-dialog .vantry-client > *, #vantry-dialog .vantry-group > *')]
+        .filter(e => !e.classList.contains('vantry-group')).map(e => [e.id, e.getBoundingClientRect()]);
+    const overlapping = [];
+    for (let i = 0; i < rects.length; ++i)
+        for (let j = i + 1; j < rects.length; ++j) {
+            const [a, ra] = rects[i], [b, rb] = rects[j];
+            if (ra.width && rb.width && ra.left < rb.right - 0.5 && rb.left < ra.right - 0.5 &&
+                ra.top < rb.bottom - 0.5 && rb.top < ra.bottom - 0.5) overlapping.push(a + ' and ' + b);
+        }
+    return overlapping;"""
+
+
+def save_and_measure(driver, path, what):
+    """The screenshot for a person to look at, saved anew, and measured: the listing shows in the
+    list, and no two controls overlap."""
+    if os.path.exists(path):
+        os.remove(path)
+    data = driver.get_screenshot_as_png()
+    with open(path, "wb") as picture:
+        picture.write(data)
+    scale = driver.execute_script("return devicePixelRatio")
+    left, top, right, bottom = (value * scale for value in driver.execute_script(LIST_RECT))
+    visible_bottom = min(bottom, driver.execute_script("return innerHeight") * scale)
+    if browser.dark_pixels(browser.png_pixels(data), left, top, right, min(visible_bottom, top + 60 * scale)) < 50:
+        fail(f"{what}: the screenshot's list is blank where the listing should be")
+    overlapping = driver.execute_script(OVERLAPS)
+    if overlapping:
+        fail(f"{what}: controls overlap: {overlapping}")
+
+
 def phone(site, shots):
     os.makedirs(shots, exist_ok=True)
     with browser.chromium(width=1000, height=900) as driver:
         open_page(driver, site)
         element(driver, CALCULATE).click()
-        driver.save_screenshot(os.path.join(shots, "web-desktop.png"))
+        save_and_measure(driver, os.path.join(shots, "web-desktop.png"), "1000 x 900")
     for width, height in ((360, 640), (390, 844), (844, 390)):
         with browser.chromium(width=width, height=height, mobile=True) as driver:
             open_page(driver, site)
@@ -207,9 +239,11 @@ def phone(site, shots):
             lines = list_lines(driver)
             if len(lines) < 5 or "5 placings" not in lines[4]:
                 fail(f"{width} x {height}: the dialog does not calculate: {lines[:5]}")
-            driver.save_screenshot(os.path.join(shots, f"web-phone-{width}x{height}.png"))
+            driver.execute_script(f"document.getElementById('vantry-e{LIST}').scrollIntoView()")
+            save_and_measure(driver, os.path.join(shots, f"web-phone-{width}x{height}.png"), f"{width} x {height}")
     print("360 x 640, 390 x 844, 844 x 390: no sideways scrolling, every control 44 x 44 or more with 16-pixel "
-          "text, the list at least half a portrait screen, and working; screenshots saved")
+          "text, the list at least half a portrait screen, and working; screenshots saved, the listing in them, "
+          "no control over another")
 
 
 def closed(site):

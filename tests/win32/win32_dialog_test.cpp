@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +56,7 @@ bool capture(HWND window, std::vector<unsigned char>& rgb, int& width, int& heig
 
 TEST_F(DialogTest, Win32ScreenshotAfterACalculation) {
     const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog.png";
+    std::filesystem::remove(path);  // the picture looked at is this run's
     Rect list, field;
     run([&] {
         driver.paste(Id::DsToPay, "7");
@@ -114,6 +116,7 @@ TEST_F(DialogTest, Win32DialogStaysPaintedAndTakesNoInputWhileTheEditorRuns) {
     SetEnvironmentVariableA("VANTRY_FAKE_VIEWER_SECONDS", "3");
     WhileTheEditorRuns state;
     state.screenshot = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog-while-editing.png";
+    std::filesystem::remove(state.screenshot);  // the picture looked at is this run's
     whileTheEditorRuns = &state;
     Rect list, field;
     std::vector<std::string> listed;

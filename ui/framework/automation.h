@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "window_types.h"
 
@@ -43,7 +44,7 @@ public:
     // included.
     virtual void post(std::function<void()> action) = 0;
     // Handles everything pending (input, paints, posted actions) until nothing is left or a
-    // bounded time has passed.
+    // bounded time has passed; a wait that runs out is told by trouble().
     virtual void pump() = 0;
     // Lets the program run for `span` with nobody at the keyboard: it handles whatever comes, and
     // should otherwise rest.
@@ -62,6 +63,19 @@ public:
 
     virtual std::optional<MessageBoxState> messageBox() = 0;  // the box showing now, if any
     virtual void answerMessageBox() = 0;                        // presses its OK
+
+    // What went wrong in a wait since it was last asked (a dialog that never showed, a pump that
+    // ran out of time with events still coming), in a sentence; empty when nothing did. Asking
+    // clears it. A driver turns it into a failure: a wait never gives up quietly.
+    std::string trouble() { return std::exchange(trouble_, {}); }
+
+protected:
+    void tell(std::string what) {
+        if (trouble_.empty()) trouble_ = std::move(what);
+    }
+
+private:
+    std::string trouble_;
 };
 
 // The automation of the backend this program was linked with.

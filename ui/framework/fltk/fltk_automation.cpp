@@ -73,7 +73,11 @@ public:
 
     void pump() override {
         const auto deadline = Clock::now() + kPumpLimit;
-        while (Clock::now() < deadline) {
+        for (;;) {
+            if (Clock::now() >= deadline) {
+                tell("pump: the window still had events to handle after 5 s");
+                return;
+            }
             Fl::flush();
             if (fl_display) XSync(fl_display, False);  // every event the server owes us is queued
             bool handled = false;
@@ -240,7 +244,11 @@ private:
         }
         const std::function<void()> script = std::move(script_);
         script_ = nullptr;
-        if (dialog && script) script();
+        if (dialog == nullptr || !dialog->window->visible()) {
+            tell("the dialog's window was not shown within 10 s: its script did not run");
+        } else if (script) {
+            script();
+        }
         if (running()) clickCloseBox();
     }
 

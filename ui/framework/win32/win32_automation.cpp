@@ -62,7 +62,10 @@ class Win32Automation : public Automation {
 public:
     void runWhenShown(std::function<void()> script) override {
         post([this, script = std::move(script)] {
-            if (!theBackend.dialogRunning()) return;
+            if (!theBackend.dialogRunning()) {
+                tell("no dialog was running when its script was due: it did not run");
+                return;
+            }
             UpdateWindow(dialogWindow());  // the first paint, before the script acts
             script();
             if (theBackend.dialogRunning()) clickCloseBox();
@@ -79,7 +82,13 @@ public:
     void pump() override {
         HWND dialog = dialogWindow();
         MSG msg;
-        for (int i = 0; i < 1000 && theBackend.dialogRunning() && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        constexpr int kMostMessages = 1000;
+        int handled = 0;
+        for (; theBackend.dialogRunning() && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++handled) {
+            if (handled == kMostMessages) {
+                tell("pump: messages were still coming after 1000");
+                break;
+            }
             if (!IsDialogMessageW(dialog, &msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
