@@ -31,6 +31,9 @@ bool writeText(std::FILE* out, const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
 }
 
+// A text the tool was asked for, printed; one it could not print is status 1, with the reason.
+int printed(std::FILE* out, std::FILE* err, const std::string& text, std::string_view what);
+
 // Every message is one line, whatever the values and the system's reasons hold.
 int fail(std::FILE* err, int status, std::string_view message) {
     const std::string line = std::string(kToolName) + ": " + OneLine(message) + "\n";
@@ -74,7 +77,15 @@ int runMethodAction(const ToolRequest& request, std::FILE* out, std::FILE* err) 
         text = checking ? methods::MethodSummary(chosen.rules, chosen.note)
                         : methods::MethodFileText(chosen.rules, chosen.note);
     }
-    return writeText(out, text) ? kStatusDone : fail(err, kStatusNotWritten, std::string("cannot write: ") + std::strerror(errno));
+    return printed(out, err, text, request.action == ToolRequest::Action::ListMethods ? "the list of methods"
+                                   : request.action == ToolRequest::Action::CheckMethod ? "the method's tables"
+                                                                                        : "the method file");
+}
+
+int printed(std::FILE* out, std::FILE* err, const std::string& text, std::string_view what) {
+    errno = 0;
+    if (writeText(out, text)) return kStatusDone;
+    return fail(err, kStatusNotWritten, "cannot write " + std::string(what) + ": " + std::strerror(errno != 0 ? errno : EIO));
 }
 
 }  // namespace
@@ -84,10 +95,9 @@ int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* 
     ToolRequest request;
     std::string error;
     if (!ParseToolArguments(argc, argv, request, error)) return fail(err, kStatusBadArguments, error);
-    if (request.action == ToolRequest::Action::Help) return writeText(out, ToolUsage()) ? kStatusDone : kStatusNotWritten;
+    if (request.action == ToolRequest::Action::Help) return printed(out, err, ToolUsage(), "the help");
     if (request.action == ToolRequest::Action::Version)
-        return writeText(out, std::string(kToolName) + " " + std::string(product::kVersion) + "\n") ? kStatusDone
-                                                                                                 : kStatusNotWritten;
+        return printed(out, err, std::string(kToolName) + " " + std::string(product::kVersion) + "\n", "the version");
 
     if (request.action != ToolRequest::Action::Calculate) return runMethodAction(request, out, err);
 
@@ -105,19 +115,21 @@ int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* 
     if (!request.reportPath.empty() && !report::CheckReportTarget(request.reportPath, error))
         return fail(err, kStatusNotWritten, "cannot write the report " + error);
 
-    bool printed = false;
+    bool written = false;
+    errno = 0;
     switch (request.format) {
-        case ToolRequest::Format::Text: printed = writeLines(out, lines) && std::fflush(out) == 0; break;
+        case ToolRequest::Format::Text: written = writeLines(out, lines) && std::fflush(out) == 0; break;
         case ToolRequest::Format::Csv:
             UseBinaryOutput(out);
-            printed = writeText(out, PayoutCsv(listed.table, method.exportName));
+            written = writeText(out, PayoutCsv(listed.table, method.exportName));
             break;
         case ToolRequest::Format::Json:
             UseBinaryOutput(out);
-            printed = writeText(out, PayoutJson(listed.table, method.exportName));
+            written = writeText(out, PayoutJson(listed.table, method.exportName));
             break;
     }
-    if (!printed) return fail(err, kStatusNotWritten, std::string("cannot write the listing: ") + std::strerror(errno));
+    if (!written)
+        return fail(err, kStatusNotWritten, std::string("cannot write the listing: ") + std::strerror(errno != 0 ? errno : EIO));
     if (!request.reportPath.empty()) {
         std::optional<report::ViewerCommand> editor;
         if (request.openReport) editor = report::ViewerCommandForUserFile(request.reportPath);

@@ -16,3 +16,5 @@ bool useDecimalCommaLocale() {
     setenv("LOCPATH", folder.path().c_str(), 1);
     return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
 }
+
+const char* whyNoDecimalCommaLocale() { return nullptr; }

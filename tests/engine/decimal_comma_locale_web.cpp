@@ -3,3 +3,5 @@
 // A page's C library (Emscripten's musl) writes numbers with a '.' whatever the locale: no
 // locale with a decimal comma can be had, so the locale test has nothing to show here.
 bool useDecimalCommaLocale() { return false; }
+
+const char* whyNoDecimalCommaLocale() { return "a page's C library writes numbers with a '.' in every locale"; }

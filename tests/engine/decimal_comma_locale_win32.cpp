@@ -8,3 +8,5 @@ bool useDecimalCommaLocale() {
         if (std::setlocale(LC_NUMERIC, name)) return true;
     return false;
 }
+
+const char* whyNoDecimalCommaLocale() { return nullptr; }

@@ -19,15 +19,23 @@ is_xvfb() {
   [ "$(cat "/proc/$1/comm" 2>/dev/null)" = Xvfb ] && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]
 }
 
+# Whether the process $1 serves display number $2: it holds the listening socket
+# /tmp/.X11-unix/X$2. (Xvfb started with -displayfd writes no /tmp/.X<n>-lock to ask instead.)
+serves_display() {
+  local inode
+  inode=$(awk -v path="/tmp/.X11-unix/X$2" '$NF == path { print $7; exit }' /proc/net/unix 2>/dev/null)
+  [ -n "$inode" ] || return 1
+  ls -l "/proc/$1/fd" 2>/dev/null | grep -q "socket:\[$inode\]"
+}
+
 start() {
   if [ -f "$state" ]; then
     local DISPLAY="" XVFB_PID=""
     # shellcheck disable=SC1090
     . "$state"
-    # Ours only if it holds that display's lock: a number the system gave to another run's
-    # Xvfb since must not be taken (or, at this run's stop, ended).
-    if [ -n "$XVFB_PID" ] && is_xvfb "$XVFB_PID" &&
-       [ "$(tr -d ' \n' <"/tmp/.X${DISPLAY#:}-lock" 2>/dev/null)" = "$XVFB_PID" ]; then
+    # Ours only if that Xvfb still serves that display: a process number the system gave to
+    # another run's Xvfb since must not be taken (or, at this run's stop, ended).
+    if [ -n "$XVFB_PID" ] && is_xvfb "$XVFB_PID" && serves_display "$XVFB_PID" "${DISPLAY#:}"; then
       echo "virtual display $DISPLAY (Xvfb $XVFB_PID, already running)"
       return 0
     fi

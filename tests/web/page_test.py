@@ -29,20 +29,33 @@ def keys(driver, *sequence):
     ActionChains(driver, duration=0).send_keys(*sequence).perform()
 
 
-def focus_after_tabs(driver, element_id, most=20):
-    """Presses Tab until the element has the focus; fails when it never comes."""
-    for _ in range(most):
-        if driver.execute_script(ACTIVE) == element_id:
-            return
-        keys(driver, Keys.TAB)
-    fail(f"Tab never reached {element_id}")
+def focused(driver):
+    """The index of the dialog's element with the focus (a check box's by its label), or None."""
+    return driver.execute_script("""const a = document.activeElement; const e = a && a.closest('[data-index]');
+        return e && e.closest('#vantry-dialog') ? Number(e.dataset.index) : null;""")
+
+
+def tabs_through(driver, indexes, backwards=False):
+    """Presses Tab (or Shift+Tab) once for each of `indexes`, each landing exactly on the next."""
+    for index in indexes:
+        if backwards:
+            ActionChains(driver, duration=0).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+        else:
+            keys(driver, Keys.TAB)
+        if focused(driver) != index:
+            fail(f"{'Shift+' if backwards else ''}Tab landed on {focused(driver)}, not {index}")
+
+
+# The page keyboard's Tab cycle after Rider Count: the other fields, the method boxes, the push
+# buttons, the list; and round to Rider Count.
+CYCLE = [1, 2, 3, 4, 5, 13, 15, 16, CALCULATE, 7, 18, LIST, RIDERS]
 
 
 def keyboard(site, tool):
     for size in ({}, {"width": 390, "height": 844, "mobile": True}):  # the dialog's layout, then the phone's
         keyboard_in(site, tool, size)
-    print("with the keyboard alone, in both layouts: IBRA chosen, six values typed, the listing the tool's, "
-          "the list scrolled, the report opened")
+    print("with the keyboard alone, in both layouts: the Tab cycle exact both ways, IBRA chosen, six values typed, "
+          "Space on Calculate, the listing the tool's, the list scrolled down and up, the report opened")
 
 
 def keyboard_in(site, tool, size):
@@ -53,30 +66,35 @@ def keyboard_in(site, tool, size):
         phone = driver.execute_script("return document.getElementById('vantry-dialog').classList.contains('vantry-phone')")
         if phone != bool(size):
             fail(f"the page is {'not ' if size else ''}in its phone layout")
-        if driver.execute_script(ACTIVE) != "vantry-e0":
-            fail(f"the page starts with the focus on {driver.execute_script(ACTIVE)}, not Rider Count")
+        if focused(driver) != RIDERS:
+            fail(f"the page starts with the focus on {focused(driver)}, not Rider Count")
+        # The whole cycle, forwards and back.
+        tabs_through(driver, CYCLE)
+        tabs_through(driver, list(reversed(CYCLE[:-1])) + [RIDERS], backwards=True)
         # The IBRA box by Tab and Space; its click repaints the fields, as on Windows.
-        focus_after_tabs(driver, "")  # the check box's input has no id of its own
-        ibra = driver.execute_script("return document.activeElement.closest('[id^=vantry-e]').id")
-        if ibra != "vantry-e13":
-            fail(f"the first control after the fields is {ibra}, not the IBRA box")
+        tabs_through(driver, CYCLE[:6])
         keys(driver, " ")
-        browser.wait_for(driver, "return document.activeElement.id === 'vantry-e0'", 5)
+        browser.wait_for(driver, f"return document.activeElement.id === 'vantry-e{RIDERS}'", 5)
         # Each field: Tab to it from the one before, type over its selected text.
         for name in ("riders", "fee", "added", "payoff", "ds", "places"):
             if name != "riders":
                 keys(driver, Keys.TAB)
             keys(driver, str(event[name]))
-        focus_after_tabs(driver, f"vantry-e{CALCULATE}")
-        keys(driver, Keys.ENTER)
+        tabs_through(driver, [13, 15, 16, CALCULATE])
+        keys(driver, " ")  # Space presses a push button
         expected = tool_lines(tool, "ibra", event)
-        if list_lines(driver) != expected:
+        if not browser.wait_for(driver, f"return document.querySelectorAll('#vantry-e{LIST} div').length === {len(expected)}", 5) \
+                or list_lines(driver) != expected:
             fail(f"the list by keyboard: {list_lines(driver)[:6]}... the tool: {expected[:6]}...")
-        focus_after_tabs(driver, f"vantry-e{LIST}")
+        browser.wait_for(driver, f"return document.activeElement.id === 'vantry-e{RIDERS}'", 5)
+        tabs_through(driver, CYCLE[:12])
         keys(driver, Keys.PAGE_DOWN, Keys.ARROW_DOWN)
         if not browser.wait_for(driver, f"return document.getElementById('vantry-e{LIST}').scrollTop > 0", 5):
             fail("Page Down and the arrow keys do not scroll the list")
-        focus_after_tabs(driver, "vantry-e18")
+        keys(driver, Keys.PAGE_UP, Keys.ARROW_UP, Keys.ARROW_UP)
+        if not browser.wait_for(driver, f"return document.getElementById('vantry-e{LIST}').scrollTop === 0", 5):
+            fail("Page Up and the arrow key up do not scroll the list back")
+        tabs_through(driver, [18], backwards=True)
         keys(driver, Keys.ENTER)
         if not browser.wait_for(driver, "return window.reportAddress", 10):
             fail("Enter on Edit/Print Payout opened no report")
@@ -122,7 +140,10 @@ def page_input(site):
         for _ in range(3):
             driver.execute_cdp_cmd("Input.dispatchKeyEvent", dict(key, type="keyDown", text="\r", autoRepeat=True))
         driver.execute_cdp_cmd("Input.dispatchKeyEvent", dict(key, type="keyUp"))
-        browser.wait_for(driver, "return window.reportAddress", 1)
+        # A key after them: once it has gone in, the repeats before it have been handled too.
+        keys(driver, "9")
+        if not browser.wait_for(driver, "return document.getElementById('vantry-e0').value.endsWith('9')", 5):
+            fail("a key typed after the held Enter did not reach Rider Count")
         if driver.execute_script("return window.reportAddress"):
             fail("a held Enter from before the dialog pressed Edit/Print Payout in it")
     # A phone's decimal pad that has only a comma: in a money field it is the point.

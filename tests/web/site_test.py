@@ -117,30 +117,44 @@ def listings(site, tool, phone=False):
           "line for line")
 
 
+FETCHED = """
+    const done = arguments[0];
+    fetch(window.reportAddress).then(response => response.arrayBuffer()).then(buffer => {
+        let text = ''; new Uint8Array(buffer).forEach(byte => { text += String.fromCharCode(byte); });
+        done(btoa(text));
+    });"""
+
+
 def report(site, tool):
-    with browser.chromium() as driver:
-        open_page(driver, site)
-        # Where the page hands the report to the browser, keep the address instead of a new tab.
-        driver.execute_script("window.open = address => { window.reportAddress = address; return {}; };")
-        event = {"riders": 120, "fee": 35, "added": 500, "payoff": 75, "ds": 5, "places": 0}
-        calculate(driver, "brn4d", event)
-        element(driver, EDIT_PRINT).click()
-        if not browser.wait_for(driver, "return window.reportAddress", 10):
-            fail("no report was handed to the browser")
-        page_bytes = base64.b64decode(driver.execute_async_script("""
-            const done = arguments[0];
-            fetch(window.reportAddress).then(response => response.arrayBuffer()).then(buffer => {
-                let text = ''; new Uint8Array(buffer).forEach(byte => { text += String.fromCharCode(byte); });
-                done(btoa(text));
-            });"""))
+    event = {"riders": 120, "fee": 35, "added": 500, "payoff": 75, "ds": 5, "places": 0}
     with tempfile.TemporaryDirectory() as folder:
         path = os.path.join(folder, "report.txt")
         tool_lines(tool, "brn4d", event, f"--report={path}")
         with open(path, "rb") as file:
             tool_bytes = file.read()
-    if page_bytes != tool_bytes:
-        fail(f"the page's report.txt ({len(page_bytes)} bytes) differs from the tool's ({len(tool_bytes)} bytes)")
-    print(f"report.txt is the tool's, byte for byte ({len(tool_bytes)} bytes)")
+    # Where the page may open a tab, the report opens in one; where the browser blocks it (window.open
+    # gives nothing), it is offered as a download named report.txt instead.
+    for blocked in (False, True):
+        with browser.chromium() as driver:
+            open_page(driver, site)
+            if blocked:
+                driver.execute_script("""window.open = () => null;
+                    HTMLAnchorElement.prototype.click = function () {
+                        window.reportAddress = this.href; window.reportName = this.download; };""")
+            else:
+                driver.execute_script("window.open = address => { window.reportAddress = address; return {}; };")
+            calculate(driver, "brn4d", event)
+            element(driver, EDIT_PRINT).click()
+            if not browser.wait_for(driver, "return window.reportAddress", 10):
+                fail(f"no report was handed to the browser{' as a download' if blocked else ''}")
+            if blocked and driver.execute_script("return window.reportName") != "report.txt":
+                fail(f"the download is named {driver.execute_script('return window.reportName')!r}, not report.txt")
+            page_bytes = base64.b64decode(driver.execute_async_script(FETCHED))
+        if page_bytes != tool_bytes:
+            fail(f"the page's report.txt ({len(page_bytes)} bytes{', downloaded' if blocked else ''}) differs from "
+                 f"the tool's ({len(tool_bytes)} bytes)")
+    print(f"report.txt is the tool's, byte for byte ({len(tool_bytes)} bytes), in a tab and as a download where "
+          "the browser blocks the tab")
 
 
 def offline(folder):

@@ -15,7 +15,7 @@
 
 namespace vantry::framework {
 
-enum class Key { Tab, Enter, Escape };
+enum class Key { Tab, BackTab, Enter, Escape };  // BackTab: Shift+Tab
 
 struct ControlState {
     bool exists = false;

@@ -102,8 +102,9 @@ public:
     void postKey(Key key) override {
         FltkDialog* dialog = running();
         if (dialog == nullptr) return;
-        const int keysym = key == Key::Tab ? FL_Tab : key == Key::Enter ? FL_Enter : FL_Escape;
-        sendKey(*dialog, keysym, "");
+        const bool tab = key == Key::Tab || key == Key::BackTab;
+        const int keysym = tab ? FL_Tab : key == Key::Enter ? FL_Enter : FL_Escape;
+        sendKey(*dialog, keysym, "", key == Key::BackTab ? FL_SHIFT : 0);
     }
 
     void type(int id, std::string_view characters) override {
@@ -205,15 +206,16 @@ private:
         return dialog && !dialog->ended ? dialog : nullptr;
     }
 
-    void sendKey(FltkDialog& dialog, int keysym, const char* text) {
+    void sendKey(FltkDialog& dialog, int keysym, const char* text, int state = 0) {
         const std::size_t length = std::min(std::strlen(text), sizeof keyText_ - 1);
         std::memcpy(keyText_, text, length);
         keyText_[length] = '\0';
         Fl::e_keysym = keysym;
         Fl::e_text = keyText_;
         Fl::e_length = static_cast<int>(std::strlen(keyText_));
-        Fl::e_state = 0;
+        Fl::e_state = state;
         Fl::handle(FL_KEYBOARD, dialog.window.get());
+        Fl::e_state = 0;
         keyText_[0] = '\0';
         Fl::e_length = 0;
     }

@@ -31,6 +31,7 @@ AutomatedHeadlessBackend theBackend;
 DialogKey dialogKey(Key key) {
     switch (key) {
         case Key::Tab: return DialogKey::Tab;
+        case Key::BackTab: return DialogKey::BackTab;
         case Key::Enter: return DialogKey::Enter;
         case Key::Escape: break;
     }

@@ -119,7 +119,8 @@ public:
 
     void postKey(Key key) override {
         if (!backend_.runningDialog()) return;
-        jsDispatchKey(key == Key::Tab ? "Tab" : key == Key::Enter ? "Enter" : "Escape", 0);
+        const bool tab = key == Key::Tab || key == Key::BackTab;
+        jsDispatchKey(tab ? "Tab" : key == Key::Enter ? "Enter" : "Escape", key == Key::BackTab ? 1 : 0);
     }
 
     void type(int id, std::string_view characters) override {

@@ -58,6 +58,14 @@ bool stackedAbove(HWND upper, HWND lower) {
     return false;
 }
 
+void setShift(bool down) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    keys[VK_LSHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
 class Win32Automation : public Automation {
 public:
     void runWhenShown(std::function<void()> script) override {
@@ -115,10 +123,15 @@ public:
 
     void postKey(Key key) override {
         if (!theBackend.dialogRunning()) return;
-        const WPARAM virtualKey = key == Key::Tab ? VK_TAB : key == Key::Enter ? VK_RETURN : VK_ESCAPE;
+        const bool tab = key == Key::Tab || key == Key::BackTab;
+        const WPARAM virtualKey = tab ? VK_TAB : key == Key::Enter ? VK_RETURN : VK_ESCAPE;
         HWND target = GetFocus() ? GetFocus() : dialogWindow();
+        // The dialog manager asks whether Shift is down as it takes the Tab: Shift stays down in
+        // the thread's key state until the Tab has been handled.
+        if (key == Key::BackTab) setShift(true);
         PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
         PostMessageW(target, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
+        if (key == Key::BackTab) post([] { setShift(false); });
     }
 
     void type(int id, std::string_view characters) override {
