@@ -12,6 +12,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The report is a text file: its lines end as the platform ends text lines.
+#ifdef _WIN32
+constexpr const char* kLineEnd = "\r\n";
+#else
+constexpr const char* kLineEnd = "\n";
+#endif
+
 // "text" centred in 80 columns, and the line cut to 79, as every header line is.
 std::string centred(std::string_view text) {
     std::string line(132, ' ');
@@ -27,7 +34,7 @@ std::string headerOf(int page, bool later) {
     title.resize(79);
     std::string notice = centred("Copyright (C) 2026 Quorvath Software. All rights reserved.");
     notice.resize(79);
-    return (later ? "\f" : "") + title + "\n" + notice + "\n\n";
+    return (later ? "\f" : "") + title + kLineEnd + notice + kLineEnd + kLineEnd;
 }
 
 std::string expectedReport(const std::vector<std::string>& lines) {
@@ -35,13 +42,13 @@ std::string expectedReport(const std::vector<std::string>& lines) {
     std::string text = headerOf(page, false);
     int onPage = 0;
     for (const std::string& line : lines) {
-        text += line + "\n";
+        text += line + kLineEnd;
         if (++onPage == 51) {
             text += headerOf(++page, true);
             onPage = 0;
         }
     }
-    return text + "\n";
+    return text + kLineEnd;
 }
 
 // Removed with what it holds when the target ends.
