@@ -7,6 +7,7 @@
 
 #include "method_file.h"
 #include "product_info.h"
+#include "report_writer.h"
 #include "tool_options.h"
 
 namespace {
@@ -87,7 +88,8 @@ int main(int argc, char** argv) {
             "\\fB\\-\\-show\\-method\\fR=\\fInbha4d\\fR prints a built\\-in method as a file to start from.\n";
     page += ".SH REPORT\n"
             "\\fB\\-\\-report\\fR writes the paged, 80\\-column report of the listing, whatever the format: "
-            "a title and page number, the owner notice and an empty line on every page, then 51 lines. The "
+            "a title and page number, the owner notice and an empty line on every page, then " +
+            std::to_string(vantry::report::kBodyLinesPerPage) + " lines. The "
             "report is written to a scratch file beside the target and moved over it only when complete, so a "
             "failed write leaves an earlier report as it was. A target that is not a regular file is refused. "
             "\\fB\\-\\-open\\fR then hands the file's absolute path to \\fBxdg\\-open\\fR(1) and waits for it.\n";

@@ -99,6 +99,23 @@ TEST_F(FakeXdgOpen, ARelativeNameBecomesTheWrittenFilesAbsolutePath) {
     EXPECT_EQ(command.arguments, (std::vector<std::string>{"xdg-open", std::string(here) + "/mailto:x@y"}));
 }
 
+// "a/./b" is tidied; a name that goes up ("..") is handed on as written, since the system goes
+// up from where a link points and the tidy name could be another file.
+TEST_F(FakeXdgOpen, ANameThatGoesUpIsHandedOnAsWritten) {
+    char here[4096];
+    ASSERT_NE(getcwd(here, sizeof here), nullptr);
+    const struct {
+        const char* given;
+        std::string handed;
+    } cases[] = {
+        {"a/./b.txt", std::string(here) + "/a/b.txt"},
+        {"a/../b.txt", std::string(here) + "/a/../b.txt"},
+        {"/tmp//x/./r.txt", "/tmp/x/r.txt"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vantry::report::ViewerCommandForUserFile(c.given).arguments.back(), c.handed) << c.given;
+}
+
 TEST(PayoutToolPosix, MissingXdgOpenIsToldInOneLine) {
     const ScratchFolder empty("nobin");
     const ScratchFolder reports("reports");

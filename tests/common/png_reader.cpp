@@ -8,13 +8,8 @@
 
 namespace {
 
-std::uint32_t crc32(const unsigned char* data, std::size_t size) {
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
+std::uint32_t chunkCrc(const unsigned char* data, std::size_t size) {
+    return static_cast<std::uint32_t>(::crc32(0L, data, static_cast<uInt>(size)));
 }
 
 std::uint32_t big32(const unsigned char* p) {
@@ -63,7 +58,7 @@ bool ReadPng(const std::string& path, DecodedPng& image, std::string& error) {
         const std::string type(file.begin() + static_cast<std::ptrdiff_t>(pos + 4),
                                file.begin() + static_cast<std::ptrdiff_t>(pos + 8));
         const unsigned char* data = &file[pos + 8];
-        if (crc32(&file[pos + 4], length + 4) != big32(data + length)) return fail(error, type + " chunk has a wrong CRC");
+        if (chunkCrc(&file[pos + 4], length + 4) != big32(data + length)) return fail(error, type + " chunk has a wrong CRC");
         if (type == "IHDR") {
             if (length != 13 || data[8] != 8 || (data[9] != 2 && data[9] != 6) || data[10] || data[11] || data[12])
                 return fail(error, "an IHDR this reader does not read");

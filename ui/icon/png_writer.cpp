@@ -7,13 +7,9 @@
 
 namespace {
 
-std::uint32_t crc32(const unsigned char* data, std::size_t size, std::uint32_t crc = 0) {
-    crc = ~crc;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
+// A chunk's CRC-32, as zlib computes it.
+std::uint32_t chunkCrc(const unsigned char* data, std::size_t size) {
+    return static_cast<std::uint32_t>(::crc32(0L, data, static_cast<uInt>(size)));
 }
 
 void putBig32(std::vector<unsigned char>& out, std::uint32_t value) {
@@ -25,7 +21,7 @@ void chunk(std::ofstream& file, const char* type, const std::vector<unsigned cha
     putBig32(bytes, static_cast<std::uint32_t>(data.size()));
     bytes.insert(bytes.end(), type, type + 4);
     bytes.insert(bytes.end(), data.begin(), data.end());
-    putBig32(bytes, crc32(bytes.data() + 4, bytes.size() - 4));
+    putBig32(bytes, chunkCrc(bytes.data() + 4, bytes.size() - 4));
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
