@@ -185,6 +185,8 @@ TEST_F(DialogTest, MinimisedDialogDrawsItsIconInTheMiddle) {
     // no client area, the in-memory dialog 36 x 21, FLTK its whole 810 x 687.
     const std::map<int, int> offsets = {{0, -15}, {21, -5}, {36, 2}, {687, 328}, {810, 389}};
     run([&] {
+        driver.pump();
+        EXPECT_FALSE(driver.lastIconDrawn().has_value()) << "a dialog that is not minimised drew its icon";
         driver.minimise(true);
         const Rect client = dialog.GetClientRect();
         const std::optional<Point> icon = driver.lastIconDrawn();

@@ -47,6 +47,40 @@ TEST_F(DialogTest, HeadlessMinimisedIconIsCentredInTheSmallClientArea) {
     });
 }
 
+// Two pixels a dialog unit, so that the layout reads back as the template gives it.
+TEST_F(DialogTest, HeadlessControlsStandWhereTheTemplatePutsThem) {
+    run([&] {
+        EXPECT_EQ(driver.control(0).bounds, (Rect{0, 0, 540, 458}));
+        EXPECT_EQ(driver.control(Id::ResultList).bounds, (Rect{4, 220, 536, 456}));  // 2,110 266 x 118
+        EXPECT_EQ(driver.control(Id::Places).bounds, (Rect{260, 52, 312, 80}));       // 130,26 26 x 14
+    });
+}
+
+// BS_AUTOCHECKBOX: the box turns its own mark over before the dialog hears the click, so that
+// a handler reads the new state; a plain check box leaves its mark to the handler.
+TEST(HeadlessDialog, AnAutoCheckBoxTurnsItsMarkOverBeforeTheClickIsHeard) {
+    struct MarksHeard : DialogEvents {
+        HeadlessDialog* dialog = nullptr;
+        std::vector<int> marks;
+        bool initDialog(WindowPeer&) override { return false; }
+        void paint() override {}
+        IconHandle queryDragIcon() override { return nullptr; }
+        BrushHandle ctlColor(DcHandle, WindowPeer*, unsigned) override { return nullptr; }
+        void command(int id) override { marks.push_back(dialog->control(id)->check); }
+        void destroyed() override {}
+    } events;
+    const ControlTemplate controls[] = {
+        {1, ControlKind::CheckBox, "auto", 0, 0, 40, 8, Style::BsAutoCheckBox, 0},
+        {2, ControlKind::CheckBox, "plain", 0, 10, 40, 8, 0x00000002 /* BS_CHECKBOX */, 0},
+    };
+    const DialogTemplate layout{1, 0, 0, 0, 0, 50, 20, "Boxes", "MS Sans Serif", 8, 400, false, 0, controls};
+    HeadlessDialog dialog(layout, events);
+    events.dialog = &dialog;
+    for (int i = 0; i < 2; ++i) dialog.control(1)->click();
+    dialog.control(2)->click();
+    EXPECT_EQ(events.marks, (std::vector<int>{kCheckSet, kCheckCleared, kCheckCleared}));
+}
+
 TEST_F(DialogTest, HeadlessBrushesLiveAsLongAsTheDialog) {
     HeadlessBackend& backend = TheHeadlessBackend();
     const std::size_t before = backend.liveBrushes();

@@ -9,7 +9,7 @@
 #include "emulated/edit_rules.h"
 #include "emulated/emulated_peers.h"
 #include "emulated/list_box_storage.h"
-#include "emulated/posted_actions.h"
+#include "posted_actions.h"
 
 using namespace vantry::framework;
 
@@ -45,7 +45,7 @@ TEST(EditRules, NumberFieldsTakeDigitsAndEditingKeys) {
 TEST(EditRules, TheTextLimitLeavesRoomAsWindowsDoes) {
     EXPECT_EQ(EditTextLimit(131), 131);
     EXPECT_EQ(EditTextLimit(0), 0x7FFFFFFE);  // EM_LIMITTEXT(0): the most Windows allows
-    EXPECT_EQ(EditTextLimit(static_cast<WParam>(1) << 40), 0x7FFFFFFE);
+    EXPECT_EQ(EditTextLimit(0x80000000u), 0x7FFFFFFE);  // more than an int holds
     const struct {
         int limit, length;
         EditSelection selection;

@@ -50,6 +50,9 @@ public:
     // should otherwise rest.
     virtual void idle(std::chrono::milliseconds span) = 0;
 
+    // Whether Tab reaches every control (a page's keyboard), or only the WS_TABSTOP ones as
+    // Windows' dialog manager moves it.
+    virtual bool tabReachesEveryControl() const { return false; }
     virtual void postKey(Key key) = 0;                          // to the control with the focus
     virtual void type(int id, std::string_view characters) = 0;  // focuses `id`, a keystroke each
     virtual void click(int id) = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "backend.h"
@@ -13,6 +14,11 @@ namespace vantry::framework {
 template <class Base>
 class IconRecordingBackend : public Base {
 public:
+    std::intptr_t runModal(const DialogTemplate& dialog, DialogEvents& events) override {
+        lastIconDrawn_.reset();  // each run starts with nothing drawn
+        return Base::runModal(dialog, events);
+    }
+
     void drawIcon(DcHandle dc, int x, int y, IconHandle icon) override {
         lastIconDrawn_ = Point{x, y};
         Base::drawIcon(dc, x, y, icon);

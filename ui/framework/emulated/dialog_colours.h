@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control_styles.h"
 #include "emulated_gdi.h"
 #include "emulated_peers.h"
 
@@ -29,7 +30,7 @@ void ApplyDialogColours(EmulatedGdiBackend& gdi, EmulatedDialog<Control>& dialog
     paint(static_cast<Control*>(nullptr), gdi.askColours(dialog.events, nullptr, CtlColor::Dialog).brush);
     for (auto& control : dialog.controls) {
         const ControlTemplate& layout = control->layout;
-        if (layout.kind == ControlKind::PushButton && (layout.style & Style::BsFlat) == 0) continue;
+        if (layout.kind == ControlKind::PushButton && !IsFlatButton(layout)) continue;
         const Colour brush = gdi.askColours(dialog.events, control.get(), CtlColorKind(layout.kind)).brush;
         if (brush != EmulatedGdiBackend::kNoBrush) paint(control.get(), brush);
     }

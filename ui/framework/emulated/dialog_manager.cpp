@@ -1,19 +1,14 @@
 #include "dialog_manager.h"
 
 #include "../window_types.h"
+#include "control_styles.h"
 
 namespace vantry::framework {
-
-namespace {
-
-std::uint32_t buttonType(const ControlTemplate& control) { return control.style & Style::BsTypeMask; }
-
-}  // namespace
 
 int DefaultButtonId(const DialogTemplate& dialog) {
     int id = 0;
     for (const ControlTemplate& control : dialog.controls)
-        if (control.kind == ControlKind::PushButton && buttonType(control) == Style::BsDefPushButton) id = control.id;
+        if (HasDefaultButtonStyle(control)) id = control.id;
     return id;
 }
 
@@ -38,7 +33,7 @@ std::vector<const ControlTemplate*> TabCycle(const DialogTemplate& dialog, const
     if (!rules.tabToEveryControl) return cycle;
     const auto reachable = [](const ControlTemplate& control, ControlKind kind) {
         if (control.kind != kind || (control.style & Style::TabStop) != 0) return false;
-        return kind != ControlKind::PushButton || (control.style & Style::BsFlat) == 0;
+        return !IsFlatButton(control);
     };
     for (ControlKind kind : {ControlKind::CheckBox, ControlKind::PushButton, ControlKind::ListBox})
         for (const ControlTemplate& control : dialog.controls)
@@ -59,7 +54,7 @@ const ControlTemplate* NextTabStop(const DialogTemplate& dialog, int id, bool ba
 }
 
 bool IsAutoCheckBox(const ControlTemplate& control) {
-    return control.kind == ControlKind::CheckBox && buttonType(control) == Style::BsAutoCheckBox;
+    return control.kind == ControlKind::CheckBox && (control.style & Style::BsTypeMask) == Style::BsAutoCheckBox;
 }
 
 void HandleDialogKey(WindowPeer& dialog, const DialogTemplate& layout, DialogEvents& events, DialogKey key,

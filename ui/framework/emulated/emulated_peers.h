@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "../backend.h"
@@ -22,9 +23,29 @@ public:
     WindowPeer* child(int) override { return nullptr; }
     bool isIconic() const override { return false; }
 
+    // The messages the dialog sends its controls (EM_*, LB_*, BM_*), answered here once as
+    // Windows' controls answer them; a backend supplies only the widget steps below.
+    LResult send(MessageId message, WParam wParam, LParam lParam) override;
+
     const ControlTemplate& layout;
     ListBoxStorage list;  // a list box's lines
     int textLimit = kDefaultEditTextLimit;  // an edit's: the most characters a person may enter
+
+protected:
+    // An edit's selection, in order; where its caret stands; its length; a new selection, the
+    // caret at its end; the caret brought into view; the most a person may enter.
+    virtual EditSelection editSelection() const { return {}; }
+    virtual int editCaret() const { return 0; }
+    virtual int editLength() const { return 0; }
+    virtual void selectInEdit(EditSelection) {}
+    virtual void scrollCaretIntoView() {}
+    virtual void limitEditText(int) {}
+    // A list box's lines changed in its storage: the widget shows them.
+    virtual void listEmptied() {}
+    virtual void listLineAdded(const char*) {}
+    // A button's check mark.
+    virtual void showCheckMark(bool) {}
+    virtual bool checkMarkShown() const { return false; }
 };
 
 template <class Control>
@@ -34,6 +55,22 @@ public:
         : layout(dialogLayout), events(dialogEvents) {}
 
     WindowPeer* child(int id) override { return control(id); }
+
+    // WM_SETICON (the previous icon of that size back) and WM_ICONERASEBKGND; a backend shows an
+    // icon it is given through showIcon.
+    LResult send(MessageId message, WParam wParam, LParam lParam) override {
+        if (message == Msg::SetIcon) {
+            IconHandle& slot = wParam == kIconBig ? bigIcon_ : smallIcon_;
+            const IconHandle previous = std::exchange(slot, reinterpret_cast<IconHandle>(lParam));
+            showIcon(slot, wParam == kIconBig);
+            return reinterpret_cast<LResult>(previous);
+        }
+        return message == Msg::IconEraseBackground ? 1 : 0;
+    }
+
+    // While a modal box it owns is up, or it waits for another program, the dialog takes no
+    // input and no focus, as a disabled owner window on Windows.
+    bool acceptsInput() const { return !disabled && !ended; }
 
     Control* control(int id) {
         for (auto& c : controls)
@@ -68,8 +105,14 @@ public:
     std::vector<std::unique_ptr<Control>> controls;  // in template order
     bool ended = false;                              // EndDialog was called
     std::intptr_t result = 0;                        // what it was called with
+    bool disabled = false;                           // see acceptsInput
+
+protected:
+    virtual void showIcon(IconHandle, bool /*big*/) {}
 
 private:
+    IconHandle bigIcon_ = nullptr;
+    IconHandle smallIcon_ = nullptr;
     bool paintPending_ = false;
     bool painting_ = false;
 };

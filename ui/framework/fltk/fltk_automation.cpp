@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <deque>
 #include <string>
 
 #include "../automation.h"
+#include "../posted_actions.h"
 #include "../recording_backend.h"
 #include "fltk_backend.h"
 #include "fltk_peers.h"
@@ -67,8 +67,8 @@ public:
     }
 
     void post(std::function<void()> action) override {
-        posted_.push_back(std::move(action));
-        Fl::add_timeout(0.0, [](void* self) { static_cast<FltkAutomation*>(self)->runPosted(); }, this);
+        posted_.post(std::move(action));
+        Fl::add_timeout(0.0, [](void* self) { static_cast<FltkAutomation*>(self)->posted_.runNext(); }, this);
     }
 
     void pump() override {
@@ -254,15 +254,8 @@ private:
         if (running()) clickCloseBox();
     }
 
-    void runPosted() {
-        if (posted_.empty()) return;
-        const std::function<void()> action = std::move(posted_.front());
-        posted_.pop_front();
-        action();
-    }
-
     std::function<void()> script_;
-    std::deque<std::function<void()>> posted_;
+    PostedActions posted_;  // one timer per post, so each loop that looks runs one
     char keyText_[8] = {};  // one character, UTF-8
 };
 

@@ -4,7 +4,7 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/x.H>
 
-#include "../emulated/dialog_manager.h"
+#include "../emulated/modal_run.h"
 #include "fltk_peers.h"
 #include "message_box.h"
 
@@ -30,18 +30,21 @@ std::intptr_t FltkBackend::runModal(const DialogTemplate& t, DialogEvents& event
 
     FltkDialog dialog(t, events, font);
     dialog_ = &dialog;
-    if (events.initDialog(dialog)) FocusFirstTabStop(dialog, t);
-    dialog.applyColours(*this);
-    dialog.schedulePaint();
-    dialog.window->show();
-
-    while (!dialog.ended && dialog.window->shown()) Fl::wait();
-    Fl::remove_idle(keepModalLoopAwake);
-    events.destroyed();
+    const std::intptr_t result = RunModalDialog(
+        dialog, events,
+        [&] {
+            dialog.applyColours(*this);
+            dialog.schedulePaint();
+            dialog.window->show();
+        },
+        [&] {
+            while (!dialog.ended && dialog.window->shown()) Fl::wait();
+            Fl::remove_idle(keepModalLoopAwake);
+        });
     dialog.window->hide();
     Fl::check();
     dialog_ = nullptr;
-    return dialog.result;
+    return result;
 }
 
 void FltkBackend::endModal(WindowPeer& window, std::intptr_t result) {

@@ -60,7 +60,7 @@ int FltkControl::getText(char* buffer, int maxCount) const {
 }
 
 void FltkControl::setFocus() {
-    if (!dialog.acceptsFocus()) return;  // SetFocus into a disabled window fails
+    if (!dialog.acceptsInput()) return;  // SetFocus into a disabled window fails
     if (!widget->take_focus()) Fl::focus(widget);
 }
 
@@ -73,51 +73,33 @@ void FltkControl::update() {
     Fl::flush();
 }
 
-LResult FltkControl::send(MessageId message, WParam wParam, LParam lParam) {
-    switch (layout.kind) {
-        case ControlKind::Edit: return editMessage(message, wParam, lParam);
-        case ControlKind::ListBox: return listMessage(message, wParam, lParam);
-        case ControlKind::CheckBox:
-        case ControlKind::PushButton: {
-            auto* button = static_cast<Fl_Button*>(widget);
-            if (message == Msg::ButtonSetCheck) button->value(wParam == static_cast<WParam>(kCheckSet) ? 1 : 0);
-            if (message == Msg::ButtonGetCheck) return button->value() ? kCheckSet : kCheckCleared;
-            return 0;
-        }
-        case ControlKind::Static: break;
-    }
-    return 0;
+EditSelection FltkControl::editSelection() const {
+    const auto* edit = static_cast<const Fl_Input*>(widget);
+    return {std::min(edit->position(), edit->mark()), std::max(edit->position(), edit->mark())};
 }
 
-LResult FltkControl::editMessage(MessageId message, WParam wParam, LParam lParam) {
+int FltkControl::editCaret() const { return static_cast<const Fl_Input*>(widget)->position(); }
+
+int FltkControl::editLength() const { return static_cast<const Fl_Input*>(widget)->size(); }
+
+void FltkControl::selectInEdit(EditSelection wanted) { static_cast<Fl_Input*>(widget)->position(wanted.end, wanted.start); }
+
+void FltkControl::scrollCaretIntoView() {
     auto* edit = static_cast<Fl_Input*>(widget);
-    // FLTK keeps the caret in position() and the other end of the selection in mark().
-    const EditSelection current{std::min(edit->position(), edit->mark()), std::max(edit->position(), edit->mark())};
-    switch (message) {
-        case Msg::EditSetSelection: {
-            const EditSelection wanted = SetSelection({edit->position(), edit->position()}, wParam, lParam, edit->size());
-            edit->position(wanted.end, wanted.start);  // the caret at the end
-            return 0;
-        }
-        case Msg::EditGetSelection: return PackedSelection(current);
-        case Msg::EditScrollCaret:
-            edit->position(edit->position(), edit->mark());  // scrolls the caret into view
-            return 1;
-        case Msg::EditLimitText:
-            textLimit = EditTextLimit(wParam);
-            edit->maximum_size(textLimit);  // FLTK holds typing and pasting to it, as Windows does
-            return 0;
-        default: return 0;
-    }
+    edit->position(edit->position(), edit->mark());  // FLTK scrolls the caret into view as it places it
 }
 
-LResult FltkControl::listMessage(MessageId message, WParam wParam, LParam lParam) {
-    auto* browser = static_cast<Fl_Browser*>(widget);
-    const LResult answer = list.handle(message, wParam, lParam);
-    if (message == Msg::ListResetContent) browser->clear();
-    if (message == Msg::ListAddString && answer >= 0) browser->add(reinterpret_cast<const char*>(lParam));
-    return answer;
+void FltkControl::limitEditText(int characters) {
+    static_cast<Fl_Input*>(widget)->maximum_size(characters);  // held to it when typing and pasting, as Windows
 }
+
+void FltkControl::listEmptied() { static_cast<Fl_Browser*>(widget)->clear(); }
+
+void FltkControl::listLineAdded(const char* line) { static_cast<Fl_Browser*>(widget)->add(line); }
+
+void FltkControl::showCheckMark(bool set) { static_cast<Fl_Button*>(widget)->value(set ? 1 : 0); }
+
+bool FltkControl::checkMarkShown() const { return static_cast<const Fl_Button*>(widget)->value() != 0; }
 
 // ---- The dialog
 
@@ -152,20 +134,14 @@ int FltkDialog::getText(char* buffer, int maxCount) const {
 }
 
 void FltkDialog::setFocus() {
-    if (acceptsFocus()) window->take_focus();
+    if (acceptsInput()) window->take_focus();
 }
 
-LResult FltkDialog::send(MessageId message, WParam wParam, LParam lParam) {
-    if (message == Msg::SetIcon) {
-        // The window manager shows one picture; the big icon is the one it scales best.
-        const EmulatedIcon* image = EmulatedGdiBackend::iconOf(reinterpret_cast<IconHandle>(lParam));
-        if (wParam == kIconBig && image != nullptr) {
-            icon = std::make_unique<Fl_RGB_Image>(image->rgba.data(), image->size, image->size, 4);
-            window->icon(icon.get());
-        }
-        return 0;
-    }
-    return message == Msg::IconEraseBackground ? 1 : 0;
+void FltkDialog::showIcon(IconHandle handle, bool big) {
+    const EmulatedIcon* image = EmulatedGdiBackend::iconOf(handle);
+    if (!big || image == nullptr) return;
+    icon = std::make_unique<Fl_RGB_Image>(image->rgba.data(), image->size, image->size, 4);
+    window->icon(icon.get());
 }
 
 bool FltkDialog::isIconic() const { return window->shown() && !window->visible(); }

@@ -37,7 +37,6 @@ public:
     void setText(std::string_view text) override;
     int getText(char* buffer, int maxCount) const override;
     void setFocus() override;
-    LResult send(MessageId message, WParam wParam, LParam lParam) override;
     void invalidate(bool) override;
     void update() override;
     Rect clientRect() const override;
@@ -45,9 +44,18 @@ public:
     Fl_Widget* widget;  // owned by the dialog's window; a list box's browser shows `list`
     FltkDialog& dialog;
 
-private:
-    LResult editMessage(MessageId message, WParam wParam, LParam lParam);
-    LResult listMessage(MessageId message, WParam wParam, LParam lParam);
+protected:
+    // FLTK keeps an edit's caret in position() and the other end of its selection in mark().
+    EditSelection editSelection() const override;
+    int editCaret() const override;
+    int editLength() const override;
+    void selectInEdit(EditSelection wanted) override;
+    void scrollCaretIntoView() override;
+    void limitEditText(int characters) override;
+    void listEmptied() override;
+    void listLineAdded(const char* line) override;
+    void showCheckMark(bool set) override;
+    bool checkMarkShown() const override;
 };
 
 class FltkDialog : public EmulatedDialog<FltkControl> {
@@ -58,7 +66,6 @@ public:
     void setText(std::string_view text) override;
     int getText(char* buffer, int maxCount) const override;
     void setFocus() override;
-    LResult send(MessageId message, WParam wParam, LParam lParam) override;
     void invalidate(bool erase) override;
     void update() override;
     bool isIconic() const override;
@@ -71,13 +78,13 @@ public:
     void paintIfPending();
     // Asks the dialog for each control's colours, as Windows does with WM_CTLCOLOR* before painting.
     void applyColours(EmulatedGdiBackend& gdi);
-    // While a modal box it owns is up the dialog takes no input and no focus, as a disabled
-    // owner window on Windows.
-    bool acceptsFocus() const { return !disabled && !ended; }
 
     std::unique_ptr<DialogWindow> window;
     std::unique_ptr<Fl_RGB_Image> icon;
-    bool disabled = false;
+
+protected:
+    // The window manager shows one picture; the big icon is the one it scales best.
+    void showIcon(IconHandle icon, bool big) override;
 };
 
 }  // namespace vantry::framework

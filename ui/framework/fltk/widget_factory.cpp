@@ -5,6 +5,7 @@
 #include <FL/Fl_Browser.H>
 #include <FL/fl_draw.H>
 
+#include "../emulated/control_styles.h"
 #include "../window_types.h"
 #include "check_box.h"
 #include "edit_field.h"
@@ -22,18 +23,16 @@ Fl_Widget* makeEdit(const ControlTemplate& c, int x, int y, int w, int h, const 
 }
 
 Fl_Widget* makePushButton(const ControlTemplate& c, int x, int y, int w, int h, bool isDefault) {
-    const bool flat = (c.style & Style::BsFlat) != 0;
-    const bool framed = !flat && (c.style & Style::BsTypeMask) == Style::BsDefPushButton;
-    auto* button = new PushButton(x, y, w, h, framed);
+    auto* button = new PushButton(x, y, w, h, IsFramedAsDefault(c));
     button->answersEnter = isDefault;
-    if (flat) button->box(FL_FLAT_BOX);
+    if (IsFlatButton(c)) button->box(FL_FLAT_BOX);
     button->align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
     return button;
 }
 
 Fl_Widget* makeStatic(const ControlTemplate& c, int x, int y, int w, int h) {
     auto* label = new Fl_Box(x, y, w, h);
-    const bool centred = (c.style & Style::SsCenterImage) != 0;
+    const bool centred = IsCentredVertically(c);
     label->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP | (centred ? 0 : FL_ALIGN_TOP));
     return label;
 }

@@ -1,5 +1,5 @@
 #include "../automation.h"
-#include "../emulated/posted_actions.h"
+#include "../posted_actions.h"
 #include "../recording_backend.h"
 #include "headless_backend.h"
 

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "../emulated/dialog_manager.h"
+#include "../emulated/modal_run.h"
 
 namespace vantry::framework {
 
@@ -12,14 +12,17 @@ std::intptr_t HeadlessBackend::runModal(const DialogTemplate& dialogTemplate, Di
     for (auto& control : dialog_->controls)
         control->refuseStorage = refuseListStorageOnNextRun && control->layout.kind == ControlKind::ListBox;
     refuseListStorageOnNextRun = false;
-    if (events.initDialog(*dialog_)) FocusFirstTabStop(*dialog_, dialogTemplate);
-    dialog_->invalidate(true);  // shown
-    dialog_->deliverPendingPaints();
-    if (!dialog_->ended) runMessageLoop(*dialog_);
-    // Nobody is left to close it: the close box does.
-    if (!dialog_->ended) events.command(kIdCancel);
-    events.destroyed();
-    return dialog_->result;
+    HeadlessDialog& dialog = *dialog_;
+    return RunModalDialog(
+        dialog, events,
+        [&] {
+            dialog.invalidate(true);  // shown
+            dialog.deliverPendingPaints();
+        },
+        [&] {
+            if (!dialog.ended) runMessageLoop(dialog);
+            if (!dialog.ended) events.command(kIdCancel);  // nobody is left to close it: the close box does
+        });
 }
 
 void HeadlessBackend::endModal(WindowPeer& dialog, std::intptr_t result) {

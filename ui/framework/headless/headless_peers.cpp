@@ -18,35 +18,14 @@ int HeadlessControl::getText(char* buffer, int maxCount) const { return CopyText
 
 void HeadlessControl::setFocus() { dialog_.focusedId = layout.id; }
 
+// The storage a test can make a list refuse; the rest as every emulated control answers.
 LResult HeadlessControl::send(MessageId message, WParam wParam, LParam lParam) {
-    switch (message) {
-        case Msg::ButtonSetCheck:
-            check = static_cast<int>(wParam);
-            return 0;
-        case Msg::ButtonGetCheck:
-            return check;
-        case Msg::EditSetSelection:
-            selection = SetSelection(selection, wParam, lParam, static_cast<int>(text.size()));
-            return 0;
-        case Msg::EditGetSelection:
-            return PackedSelection(selection);
-        case Msg::EditScrollCaret:
-            ++caretScrolls;
-            return 1;
-        case Msg::EditLimitText:
-            textLimit = EditTextLimit(wParam);
-            return 0;
-        case Msg::ListInitStorage:
-            storageRequests.emplace_back(wParam, lParam);
-            if (refuseStorage) return kListErrorSpace;
-            break;
-        case Msg::ListAddString:
-            if (refuseNthAdd > 0 && --refuseNthAdd == 0) return kListErrorSpace;
-            break;
-        default:
-            break;
+    if (message == Msg::ListInitStorage) {
+        storageRequests.emplace_back(wParam, lParam);
+        if (refuseStorage) return kListErrorSpace;
     }
-    return layout.kind == ControlKind::ListBox ? list.handle(message, wParam, lParam) : 0;
+    if (message == Msg::ListAddString && refuseNthAdd > 0 && --refuseNthAdd == 0) return kListErrorSpace;
+    return EmulatedControl::send(message, wParam, lParam);
 }
 
 void HeadlessControl::typeCharacter(char key) {
@@ -73,20 +52,6 @@ HeadlessDialog::HeadlessDialog(const DialogTemplate& dialogTemplate, DialogEvent
 }
 
 int HeadlessDialog::getText(char* buffer, int maxCount) const { return CopyText(caption, buffer, maxCount); }
-
-LResult HeadlessDialog::send(MessageId message, WParam wParam, LParam lParam) {
-    if (message == Msg::SetIcon) {
-        IconHandle& slot = wParam == kIconBig ? bigIcon : smallIcon;
-        IconHandle previous = slot;
-        slot = reinterpret_cast<IconHandle>(lParam);
-        return reinterpret_cast<LResult>(previous);
-    }
-    if (message == Msg::IconEraseBackground) {
-        ++iconErasures;
-        return 1;
-    }
-    return 0;
-}
 
 // A minimised dialog keeps a small client area; odd sizes let the icon's centring be checked.
 Rect HeadlessDialog::clientRect() const { return iconic ? Rect{0, 0, 36, 21} : Rect{0, 0, 540, 458}; }

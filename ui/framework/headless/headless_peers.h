@@ -45,6 +45,15 @@ public:
     bool refuseStorage = false;
     int refuseNthAdd = 0;
 
+protected:
+    EditSelection editSelection() const override { return selection; }
+    int editCaret() const override { return selection.end; }
+    int editLength() const override { return static_cast<int>(text.size()); }
+    void selectInEdit(EditSelection wanted) override { selection = wanted; }
+    void scrollCaretIntoView() override { ++caretScrolls; }
+    void showCheckMark(bool set) override { check = set ? kCheckSet : kCheckCleared; }
+    bool checkMarkShown() const override { return check == kCheckSet; }
+
 private:
     HeadlessDialog& dialog_;
 };
@@ -56,7 +65,6 @@ public:
     void setText(std::string_view text) override { caption = text; }
     int getText(char* buffer, int maxCount) const override;
     void setFocus() override { focusedId = 0; }
-    LResult send(MessageId message, WParam wParam, LParam lParam) override;
     void invalidate(bool) override { queuePaint(); }
     void update() override { deliverPendingPaints(); }
     bool isIconic() const override { return iconic; }
@@ -69,9 +77,11 @@ public:
     int focusedId = 0;
     bool iconic = false;
     int paints = 0;
-    int iconErasures = 0;
     IconHandle bigIcon = nullptr;
     IconHandle smallIcon = nullptr;
+
+protected:
+    void showIcon(IconHandle icon, bool big) override { (big ? bigIcon : smallIcon) = icon; }
 };
 
 }  // namespace vantry::framework

@@ -1,7 +1,7 @@
 #include <emscripten.h>
 
 #include "../automation.h"
-#include "../emulated/posted_actions.h"
+#include "../posted_actions.h"
 #include "../recording_backend.h"
 #include "web_backend.h"
 #include "web_dom.h"
@@ -116,6 +116,8 @@ public:
         emscripten_sleep(static_cast<unsigned>(span.count()));
         pump();
     }
+
+    bool tabReachesEveryControl() const override { return true; }
 
     void postKey(Key key) override {
         if (!backend_.runningDialog()) return;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "../emulated/dialog_colours.h"
-#include "../emulated/dialog_manager.h"
+#include "../emulated/modal_run.h"
 #include "web_dom.h"
 #include "web_peers.h"
 
@@ -42,15 +42,17 @@ std::intptr_t WebBackend::runModal(const DialogTemplate& t, DialogEvents& events
     const int fontPixels = dialogFontPixels(t);
     WebDialog dialog(t, events, measureBaseUnits(fontPixels), fontPixels);
     dialog_ = &dialog;
-    if (events.initDialog(dialog)) FocusFirstTabStop(dialog, t);
-    ApplyDialogColours(*this, dialog, [](const WebControl* control, Colour brush) {
-        web::SetBackground(control ? control->index : web::kDialogIndex, brush);
-    });
-    dialog.invalidate(true);  // shown: the first paint
-    runMessageLoop(dialog);
-    events.destroyed();
+    const std::intptr_t result = RunModalDialog(
+        dialog, events,
+        [&] {
+            ApplyDialogColours(*this, dialog, [](const WebControl* control, Colour brush) {
+                web::SetBackground(control ? control->index : web::kDialogIndex, brush);
+            });
+            dialog.invalidate(true);  // shown: the first paint
+        },
+        [&] { runMessageLoop(dialog); });
     dialog_ = nullptr;
-    return dialog.result;
+    return result;
 }
 
 void WebBackend::runMessageLoop(WebDialog&) { waitForTheDialogsEnd(); }

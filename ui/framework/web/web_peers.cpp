@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "../emulated/control_styles.h"
 #include "../emulated/edit_rules.h"
 #include "../emulated/emulated_gdi.h"
 #include "../emulated/text_copy.h"
@@ -24,15 +25,13 @@ web::ElementKind elementKind(ControlKind kind) {
 }
 
 int elementFlags(const ControlTemplate& c, bool inTabCycle) {
-    const bool button = c.kind == ControlKind::PushButton;
-    const bool flat = (c.style & Style::BsFlat) != 0;
     int flags = 0;
-    if (button && flat) flags |= web::kFlat;
-    if (button && !flat && (c.style & Style::BsTypeMask) == Style::BsDefPushButton) flags |= web::kFramedAsDefault;
+    if (IsFlatButton(c)) flags |= web::kFlat;
+    if (IsFramedAsDefault(c)) flags |= web::kFramedAsDefault;
     if (inTabCycle) flags |= web::kTabStop;
-    if (c.kind == ControlKind::Static && (c.style & Style::SsCenterImage) != 0) flags |= web::kCentredVertically;
-    if (c.kind == ControlKind::Edit && (c.style & Style::EsNumber) != 0) flags |= web::kDigitsOnly;
-    if (button && (c.id == kIdOk || c.id == kIdCancel)) flags |= web::kClosesDialog;
+    if (IsCentredVertically(c)) flags |= web::kCentredVertically;
+    if (IsDigitsOnly(c)) flags |= web::kDigitsOnly;
+    if (c.kind == ControlKind::PushButton && (c.id == kIdOk || c.id == kIdCancel)) flags |= web::kClosesDialog;
     return flags;
 }
 
@@ -52,37 +51,15 @@ Rect WebControl::clientRect() const {
     return Rect{0, 0, DialogUnitsToPixelsX(layout.width, dialog.base), DialogUnitsToPixelsY(layout.height, dialog.base)};
 }
 
-LResult WebControl::send(MessageId message, WParam wParam, LParam lParam) {
-    switch (layout.kind) {
-        case ControlKind::Edit: {
-            const int length = static_cast<int>(web::GetText(index).size());
-            if (message == Msg::EditSetSelection) {
-                const EditSelection caret{web::SelectionEnd(index), web::SelectionEnd(index)};
-                const EditSelection wanted = SetSelection(caret, wParam, lParam, length);
-                web::SetSelection(index, wanted.start, wanted.end);
-            }
-            if (message == Msg::EditGetSelection) return PackedSelection({web::SelectionStart(index), web::SelectionEnd(index)});
-            if (message == Msg::EditLimitText) {
-                textLimit = EditTextLimit(wParam);
-                web::SetTextLimit(index, textLimit);
-            }
-            return message == Msg::EditScrollCaret ? 1 : 0;
-        }
-        case ControlKind::ListBox: {
-            const LResult answer = list.handle(message, wParam, lParam);
-            if (message == Msg::ListResetContent) web::ListClear(index);
-            if (message == Msg::ListAddString && answer >= 0) web::ListAdd(index, reinterpret_cast<const char*>(lParam));
-            return answer;
-        }
-        case ControlKind::CheckBox:
-        case ControlKind::PushButton:
-            if (message == Msg::ButtonSetCheck) web::SetChecked(index, wParam == static_cast<WParam>(kCheckSet));
-            if (message == Msg::ButtonGetCheck) return web::IsChecked(index) ? kCheckSet : kCheckCleared;
-            return 0;
-        case ControlKind::Static: break;
-    }
-    return 0;
-}
+EditSelection WebControl::editSelection() const { return {web::SelectionStart(index), web::SelectionEnd(index)}; }
+int WebControl::editCaret() const { return web::SelectionEnd(index); }
+int WebControl::editLength() const { return static_cast<int>(web::GetText(index).size()); }
+void WebControl::selectInEdit(EditSelection wanted) { web::SetSelection(index, wanted.start, wanted.end); }
+void WebControl::limitEditText(int characters) { web::SetTextLimit(index, characters); }
+void WebControl::listEmptied() { web::ListClear(index); }
+void WebControl::listLineAdded(const char* line) { web::ListAdd(index, line); }
+void WebControl::showCheckMark(bool set) { web::SetChecked(index, set); }
+bool WebControl::checkMarkShown() const { return web::IsChecked(index); }
 
 // ---- The dialog
 
@@ -138,13 +115,9 @@ void WebDialog::setFocus() {
     if (acceptsInput()) web::Focus(web::kDialogIndex);
 }
 
-LResult WebDialog::send(MessageId message, WParam wParam, LParam lParam) {
-    if (message == Msg::SetIcon) {
-        const EmulatedIcon* icon = EmulatedGdiBackend::iconOf(reinterpret_cast<IconHandle>(lParam));
-        if (wParam == kIconSmall && icon != nullptr) web::SetIcon(icon->rgba.data(), icon->size);
-        return 0;
-    }
-    return message == Msg::IconEraseBackground ? 1 : 0;
+void WebDialog::showIcon(IconHandle handle, bool big) {
+    const EmulatedIcon* icon = EmulatedGdiBackend::iconOf(handle);
+    if (!big && icon != nullptr) web::SetIcon(icon->rgba.data(), icon->size);
 }
 
 WebControl* WebDialog::controlAt(int index) {

@@ -20,13 +20,23 @@ public:
     void setText(std::string_view text) override;
     int getText(char* buffer, int maxCount) const override;
     void setFocus() override;
-    LResult send(MessageId message, WParam wParam, LParam lParam) override;
     void invalidate(bool) override {}
     void update() override {}  // the page shows a list's line as soon as it is added
     Rect clientRect() const override;
 
     const int index;  // in the template, and in the page
     WebDialog& dialog;
+
+protected:
+    EditSelection editSelection() const override;
+    int editCaret() const override;
+    int editLength() const override;
+    void selectInEdit(EditSelection wanted) override;
+    void limitEditText(int characters) override;
+    void listEmptied() override;
+    void listLineAdded(const char* line) override;
+    void showCheckMark(bool set) override;
+    bool checkMarkShown() const override;
 };
 
 class WebDialog : public EmulatedDialog<WebControl> {
@@ -37,7 +47,6 @@ public:
     void setText(std::string_view text) override;
     int getText(char* buffer, int maxCount) const override;
     void setFocus() override;
-    LResult send(MessageId message, WParam wParam, LParam lParam) override;
     void invalidate(bool erase) override;
     void update() override { paintIfPending(); }
     bool isIconic() const override { return iconic; }
@@ -51,13 +60,15 @@ public:
     // Whether the edit `index` refuses the character typed into it, as ES_NUMBER refuses what is
     // not a digit; the page must then not insert it.
     bool refusesCharacter(int index, char32_t character);
-    bool acceptsInput() const { return !disabled && !ended; }
 
     DialogBaseUnits base;
     int width;
     int height;
     bool iconic = false;    // a page is never minimised; automation can make it seem so
-    bool disabled = false;  // a message box it owns is showing
+
+protected:
+    // The page shows the small icon, in the title bar, as Windows does.
+    void showIcon(IconHandle icon, bool big) override;
 
 private:
     void nameElements();

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include <deque>
 #include <functional>
 #include <string>
 
 #include "../automation.h"
+#include "../posted_actions.h"
 #include "../recording_backend.h"
 #include "win32_backend.h"
 
@@ -83,7 +83,7 @@ public:
     // Posted to a window of our own, so that whichever loop runs next (the dialog's, a message
     // box's) dispatches it.
     void post(std::function<void()> action) override {
-        posted_.push_back(std::move(action));
+        posted_.post(std::move(action));
         PostMessageW(messageWindow(), kRunPosted, 0, 0);
     }
 
@@ -213,11 +213,7 @@ private:
     static LRESULT CALLBACK messageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == kRunPosted) {
             auto* self = reinterpret_cast<Win32Automation*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-            if (self && !self->posted_.empty()) {
-                const std::function<void()> action = std::move(self->posted_.front());
-                self->posted_.pop_front();
-                action();
-            }
+            if (self) self->posted_.runNext();
             return 0;
         }
         return DefWindowProcW(window, message, wParam, lParam);
@@ -238,7 +234,7 @@ private:
     }
 
     HWND window_ = nullptr;
-    std::deque<std::function<void()>> posted_;
+    PostedActions posted_;  // one window message per post
 };
 
 }  // namespace

@@ -13,13 +13,20 @@ class PostedActions {
 public:
     void post(std::function<void()> action) { actions_.push_back(std::move(action)); }
 
+    // Runs the oldest waiting action, for a loop that is woken once per post (a timer, a
+    // posted window message). False when nothing was waiting.
+    bool runNext() {
+        if (actions_.empty()) return false;
+        const std::function<void()> action = std::move(actions_.front());
+        actions_.pop_front();
+        action();
+        return true;
+    }
+
     // Runs what is waiting. An action may post another, which runs in the same call; a bounded
     // number, so that an action that always posts itself cannot hold the loop for ever.
     void runAll() {
-        for (int i = 0; i < kMostInOneLook && !actions_.empty(); ++i) {
-            const std::function<void()> action = std::move(actions_.front());
-            actions_.pop_front();
-            action();
+        for (int i = 0; i < kMostInOneLook && runNext(); ++i) {
         }
     }
 

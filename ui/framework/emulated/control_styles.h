@@ -1,0 +1,33 @@
+#pragma once
+
+#include "../dialog_template.h"
+#include "../window_types.h"
+
+// What a control's style bits say, read here once for every backend that draws controls itself.
+
+namespace vantry::framework {
+
+// BS_DEFPUSHBUTTON: the dialog manager's candidate for the default button (a flat one too).
+inline bool HasDefaultButtonStyle(const ControlTemplate& c) {
+    return c.kind == ControlKind::PushButton && (c.style & Style::BsTypeMask) == Style::BsDefPushButton;
+}
+
+// BS_FLAT: a push button with no raised face, that reads as text on the dialog.
+inline bool IsFlatButton(const ControlTemplate& c) {
+    return c.kind == ControlKind::PushButton && (c.style & Style::BsFlat) != 0;
+}
+
+// The dark frame a default push button is drawn with (not a flat one).
+inline bool IsFramedAsDefault(const ControlTemplate& c) { return HasDefaultButtonStyle(c) && !IsFlatButton(c); }
+
+// SS_CENTERIMAGE: a static text centred between its top and bottom.
+inline bool IsCentredVertically(const ControlTemplate& c) {
+    return c.kind == ControlKind::Static && (c.style & Style::SsCenterImage) != 0;
+}
+
+// ES_NUMBER: an edit that takes only digits.
+inline bool IsDigitsOnly(const ControlTemplate& c) {
+    return c.kind == ControlKind::Edit && (c.style & Style::EsNumber) != 0;
+}
+
+}  // namespace vantry::framework
