@@ -4,7 +4,7 @@
 #include <functional>
 #include <utility>
 
-// Actions posted to a dialog's message loop, as PostMessage posts a message: run in order, once
+// What automation hands a running dialog's loop. Actions posted to a dialog's message loop, as PostMessage posts a message: run in order, once
 // each, by whichever loop next looks (the dialog's, or a message box's).
 
 namespace vantry::framework {
@@ -33,6 +33,17 @@ public:
 private:
     static constexpr int kMostInOneLook = 100;
     std::deque<std::function<void()>> actions_;
+};
+
+// The script given to the next modal dialog, taken by the first run that looks for it. Taken
+// before it runs, so that a dialog the script itself opens does not run it again.
+class NextDialogScript {
+public:
+    void set(std::function<void()> script) { script_ = std::move(script); }
+    std::function<void()> take() { return std::exchange(script_, nullptr); }
+
+private:
+    std::function<void()> script_;
 };
 
 }  // namespace vantry::framework

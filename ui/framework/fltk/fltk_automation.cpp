@@ -62,7 +62,7 @@ IconRecordingBackend<FltkBackend> theBackend;
 class FltkAutomation : public Automation {
 public:
     void runWhenShown(std::function<void()> script) override {
-        script_ = std::move(script);
+        script_.set(std::move(script));
         Fl::add_timeout(0.0, [](void* self) { static_cast<FltkAutomation*>(self)->startScript(); }, this);
     }
 
@@ -244,8 +244,7 @@ private:
             Fl::wait(std::chrono::duration<double>(deadline - Clock::now()).count());  // until an event
             dialog = running();
         }
-        const std::function<void()> script = std::move(script_);
-        script_ = nullptr;
+        const std::function<void()> script = script_.take();
         if (dialog == nullptr || !dialog->window->visible()) {
             tell("the dialog's window was not shown within 10 s: its script did not run");
         } else if (script) {
@@ -254,7 +253,7 @@ private:
         if (running()) clickCloseBox();
     }
 
-    std::function<void()> script_;
+    NextDialogScript script_;
     PostedActions posted_;  // one timer per post, so each loop that looks runs one
     char keyText_[8] = {};  // one character, UTF-8
 };
@@ -264,7 +263,6 @@ FltkAutomation theAutomation;
 }  // namespace
 
 FltkBackend& TheFltkBackend() { return theBackend; }
-Backend& CurrentBackend() { return theBackend; }
 Automation& CurrentAutomation() { return theAutomation; }
 
 }  // namespace vantry::framework

@@ -117,4 +117,8 @@ void FltkBackend::showIcon(int x, int y, const EmulatedIcon& icon) {
     image.draw(x, y);
 }
 
+// The backend the framework's calls go to: whichever FltkBackend the program (or its
+// automation) provides.
+Backend& CurrentBackend() { return TheFltkBackend(); }
+
 }  // namespace vantry::framework

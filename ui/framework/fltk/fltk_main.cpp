@@ -8,7 +8,6 @@ vantry::framework::FltkBackend& vantry::framework::TheFltkBackend() {
     static FltkBackend backend;
     return backend;
 }
-vantry::framework::Backend& vantry::framework::CurrentBackend() { return TheFltkBackend(); }
 
 // The Linux program: the dialog in a window of its own. It takes no command line.
 int main() {

@@ -12,15 +12,12 @@ namespace {
 
 class AutomatedHeadlessBackend : public IconRecordingBackend<HeadlessBackend> {
 public:
-    std::function<void()> whenShown;  // runs once, in the next modal loop
+    NextDialogScript whenShown;       // runs once, in the next modal loop
     PostedActions posted;             // run by whichever loop looks next, a message box's too
 
 protected:
     void runMessageLoop(HeadlessDialog&) override {
-        if (!whenShown) return;
-        const std::function<void()> once = std::move(whenShown);
-        whenShown = nullptr;
-        once();
+        if (const std::function<void()> once = whenShown.take()) once();
     }
 
     void runMessageBoxLoop() override { posted.runAll(); }
@@ -40,7 +37,7 @@ DialogKey dialogKey(Key key) {
 
 class HeadlessAutomation : public Automation {
 public:
-    void runWhenShown(std::function<void()> script) override { backend_.whenShown = std::move(script); }
+    void runWhenShown(std::function<void()> script) override { backend_.whenShown.set(std::move(script)); }
     void post(std::function<void()> action) override { backend_.posted.post(std::move(action)); }
 
     void pump() override {
@@ -119,7 +116,6 @@ private:
 }  // namespace
 
 HeadlessBackend& TheHeadlessBackend() { return theBackend; }
-Backend& CurrentBackend() { return theBackend; }
 
 Automation& CurrentAutomation() {
     static HeadlessAutomation automation;

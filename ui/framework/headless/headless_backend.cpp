@@ -41,4 +41,8 @@ void HeadlessBackend::messageBox(WindowPeer*, std::string_view text, std::string
     openMessageBox_.reset();  // nobody can answer it later than its loop
 }
 
+// The backend the framework's calls go to: whichever HeadlessBackend the program (or its
+// automation) provides.
+Backend& CurrentBackend() { return TheHeadlessBackend(); }
+
 }  // namespace vantry::framework

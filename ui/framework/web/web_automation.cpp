@@ -75,17 +75,16 @@ namespace {
 // the page's events, runs the script it is given.
 class AutomatedWebBackend : public IconRecordingBackend<WebBackend> {
 public:
-    std::function<void()> whenShown;  // runs once, in the next modal run
+    NextDialogScript whenShown;  // runs once, in the next modal run
     PostedActions posted;
 
 protected:
     void runMessageLoop(WebDialog& dialog) override {
-        if (!whenShown) {
+        const std::function<void()> script = whenShown.take();
+        if (!script) {
             WebBackend::runMessageLoop(dialog);
             return;
         }
-        const std::function<void()> script = std::move(whenShown);
-        whenShown = nullptr;
         dialog.paintIfPending();
         script();
         if (!dialog.ended) dialog.events.command(kIdCancel);  // nobody is left to close it
@@ -102,7 +101,7 @@ std::string messageBoxPart(const char* selector) {
 
 class WebAutomation : public Automation {
 public:
-    void runWhenShown(std::function<void()> script) override { backend_.whenShown = std::move(script); }
+    void runWhenShown(std::function<void()> script) override { backend_.whenShown.set(std::move(script)); }
     void post(std::function<void()> action) override { backend_.posted.post(std::move(action)); }
 
     void pump() override {
@@ -189,7 +188,6 @@ private:
 }  // namespace
 
 WebBackend& TheWebBackend() { return theBackend; }
-Backend& CurrentBackend() { return theBackend; }
 
 Automation& CurrentAutomation() {
     static WebAutomation automation;

@@ -86,4 +86,8 @@ void WebBackend::messageBoxAnswered() {
 
 void WebBackend::showIcon(int x, int y, const EmulatedIcon& icon) { web::ShowIcon(icon.rgba.data(), icon.size, x, y); }
 
+// The backend the framework's calls go to: whichever WebBackend the program (or its
+// automation) provides.
+Backend& CurrentBackend() { return TheWebBackend(); }
+
 }  // namespace vantry::framework

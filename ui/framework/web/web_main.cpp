@@ -11,7 +11,6 @@ vantry::framework::WebBackend& vantry::framework::TheWebBackend() {
     static WebBackend backend;
     return backend;
 }
-vantry::framework::Backend& vantry::framework::CurrentBackend() { return TheWebBackend(); }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void vantry_web_run() {
     vantry::framework::RunApplication();

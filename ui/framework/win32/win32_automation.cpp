@@ -240,7 +240,6 @@ private:
 }  // namespace
 
 Win32Backend& TheWin32Backend() { return theBackend; }
-Backend& CurrentBackend() { return theBackend; }
 
 Automation& CurrentAutomation() {
     static Win32Automation automation;

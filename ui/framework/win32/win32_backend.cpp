@@ -261,4 +261,8 @@ void* Win32Backend::runningDialogWindow() const { return current_ ? current_->hw
 
 bool Win32Backend::dialogRunning() const { return current_ && !current_->ended; }
 
+// The backend the framework's calls go to: whichever Win32Backend the program (or its
+// automation) provides.
+Backend& CurrentBackend() { return TheWin32Backend(); }
+
 }  // namespace vantry::framework

@@ -9,6 +9,5 @@ vantry::framework::Win32Backend& vantry::framework::TheWin32Backend() {
     static Win32Backend backend;
     return backend;
 }
-vantry::framework::Backend& vantry::framework::CurrentBackend() { return TheWin32Backend(); }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return vantry::framework::RunApplication(); }
