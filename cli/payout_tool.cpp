@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <optional>
 #include <string>
 
 #include "float_conversion.h"
@@ -13,6 +12,7 @@
 #include "payout_export.h"
 #include "results_listing.h"
 #include "product_info.h"
+#include "report_writer.h"
 #include "standard_streams.h"
 
 namespace vantry::cli {
@@ -91,7 +91,7 @@ int printed(std::FILE* out, std::FILE* err, const std::string& text, std::string
 }  // namespace
 
 int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* err,
-                  const report::ViewerRunner& viewer) {
+                  const platform::ViewerRunner& viewer) {
     ToolRequest request;
     std::string error;
     if (!ParseToolArguments(argc, argv, request, error)) return fail(err, kStatusBadArguments, error);
@@ -131,9 +131,10 @@ int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* 
     if (!written)
         return fail(err, kStatusNotWritten, std::string("cannot write the listing: ") + std::strerror(errno != 0 ? errno : EIO));
     if (!request.reportPath.empty()) {
-        std::optional<report::ViewerCommand> editor;
-        if (request.openReport) editor = report::ViewerCommandForUserFile(request.reportPath);
-        const report::ReportOutcome report = report::WriteReport(lines, request.reportPath, editor, viewer);
+        report::ReportOpener open;
+        if (request.openReport)
+            open = [&] { return viewer(platform::ViewerCommandForUserFile(request.reportPath)); };
+        const report::ReportOutcome report = report::WriteReport(lines, request.reportPath, open);
         if (!report.written) return fail(err, kStatusNotWritten, "cannot write the report " + report.error);
         if (!report.viewerError.empty()) return fail(err, kStatusNotWritten, "cannot open the report: " + report.viewerError);
     }

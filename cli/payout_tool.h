@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "report_writer.h"
+#include "viewer.h"
 #include "tool_options.h"
 
 namespace vantry::cli {
@@ -13,6 +13,6 @@ namespace vantry::cli {
 // Runs the tool; returns its exit status: 0 done, 1 the report or the output could not be
 // written, 2 bad arguments. `viewer` opens the report when --open asks for it.
 int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* err,
-                  const report::ViewerRunner& viewer = report::RunViewer);
+                  const platform::ViewerRunner& viewer = platform::RunViewer);
 
 }  // namespace vantry::cli

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<const char*> argv;
     for (const std::string& word : words) argv.push_back(word.c_str());
 
-    const ToolRun run = RunTool(argv, [](const vantry::report::ViewerCommand&) { return std::string(); });
+    const ToolRun run = RunTool(argv, [](const vantry::platform::ViewerCommand&) { return std::string(); });
     const int status = run.status;
     const std::string& printed = run.out;
     const std::string& message = run.err;

@@ -11,8 +11,8 @@
 
 namespace vantry::methods {
 
-using report::detail::Narrow;
-using report::detail::Wide;
+using platform::Narrow;
+using platform::Wide;
 
 namespace {
 

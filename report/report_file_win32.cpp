@@ -14,6 +14,9 @@
 
 namespace vantry::report::detail {
 
+using platform::Narrow;
+using platform::Wide;
+
 namespace {
 
 constexpr int kMaxNameAttempts = 100;
@@ -45,8 +48,8 @@ namespace vantry::report {
 
 std::string FullPath(const std::string& path) {
     wchar_t full[MAX_PATH * 4];
-    const DWORD length = GetFullPathNameW(detail::Wide(path).c_str(), MAX_PATH * 4, full, nullptr);
-    return length > 0 && length < MAX_PATH * 4 ? detail::Narrow(full) : path;
+    const DWORD length = GetFullPathNameW(platform::Wide(path).c_str(), MAX_PATH * 4, full, nullptr);
+    return length > 0 && length < MAX_PATH * 4 ? platform::Narrow(full) : path;
 }
 
 }  // namespace vantry::report

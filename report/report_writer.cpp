@@ -88,6 +88,10 @@ private:
 
 }  // namespace
 
+bool WritePages(std::FILE* file, const std::vector<std::string>& lines, std::string_view notice) {
+    return ReportWriter(file, notice).writeAll(lines);
+}
+
 bool CheckReportTarget(const std::string& path, std::string& error) {
     std::string target;
     std::string reason;
@@ -97,8 +101,7 @@ bool CheckReportTarget(const std::string& path, std::string& error) {
 }
 
 ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::string& path,
-                          const std::optional<ViewerCommand>& viewer, const ViewerRunner& runner,
-                          std::string_view notice) {
+                          const ReportOpener& open) {
     ReportOutcome outcome;
     std::string reason;
     std::string target;
@@ -109,7 +112,7 @@ ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::stri
         return outcome;
     }
     errno = 0;
-    if (!ReportWriter(scratch.stream, notice).writeAll(lines)) {
+    if (!WritePages(scratch.stream, lines)) {
         outcome.reason = std::strerror(errno != 0 ? errno : EIO);
         outcome.error = path + ": " + outcome.reason;
         detail::DiscardScratch(scratch);
@@ -121,7 +124,7 @@ ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::stri
         return outcome;
     }
     outcome.written = true;
-    if (viewer && runner) outcome.viewerError = runner(*viewer);
+    if (open) outcome.viewerError = open();
     return outcome;
 }
 

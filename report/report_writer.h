@@ -1,12 +1,12 @@
 #pragma once
 
-#include <optional>
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "product_info.h"
-#include "viewer.h"
 
 // The paged, 80-column plain-text report a producer edits and prints: on every page a title
 // line with the page number, the owner notice and an empty line, then 51 body lines; a form feed
@@ -28,15 +28,22 @@ struct ReportOutcome {
     std::string viewerError;  // when written but the editor could not be started: why
 };
 
+// Opens a report once it is written and closed (the platform's editor, handed in by the caller),
+// and waits for it; returns why it could not, or nothing.
+using ReportOpener = std::function<std::string()>;
+
+// The pages alone: `lines` under a header on every page that carries `notice`, written to an
+// open file. False when a write failed; nothing more is written after one.
+bool WritePages(std::FILE* file, const std::vector<std::string>& lines, std::string_view notice = kOwnerNotice);
+
 // Writes `lines` as the report `path` (text mode) and, only when the whole report is safely in
-// place, hands `viewer` to `runner` and waits for it. The report is written to a scratch file
+// place, calls `open` and waits for it. The report is written to a scratch file
 // beside the target and moved over it in one step, so a failed write leaves any earlier report
 // exactly as it was. A symbolic link is followed and the file it leads to replaced. A target
 // that exists and is not a regular file (a FIFO, a device, a folder) is refused before anything
 // is written.
 ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::string& path,
-                          const std::optional<ViewerCommand>& viewer = std::nullopt,
-                          const ViewerRunner& runner = RunViewer, std::string_view notice = kOwnerNotice);
+                          const ReportOpener& open = nullptr);
 
 // The report's full path, as a producer is told where it is: the working folder's path before a
 // relative name. In the system's own encoding of names (the ANSI code page on Windows).

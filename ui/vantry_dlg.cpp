@@ -198,8 +198,8 @@ void CVantryDlg::OnCalculatePayout() {
     Invalidate(true);  // the repaint shows the stored values in their display formats
 }
 
-std::string CVantryDlg::OpenInEditor(const report::ViewerCommand& command) {
-    return report::RunViewerAndWait(command, framework::WaitWhile);
+std::string CVantryDlg::OpenInEditor(const platform::ViewerCommand& command) {
+    return platform::RunViewerAndWait(command, framework::WaitWhile);
 }
 
 void CVantryDlg::OnEditPrintPayout() {
@@ -219,8 +219,8 @@ void CVantryDlg::OnEditPrintPayout() {
     // What the producer is told names the file by its full path, so that it can be found.
     const std::string name(report::kReportFileName);
     const std::string path = reportFolder_.empty() ? name : (std::filesystem::path(reportFolder_) / name).string();
-    const report::ReportOutcome outcome =
-        report::WriteReport(lines, path, report::ViewerCommandFor(name, reportFolder_), viewer_);
+    const report::ReportOutcome outcome = report::WriteReport(
+        lines, path, [&] { return viewer_(platform::ViewerCommandFor(name, reportFolder_)); });
     if (!outcome.written) {
         MessageBox("The report could not be written.\n" + report::FullPath(path) + ": " + outcome.reason, product::kName);
     } else if (!outcome.viewerError.empty()) {

@@ -6,6 +6,7 @@
 #include "framework.h"
 #include "number_text.h"
 #include "report_writer.h"
+#include "viewer.h"
 
 namespace vantry::app {
 
@@ -17,10 +18,10 @@ public:
     const CalculatorState& state() const { return state_; }
 
     // Where "Edit/Print Payout" hands the editor command: OpenInEditor, unless a test passes its own.
-    void SetViewerRunner(report::ViewerRunner runner) { viewer_ = std::move(runner); }
+    void SetViewerRunner(platform::ViewerRunner runner) { viewer_ = std::move(runner); }
     // Starts the system's editor and waits for it as a modal loop waits: the dialog stays
     // painted, and what is typed or clicked in it meanwhile is dropped.
-    static std::string OpenInEditor(const report::ViewerCommand& command);
+    static std::string OpenInEditor(const platform::ViewerCommand& command);
     // The folder "Edit/Print Payout" writes report.txt in and starts the editor in: the working
     // folder, unless a test gives its own.
     void SetReportFolder(std::string folder) { reportFolder_ = std::move(folder); }
@@ -68,7 +69,7 @@ private:
     framework::CWnd* resultList = nullptr;
     char fieldText[kFieldTextSize] = {};
     CalculatorState state_;
-    report::ViewerRunner viewer_ = OpenInEditor;
+    platform::ViewerRunner viewer_ = OpenInEditor;
     std::string reportFolder_;
 };
 

@@ -15,7 +15,7 @@
 namespace {
 
 ToolRun run(std::vector<const char*> args) {
-    return RunTool(args, [](const vantry::report::ViewerCommand&) { return std::string(); });
+    return RunTool(args, [](const vantry::platform::ViewerCommand&) { return std::string(); });
 }
 
 // Every test of this program has a methods folder of its own, empty until a test fills it, so

@@ -80,7 +80,7 @@ TEST_F(FakeXdgOpen, TheDialogsHandOffStartsItInTheReportsFolder) {
     std::ofstream(bin_.file("xdg-open")) << "#!/bin/sh\npwd -P >> '" << log() << "'\nprintf '%s\\n' \"$@\" >> '" << log()
                                          << "'\n";
     const std::string folder = reports_.path().string();
-    EXPECT_EQ(vantry::report::RunViewer(vantry::report::ViewerCommandFor("report.txt", folder)), "");
+    EXPECT_EQ(vantry::platform::RunViewer(vantry::platform::ViewerCommandFor("report.txt", folder)), "");
     EXPECT_EQ(logged(), std::filesystem::canonical(folder).string() + "\nreport.txt\n");
 }
 
@@ -93,7 +93,7 @@ TEST_F(FakeXdgOpen, ItsFailureIsTheToolsFailure) {
 }
 
 TEST_F(FakeXdgOpen, ARelativeNameBecomesTheWrittenFilesAbsolutePath) {
-    const vantry::report::ViewerCommand command = vantry::report::ViewerCommandForUserFile("mailto:x@y");
+    const vantry::platform::ViewerCommand command = vantry::platform::ViewerCommandForUserFile("mailto:x@y");
     char here[4096];
     ASSERT_NE(getcwd(here, sizeof here), nullptr);
     EXPECT_EQ(command.arguments, (std::vector<std::string>{"xdg-open", std::string(here) + "/mailto:x@y"}));
@@ -113,7 +113,7 @@ TEST_F(FakeXdgOpen, ANameThatGoesUpIsHandedOnAsWritten) {
         {"/tmp//x/./r.txt", "/tmp/x/r.txt"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(vantry::report::ViewerCommandForUserFile(c.given).arguments.back(), c.handed) << c.given;
+        EXPECT_EQ(vantry::platform::ViewerCommandForUserFile(c.given).arguments.back(), c.handed) << c.given;
 }
 
 TEST(PayoutToolPosix, MissingXdgOpenIsToldInOneLine) {

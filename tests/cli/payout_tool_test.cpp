@@ -14,7 +14,7 @@
 #include "tool_run.h"
 
 using namespace vantry::cli;
-using vantry::report::ViewerCommandForUserFile;
+using vantry::platform::ViewerCommandForUserFile;
 
 namespace {
 
@@ -23,7 +23,7 @@ std::vector<std::string> viewerCommands;
 // Runs the tool with the editor hand-off noted rather than made.
 ToolRun run(std::vector<const char*> args) {
     viewerCommands.clear();
-    return RunTool(args, [](const vantry::report::ViewerCommand& command) {
+    return RunTool(args, [](const vantry::platform::ViewerCommand& command) {
         viewerCommands.push_back(command.text());
         return std::string();
     });

@@ -25,7 +25,7 @@ struct ToolRun {
 };
 
 inline ToolRun RunTool(const std::vector<const char*>& args,
-                       const vantry::report::ViewerRunner& viewer = vantry::report::RunViewer) {
+                       const vantry::platform::ViewerRunner& viewer = vantry::platform::RunViewer) {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     const int status = vantry::cli::RunPayoutTool(static_cast<int>(args.size()), args.data(), out, err, viewer);

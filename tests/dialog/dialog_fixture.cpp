@@ -9,7 +9,7 @@ namespace fs = std::filesystem;
 
 void DialogTest::SetUp() {
     dialog.SetReportFolder(folder.string());
-    dialog.SetViewerRunner([this](const vantry::report::ViewerCommand& command) {
+    dialog.SetViewerRunner([this](const vantry::platform::ViewerCommand& command) {
         viewerCommands.push_back(command.text());
         viewerFolders.push_back(command.folder);
         return std::string();

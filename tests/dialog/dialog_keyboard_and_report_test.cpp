@@ -89,7 +89,7 @@ TEST_F(DialogTest, ReportThatCannotBeWrittenIsToldAndNotOpened) {
 // The report is written but no editor opens it: the producer is told where it is, rather than
 // left with a button that seems to do nothing.
 TEST_F(DialogTest, AnEditorThatCannotBeStartedIsToldWithTheReportsFullPath) {
-    dialog.SetViewerRunner([](const vantry::report::ViewerCommand&) { return std::string("the editor is not installed"); });
+    dialog.SetViewerRunner([](const vantry::platform::ViewerCommand&) { return std::string("the editor is not installed"); });
     run([&] {
         calculate();
         driver.click(Id::EditPrintPayout);

@@ -139,7 +139,7 @@ TEST_F(DialogTest, FltkAnEditorThatFailsIsToldWithTheReportsPath) {
         }
         std::optional<MessageBoxState> seen;
         // The box comes once the editor has ended: what is posted then runs in the box's loop.
-        dialog.SetViewerRunner([&](const vantry::report::ViewerCommand& command) {
+        dialog.SetViewerRunner([&](const vantry::platform::ViewerCommand& command) {
             const std::string told = vantry::app::CVantryDlg::OpenInEditor(command);
             automation.post([&] {
                 if ((seen = automation.messageBox())) automation.answerMessageBox();

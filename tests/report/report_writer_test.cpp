@@ -35,10 +35,10 @@ class ReportWriterTest : public ::testing::Test {
 protected:
     std::string path(const char* name = "report.txt") const { return folder_.file(name); }
 
-    // What the editor would have been asked to do; no editor is started.
-    ViewerRunner recorder() {
-        return [this](const ViewerCommand& command) {
-            commands_.push_back(command.text());
+    // Counts the times the report was handed on to be opened; no editor is started.
+    ReportOpener recorder() {
+        return [this] {
+            ++opened_;
             return std::string();
         };
     }
@@ -52,12 +52,22 @@ protected:
     }
 
     // Writes and returns the file's bytes; the viewer must have been asked exactly once.
-    std::string write(const std::vector<std::string>& lines, std::string_view notice = kOwnerNotice) {
-        commands_.clear();
-        const ReportOutcome outcome = WriteReport(lines, path(), ViewerCommandFor("report.txt"), recorder(), notice);
+    std::string write(const std::vector<std::string>& lines) {
+        opened_ = 0;
+        const ReportOutcome outcome = WriteReport(lines, path(), recorder());
         EXPECT_TRUE(outcome.written) << outcome.error;
-        EXPECT_EQ(commands_.size(), 1u);
+        EXPECT_EQ(opened_, 1);
         return read(path());
+    }
+
+    // The pages alone, under another notice.
+    std::string writePages(const std::vector<std::string>& lines, std::string_view notice) {
+        std::FILE* file = std::fopen(path("pages.txt").c_str(), "w");
+        EXPECT_NE(file, nullptr);
+        if (file == nullptr) return "";
+        EXPECT_TRUE(WritePages(file, lines, notice));
+        std::fclose(file);
+        return read(path("pages.txt"));
     }
 
     static std::vector<std::string> numbered(int count) {
@@ -91,7 +101,7 @@ protected:
     }
 
     ScratchFolder folder_{"report"};
-    std::vector<std::string> commands_;
+    int opened_ = 0;
 };
 
 TEST_F(ReportWriterTest, EmptyListingIsOneHeaderAndAFinalNewline) {
@@ -124,7 +134,7 @@ TEST_F(ReportWriterTest, HeaderLinesAreExactly79Characters) {
         {std::string(200, 'X'), std::string(79, 'X')},
     };
     for (const Case& c : cases) {
-        const std::string text = write({"body"}, c.notice);
+        const std::string text = writePages({"body"}, c.notice);
         EXPECT_EQ(text.substr(80, 80), c.line + "\n") << c.notice.size() << " characters";
     }
 }
@@ -148,7 +158,7 @@ TEST_F(ReportWriterTest, SecondReportReplacesTheFirst) {
 
 TEST_F(ReportWriterTest, ViewerRunsOnlyAfterTheFileIsComplete) {
     std::string seen;
-    WriteReport(numbered(3), path(), ViewerCommandFor("report.txt"), [&](const ViewerCommand&) {
+    WriteReport(numbered(3), path(), [&] {
         seen = read(path());
         return std::string();
     });
@@ -164,11 +174,11 @@ TEST_F(ReportWriterTest, FailuresAreReportedAndTheViewerIsNotRun) {
         {kDevice, std::string(kDevice) + ": not a regular file", true},
     };
     for (const Case& c : cases) {
-        commands_.clear();
-        const ReportOutcome outcome = WriteReport(numbered(120), c.file, ViewerCommandFor(c.file), recorder());
+        opened_ = 0;
+        const ReportOutcome outcome = WriteReport(numbered(120), c.file, recorder());
         EXPECT_FALSE(outcome.written) << c.file;
         EXPECT_EQ(outcome.error, c.error);
-        EXPECT_TRUE(commands_.empty()) << c.file;
+        EXPECT_EQ(opened_, 0) << c.file;
         std::string refusal;
         EXPECT_EQ(!CheckReportTarget(c.file, refusal), c.refusedBeforeWriting) << c.file;
         if (c.refusedBeforeWriting) {
@@ -187,8 +197,7 @@ TEST_F(ReportWriterTest, NoScratchFileIsLeftBehind) {
 }
 
 TEST_F(ReportWriterTest, EditorThatCannotBeStartedIsToldAfterTheReportIsWritten) {
-    const ReportOutcome outcome = WriteReport(numbered(3), path(), ViewerCommandFor("report.txt"),
-                                              [](const ViewerCommand&) { return std::string("no editor here"); });
+    const ReportOutcome outcome = WriteReport(numbered(3), path(), [] { return std::string("no editor here"); });
     EXPECT_TRUE(outcome.written);
     EXPECT_EQ(outcome.viewerError, "no editor here");
     EXPECT_EQ(read(path()), header(1) + body(1, 3) + "\n");
@@ -201,48 +210,6 @@ TEST_F(ReportWriterTest, LinesEndAsThePlatformEndsTextLines) {
     ASSERT_GT(bytes.size(), ending.size());
     EXPECT_EQ(bytes.substr(bytes.size() - ending.size()), ending);
     EXPECT_EQ(bytes.substr(79, std::string(kLineEnd).size()), kLineEnd);
-}
-
-TEST(ViewerCommand, IsWrittenAsAPersonWouldTypeIt) {
-    struct Case { const char* file; const char* folder; const char* text; };
-#ifdef _WIN32
-    const Case cases[] = {
-        {"report.txt", "", "notepad report.txt"},
-        {"C:\\out\\r-1.txt", "", "notepad C:\\out\\r-1.txt"},
-        {"my report.txt", "", "notepad \"my report.txt\""},
-        {"a%OS%b&(c).txt", "", "notepad a%OS%b&(c).txt"},
-        {"say \"hi\".txt", "", "notepad \"say \\\"hi\\\".txt\""},
-    };
-#elif defined(__EMSCRIPTEN__)
-    const Case cases[] = {
-        {"report.txt", "", "browser report.txt"},
-        {"/tmp/out/r-1.txt", "/", "browser /tmp/out/r-1.txt"},
-    };
-#else
-    const Case cases[] = {
-        {"report.txt", "/tmp/x", "xdg-open report.txt"},
-        {"/tmp/out/r-1.txt", "", "xdg-open /tmp/out/r-1.txt"},
-        {"my report.txt", "", "xdg-open 'my report.txt'"},
-        {"a;rm -rf x", "", "xdg-open 'a;rm -rf x'"},
-        {"it's.txt", "", "xdg-open 'it'\\''s.txt'"},
-        {"$(id)", "", "xdg-open '$(id)'"},
-        // The edges of the characters a shell takes as part of a name, and their neighbours.
-        {"azAZ09._-/+,", "", "xdg-open azAZ09._-/+,"},
-        {"`", "", "xdg-open '`'"},
-        {"{", "", "xdg-open '{'"},
-        {"@", "", "xdg-open '@'"},
-        {"[", "", "xdg-open '['"},
-        {":", "", "xdg-open ':'"},
-        {"*", "", "xdg-open '*'"},
-        {"", "", "xdg-open ''"},
-    };
-#endif
-    for (const Case& c : cases) {
-        const ViewerCommand command = ViewerCommandFor(c.file, c.folder);
-        EXPECT_EQ(command.text(), c.text);
-        EXPECT_EQ(command.arguments.back(), c.file);  // one argument, exactly the name
-        EXPECT_EQ(command.folder, c.folder);
-    }
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 
 int main(int argc, char** argv) {
     if (argc != 3) return 2;
-    vantry::report::ViewerCommand command = vantry::report::ViewerCommandFor(argv[2]);
+    vantry::platform::ViewerCommand command = vantry::platform::ViewerCommandFor(argv[2]);
     command.arguments[0] = argv[1];
-    const std::string refused = vantry::report::RunViewer(command);
+    const std::string refused = vantry::platform::RunViewer(command);
     if (refused.empty()) return 0;
     std::fprintf(stderr, "%s\n", refused.c_str());
     return 1;

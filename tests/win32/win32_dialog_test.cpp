@@ -159,7 +159,7 @@ TEST_F(DialogTest, Win32AnEditorThatFailsIsToldWithTheReportsPath) {
     vantry::framework::Automation& automation = driver.automation();
     std::optional<vantry::framework::MessageBoxState> seen;
     // The box comes once the editor has ended: what is posted then runs in the box's loop.
-    dialog.SetViewerRunner([&](const vantry::report::ViewerCommand& command) {
+    dialog.SetViewerRunner([&](const vantry::platform::ViewerCommand& command) {
         const std::string told = vantry::app::CVantryDlg::OpenInEditor(command);
         automation.post([&] {
             if ((seen = automation.messageBox())) automation.answerMessageBox();

@@ -5,11 +5,11 @@
 #include <vector>
 
 // Opening a written report in the user's text editor: notepad on Windows, the desktop's
-// preferred application (xdg-open) on Linux. The editor is started directly from its
-// arguments, never through a command processor, so that nothing in a file name is expanded or
-// run; the program waits for it to return.
+// preferred application (xdg-open) on Linux, a browser tab in the page. The editor is started
+// directly from its arguments, never through a command processor, so that nothing in a file
+// name is expanded or run; the program waits for it to return.
 
-namespace vantry::report {
+namespace vantry::platform {
 
 struct ViewerCommand {
     std::vector<std::string> arguments;  // the editor's name, then the file
@@ -40,7 +40,7 @@ using ViewerWait = std::function<void(const std::function<bool()>& stillRunning)
 // RunViewer, waiting through `wait`.
 std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wait);
 
-// Tests pass their own runner, so that no editor is ever started.
+// What starts the editor for a command: RunViewer, or a test's stand-in that starts nothing.
 using ViewerRunner = std::function<std::string(const ViewerCommand&)>;
 
-}  // namespace vantry::report
+}  // namespace vantry::platform

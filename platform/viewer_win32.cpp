@@ -2,16 +2,15 @@
 
 #include "ansi_text_win32.h"
 #include "viewer.h"
+#include "viewer_platform.h"
 
-namespace vantry::report {
+namespace vantry::platform {
 
-namespace {
-
-constexpr const char* kViewer = "notepad";
+const char* const detail::kEditorName = "notepad";
 
 // One argument as a Windows program's start-up code splits its command line: in double quotes
 // when it holds a space, a tab or a quote, with the backslashes before a quote doubled.
-std::string commandLineWord(const std::string& word) {
+std::string detail::PromptWord(const std::string& word) {
     if (!word.empty() && word.find_first_of(" \t\"") == std::string::npos) return word;
     std::string quoted = "\"";
     std::size_t backslashes = 0;
@@ -28,12 +27,14 @@ std::string commandLineWord(const std::string& word) {
     return quoted + "\"";
 }
 
+namespace {
+
 // The editor's full path, found where Windows itself would look for it (the folder of this
 // program, then the system's folders) but never in the current folder: a notepad.exe left in
 // the folder a person works in, such as Downloads, must not be what opens the report. Empty
 // when there is none.
 std::wstring editorPath(const std::string& name) {
-    const std::wstring file = detail::Wide(name) + L".exe";
+    const std::wstring file = Wide(name) + L".exe";
     wchar_t buffer[MAX_PATH];
     std::wstring folders[3];
     DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
@@ -56,20 +57,8 @@ std::wstring editorPath(const std::string& name) {
 
 }  // namespace
 
-std::string ViewerCommand::text() const {
-    std::string line;
-    for (const std::string& argument : arguments) line += (line.empty() ? "" : " ") + commandLineWord(argument);
-    return line;
-}
-
-ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folder) {
-    return {{kViewer, file}, folder};
-}
-
 // Notepad takes a name as given, relative to the folder both programs share.
 ViewerCommand ViewerCommandForUserFile(const std::string& path) { return ViewerCommandFor(path); }
-
-std::string RunViewer(const ViewerCommand& command) { return RunViewerAndWait(command, nullptr); }
 
 std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wait) {
     if (command.arguments.empty()) return "no editor to start";
@@ -77,8 +66,8 @@ std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wai
     if (editor.empty()) return command.arguments[0] + " is not installed";
     // CreateProcessW, not the command processor: "%OS%", "^" or "&" in a name reach the editor as
     // they are.
-    std::wstring line = detail::Wide(command.text());
-    const std::wstring folder = detail::Wide(command.folder);
+    std::wstring line = Wide(command.text());
+    const std::wstring folder = Wide(command.folder);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -102,4 +91,4 @@ std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wai
     return "";
 }
 
-}  // namespace vantry::report
+}  // namespace vantry::platform

@@ -8,41 +8,32 @@
 #include <string>
 
 #include "viewer.h"
+#include "viewer_platform.h"
 
 extern char** environ;
 
-namespace vantry::report {
+namespace vantry::platform {
 
 namespace {
-
-constexpr const char* kViewer = "xdg-open";
 
 bool isShellSafe(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_' ||
            c == '-' || c == '/' || c == '+' || c == ',';
 }
 
+}  // namespace
+
+const char* const detail::kEditorName = "xdg-open";
+
 // One word as /bin/sh would read it: quoted when it holds anything the shell would not take as
 // part of a name.
-std::string shellWord(const std::string& word) {
+std::string detail::PromptWord(const std::string& word) {
     bool safe = !word.empty();
     for (char c : word) safe = safe && isShellSafe(c);
     if (safe) return word;
     std::string quoted = "'";
     for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
-}
-
-}  // namespace
-
-std::string ViewerCommand::text() const {
-    std::string line;
-    for (const std::string& argument : arguments) line += (line.empty() ? "" : " ") + shellWord(argument);
-    return line;
-}
-
-ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folder) {
-    return {{kViewer, file}, folder};
 }
 
 ViewerCommand ViewerCommandForUserFile(const std::string& path) {
@@ -55,8 +46,6 @@ ViewerCommand ViewerCommandForUserFile(const std::string& path) {
     for (const std::filesystem::path& part : absolute) goesUp = goesUp || part == "..";
     return ViewerCommandFor(goesUp ? absolute.string() : absolute.lexically_normal().string());
 }
-
-std::string RunViewer(const ViewerCommand& command) { return RunViewerAndWait(command, nullptr); }
 
 std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wait) {
     if (command.arguments.empty()) return "no editor to start";
@@ -94,4 +83,4 @@ std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wai
     return "";
 }
 
-}  // namespace vantry::report
+}  // namespace vantry::platform

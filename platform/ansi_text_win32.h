@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace vantry::report::detail {
+namespace vantry::platform {
 
 inline std::wstring Wide(const std::string& text) {
     const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
@@ -25,4 +25,4 @@ inline std::string Narrow(const std::wstring& text) {
     return result;
 }
 
-}  // namespace vantry::report::detail
+}  // namespace vantry::platform

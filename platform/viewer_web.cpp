@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "viewer.h"
+#include "viewer_platform.h"
 
 // In a page the browser is the editor: the report opens as plain text in a new tab, where it can
 // be printed or saved; where the page may not open one, it is offered as a download.
@@ -26,30 +27,17 @@ EM_JS(int, jsShowReport, (const unsigned char* bytes, int length, const char* na
 });
 // clang-format on
 
-namespace vantry::report {
+namespace vantry::platform {
 
-namespace {
+const char* const detail::kEditorName = "browser";
 
-constexpr const char* kViewer = "browser";
-
-}  // namespace
-
-std::string ViewerCommand::text() const {
-    std::string line;
-    for (const std::string& argument : arguments) line += (line.empty() ? "" : " ") + argument;
-    return line;
-}
-
-ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folder) {
-    return {{kViewer, file}, folder};
-}
+// The page has no prompt: a name is shown as it is.
+std::string detail::PromptWord(const std::string& word) { return word; }
 
 ViewerCommand ViewerCommandForUserFile(const std::string& path) { return ViewerCommandFor(path); }
 
 // The tab opens beside the page, which goes on at once: there is nothing to wait for.
-std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait&) { return RunViewer(command); }
-
-std::string RunViewer(const ViewerCommand& command) {
+std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait&) {
     if (command.arguments.size() < 2) return "no report to show";
     const std::string& file = command.arguments[1];
     const std::string path = command.folder.empty() ? file : command.folder + "/" + file;
@@ -66,4 +54,4 @@ std::string RunViewer(const ViewerCommand& command) {
     return jsShowReport(bytes.data(), static_cast<int>(bytes.size()), name.c_str()) == 0 ? "" : "there is no browser here";
 }
 
-}  // namespace vantry::report
+}  // namespace vantry::platform
