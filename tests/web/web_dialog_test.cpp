@@ -36,8 +36,16 @@ TEST_F(DialogTest, WebControlsHaveTheNamesAndRolesOfTheResources) {
                   "region|Payout results|0");
         calculate();
         driver.automation().idle(std::chrono::milliseconds(20));  // told once the listing is in
-        EXPECT_EQ(page("document.getElementById('vantry-announce').textContent"), "Payout listing: 21 lines");
+        EXPECT_EQ(page("document.getElementById('vantry-announce').textContent"), "Payout results: 21 lines");
         EXPECT_EQ(page("document.getElementById('vantry-announce').getAttribute('aria-live')"), "polite");
+    });
+}
+
+// The template's face, then the free face with its metrics, which the page carries.
+TEST_F(DialogTest, WebDialogIsSetInTheTemplatesFace) {
+    run([&] {
+        EXPECT_EQ(page("getComputedStyle(document.getElementById('vantry-e0')).fontFamily"),
+                  "\"Times New Roman\", \"Liberation Serif\", serif");
     });
 }
 

@@ -82,9 +82,9 @@ public:
         HeadlessControl* control = dialog->control(id);
         if (control == nullptr) return {};
         const ControlTemplate& t = control->layout;
-        // Two pixels a dialog unit: the in-memory dialog's client area is 540 x 458.
+        constexpr int k = HeadlessDialog::kPixelsPerUnit;
         return {true, control->text, control->check == kCheckSet, dialog->focusedId == id,
-                Rect{t.x * 2, t.y * 2, (t.x + t.width) * 2, (t.y + t.height) * 2}};
+                Rect{t.x * k, t.y * k, (t.x + t.width) * k, (t.y + t.height) * k}};
     }
 
     int focusedControl() override { return backend_.dialog() ? backend_.dialog()->focusedId : 0; }

@@ -53,8 +53,11 @@ HeadlessDialog::HeadlessDialog(const DialogTemplate& dialogTemplate, DialogEvent
 
 int HeadlessDialog::getText(char* buffer, int maxCount) const { return CopyText(caption, buffer, maxCount); }
 
-// A minimised dialog keeps a small client area; odd sizes let the icon's centring be checked.
-Rect HeadlessDialog::clientRect() const { return iconic ? Rect{0, 0, 36, 21} : Rect{0, 0, 540, 458}; }
+// Two pixels a dialog unit. A minimised dialog keeps a small client area; odd sizes let the
+// icon's centring be checked.
+Rect HeadlessDialog::clientRect() const {
+    return iconic ? Rect{0, 0, 36, 21} : Rect{0, 0, layout.width * kPixelsPerUnit, layout.height * kPixelsPerUnit};
+}
 
 void HeadlessDialog::deliverPendingPaints() {
     if (deliverPaint()) ++paints;

@@ -73,6 +73,8 @@ public:
     void deliverPendingPaints();
     void pressKey(DialogKey key) { HandleDialogKey(*this, layout, events, key, focusedId); }
 
+    static constexpr int kPixelsPerUnit = 2;  // the in-memory dialog's own scale
+
     std::string caption;
     int focusedId = 0;
     bool iconic = false;

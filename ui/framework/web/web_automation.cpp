@@ -18,7 +18,8 @@ EM_JS(void, jsDispatchKey, (const char* key, int shift), {
                                                        bubbles: true, cancelable: true}));
 });
 
-// A keystroke: the key goes to the field; unless refused, the character goes in at the selection.
+// A keystroke: the key goes to the field; unless refused, the character goes in at the selection,
+// as the browser puts it in: not when the field already holds its maxLength.
 EM_JS(void, jsTypeCharacter, (int index, int code), {
     const input = document.getElementById('vantry-e' + index);
     const key = String.fromCodePoint(code);
@@ -26,6 +27,7 @@ EM_JS(void, jsTypeCharacter, (int index, int code), {
     input.dispatchEvent(event);
     if (event.defaultPrevented) return;
     const start = input.selectionStart, end = input.selectionEnd;
+    if (input.maxLength >= 0 && input.value.length - (end - start) >= input.maxLength) return;
     input.value = input.value.slice(0, start) + key + input.value.slice(end);
     input.setSelectionRange(start + 1, start + 1);
     input.dispatchEvent(new Event('input', {bubbles: true}));

@@ -29,9 +29,9 @@ namespace {
 // Windows' 16-point dialog font at 96 dots an inch.
 int dialogFontPixels(const DialogTemplate& t) { return FontPixelHeight(t.fontPointSize); }
 
-DialogBaseUnits measureBaseUnits(int pixelSize) {
-    return MeasuredBaseUnits(web::MeasureTextWidth(pixelSize, std::string(kAverageWidthAlphabet)),
-                             web::FontHeight(pixelSize));
+DialogBaseUnits measureBaseUnits(int pixelSize, const std::string& family) {
+    return MeasuredBaseUnits(web::MeasureTextWidth(pixelSize, family, std::string(kAverageWidthAlphabet)),
+                             web::FontHeight(pixelSize, family));
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ WebDialog* WebBackend::runningDialog() { return dialog_ && !dialog_->ended ? dia
 
 std::intptr_t WebBackend::runModal(const DialogTemplate& t, DialogEvents& events) {
     const int fontPixels = dialogFontPixels(t);
-    WebDialog dialog(t, events, measureBaseUnits(fontPixels), fontPixels);
+    WebDialog dialog(t, events, measureBaseUnits(fontPixels, web::CssFontFamily(t.fontFace)), fontPixels);
     dialog_ = &dialog;
     const std::intptr_t result = RunModalDialog(
         dialog, events,

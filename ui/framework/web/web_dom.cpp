@@ -22,29 +22,30 @@ EM_JS(void, jsDefineConstants, (int dialogIndex, int edit, int pushButton, int c
     };
 });
 
-EM_JS(double, jsMeasureTextWidth, (int pixelSize, const char* text), {
+EM_JS(double, jsMeasureTextWidth, (int pixelSize, const char* family, const char* text), {
     const canvas = Module.vantryMeasure || (Module.vantryMeasure = document.createElement('canvas'));
     const context = canvas.getContext('2d');
-    context.font = pixelSize + 'px "Times New Roman", "Liberation Serif", serif';
+    context.font = pixelSize + 'px ' + UTF8ToString(family);
     return context.measureText(UTF8ToString(text)).width;
 });
 
-EM_JS(int, jsFontHeight, (int pixelSize), {
+EM_JS(int, jsFontHeight, (int pixelSize, const char* family), {
     const context = (Module.vantryMeasure || (Module.vantryMeasure = document.createElement('canvas'))).getContext('2d');
-    context.font = pixelSize + 'px "Times New Roman", "Liberation Serif", serif';
+    context.font = pixelSize + 'px ' + UTF8ToString(family);
     const metrics = context.measureText('Hg');
     const ascent = metrics.fontBoundingBoxAscent || pixelSize * 0.891;
     const descent = metrics.fontBoundingBoxDescent || pixelSize * 0.216;
     return Math.ceil(ascent) + Math.ceil(descent);
 });
 
-EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fontPixelSize), {
+EM_JS(void, jsCreateDialog, (const char* caption, int width, int height, int fontPixelSize, const char* family), {
     const host = document.getElementById('vantry-host') || document.body;
     host.replaceChildren();
     const frame = document.createElement('div');
     frame.className = 'vantry-frame';
     frame.id = 'vantry-dialog';
     frame.style.setProperty('--vantry-font', fontPixelSize + 'px');
+    frame.style.setProperty('--vantry-font-family', UTF8ToString(family));
     frame.innerHTML = '<div class="vantry-title"><canvas width="32" height="32"></canvas>' +
         '<span class="vantry-caption"></span><button class="vantry-close" title="Close" aria-label="Close">\u2715</button>' +
         '</div><div class="vantry-client"></div><div class="vantry-sr" id="vantry-announce" aria-live="polite"></div>';
@@ -243,7 +244,8 @@ EM_JS(void, jsListAdd, (int index, const char* line), {
     clearTimeout(Module.vantryAnnouncing);
     Module.vantryAnnouncing = setTimeout(() => {
         const announce = document.getElementById('vantry-announce');
-        if (announce && list.isConnected) announce.textContent = 'Payout listing: ' + list.childElementCount + ' lines';
+        const name = list.getAttribute('aria-label') || 'List';
+        if (announce && list.isConnected) announce.textContent = name + ': ' + list.childElementCount + ' lines';
     }, 0);
 });
 
@@ -306,10 +308,31 @@ EM_JS(void, jsMarkFirstPaint, (), {
 
 namespace vantry::framework::web {
 
-double MeasureTextWidth(int pixelSize, const std::string& text) { return jsMeasureTextWidth(pixelSize, text.c_str()); }
-int FontHeight(int pixelSize) { return jsFontHeight(pixelSize); }
+double MeasureTextWidth(int pixelSize, const std::string& family, const std::string& text) {
+    return jsMeasureTextWidth(pixelSize, family.c_str(), text.c_str());
+}
+int FontHeight(int pixelSize, const std::string& family) { return jsFontHeight(pixelSize, family.c_str()); }
 
-void CreateDialog(const char* caption, int width, int height, int fontPixelSize) {
+std::string CssFontFamily(std::string_view face) {
+    // Windows' faces that pages seldom have, each with the free face drawn to its metrics, so
+    // that text measures as it does on Windows and the layout holds.
+    struct Substitute {
+        std::string_view face, metricTwin, generic;
+    };
+    static constexpr Substitute kSubstitutes[] = {
+        {"Times New Roman", "Liberation Serif", "serif"},
+        {"Arial", "Liberation Sans", "sans-serif"},
+        {"Courier New", "Liberation Mono", "monospace"},
+    };
+    std::string name;
+    for (char c : face)
+        if (c != '"' && c != '\\' && c != ';' && c != '{' && c != '}') name += c;  // a CSS string, kept one
+    for (const Substitute& s : kSubstitutes)
+        if (face == s.face) return '"' + name + "\", \"" + std::string(s.metricTwin) + "\", " + std::string(s.generic);
+    return '"' + name + "\", sans-serif";
+}
+
+void CreateDialog(const char* caption, int width, int height, int fontPixelSize, const std::string& family) {
     jsDefineConstants(kDialogIndex, static_cast<int>(ElementKind::Edit), static_cast<int>(ElementKind::PushButton),
                       static_cast<int>(ElementKind::CheckBox), static_cast<int>(ElementKind::Static),
                       static_cast<int>(ElementKind::ListBox), kFramedAsDefault, kFlat, kTabStop, kCentredVertically,
@@ -318,7 +341,7 @@ void CreateDialog(const char* caption, int width, int height, int fontPixelSize)
                       static_cast<int>(DialogKey::Enter), static_cast<int>(DialogKey::Escape));
     InstallStyle();
     InstallInput();
-    jsCreateDialog(caption, width, height, fontPixelSize);
+    jsCreateDialog(caption, width, height, fontPixelSize, family.c_str());
 }
 
 void CreateElement(int index, ElementKind kind, const char* text, int x, int y, int width, int height, int flags) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The page's side of the web backend: the dialog drawn as HTML elements, each control an element
@@ -26,12 +27,15 @@ inline constexpr int kDialogIndex = -1;
 
 // The dialog font's pixel width of `text`, and its line height (ascent and descent, each rounded
 // up), as the page will draw them.
-double MeasureTextWidth(int pixelSize, const std::string& text);
-int FontHeight(int pixelSize);
+// The CSS font family for a template's face: the face, then a face with its metrics, then a
+// generic family.
+std::string CssFontFamily(std::string_view face);
+double MeasureTextWidth(int pixelSize, const std::string& family, const std::string& text);
+int FontHeight(int pixelSize, const std::string& family);
 
 void InstallStyle();  // web_style.cpp; CreateDialog calls it
 void InstallInput();  // web_input.cpp; CreateDialog calls it
-void CreateDialog(const char* caption, int width, int height, int fontPixelSize);
+void CreateDialog(const char* caption, int width, int height, int fontPixelSize, const std::string& family);
 void CreateElement(int index, ElementKind kind, const char* text, int x, int y, int width, int height, int flags);
 void DestroyDialog();
 

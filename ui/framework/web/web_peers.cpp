@@ -69,7 +69,7 @@ WebDialog::WebDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEve
       base(units),
       width(DialogUnitsToPixelsX(dialogLayout.width, units)),
       height(DialogUnitsToPixelsY(dialogLayout.height, units)) {
-    web::CreateDialog(std::string(layout.caption).c_str(), width, height, fontPixelSize);
+    web::CreateDialog(std::string(layout.caption).c_str(), width, height, fontPixelSize, web::CssFontFamily(layout.fontFace));
     const std::vector<const ControlTemplate*> cycle = TabCycle(layout, kPageKeyboard);
     int index = 0;
     for (const ControlTemplate& c : layout.controls) {

@@ -12,7 +12,7 @@ EM_JS(void, jsInstallStyle, (), {
     style.id = 'vantry-style';
     style.textContent = `
 .vantry-frame { position: relative; display: inline-block; border: 1px solid #6b6b6b;
-  box-shadow: 0 2px 10px rgba(0,0,0,.35); font-family: "Times New Roman", "Liberation Serif", serif; }
+  box-shadow: 0 2px 10px rgba(0,0,0,.35); font-family: var(--vantry-font-family, serif); }
 .vantry-title { height: 30px; display: flex; align-items: center; background: #1f4e8c; color: #fff;
   font: 15px system-ui, sans-serif; user-select: none; }
 .vantry-title canvas { width: 16px; height: 16px; margin: 0 7px; image-rendering: pixelated; }
