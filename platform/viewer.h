@@ -14,10 +14,6 @@ namespace vantry::platform {
 struct ViewerCommand {
     std::vector<std::string> arguments;  // the editor's name, then the file
     std::string folder;                  // where the editor starts; empty: this program's working folder
-
-    // The command as a person would type it at the platform's prompt, quoted where needed:
-    // "notepad report.txt", "xdg-open 'my report.txt'".
-    std::string text() const;
 };
 
 // The editor command for `file`, exactly as named, started in `folder`.

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "viewer.h"
+
 // What each platform's editor hand-off supplies to the part all platforms share.
 
 namespace vantry::platform::detail {
@@ -9,7 +11,10 @@ namespace vantry::platform::detail {
 // The editor's name, as a person would type it at the platform's prompt.
 extern const char* const kEditorName;
 
-// One argument as the platform's prompt would read it back, quoted where it must be.
-std::string PromptWord(const std::string& word);
+#ifdef _WIN32
+// The command line CreateProcessW is given: each argument as a Windows program's start-up code
+// splits its command line back, quoted where it must be ("notepad \"my report.txt\"").
+std::string CommandLine(const ViewerCommand& command);
+#endif
 
 }  // namespace vantry::platform::detail

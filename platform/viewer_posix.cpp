@@ -14,27 +14,7 @@ extern char** environ;
 
 namespace vantry::platform {
 
-namespace {
-
-bool isShellSafe(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_' ||
-           c == '-' || c == '/' || c == '+' || c == ',';
-}
-
-}  // namespace
-
 const char* const detail::kEditorName = "xdg-open";
-
-// One word as /bin/sh would read it: quoted when it holds anything the shell would not take as
-// part of a name.
-std::string detail::PromptWord(const std::string& word) {
-    bool safe = !word.empty();
-    for (char c : word) safe = safe && isShellSafe(c);
-    if (safe) return word;
-    std::string quoted = "'";
-    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
 
 ViewerCommand ViewerCommandForUserFile(const std::string& path) {
     std::error_code error;

@@ -31,9 +31,6 @@ namespace vantry::platform {
 
 const char* const detail::kEditorName = "browser";
 
-// The page has no prompt: a name is shown as it is.
-std::string detail::PromptWord(const std::string& word) { return word; }
-
 ViewerCommand ViewerCommandForUserFile(const std::string& path) { return ViewerCommandFor(path); }
 
 // The tab opens beside the page, which goes on at once: there is nothing to wait for.

@@ -8,9 +8,11 @@ namespace vantry::platform {
 
 const char* const detail::kEditorName = "notepad";
 
+namespace {
+
 // One argument as a Windows program's start-up code splits its command line: in double quotes
 // when it holds a space, a tab or a quote, with the backslashes before a quote doubled.
-std::string detail::PromptWord(const std::string& word) {
+std::string commandLineWord(const std::string& word) {
     if (!word.empty() && word.find_first_of(" \t\"") == std::string::npos) return word;
     std::string quoted = "\"";
     std::size_t backslashes = 0;
@@ -26,8 +28,6 @@ std::string detail::PromptWord(const std::string& word) {
     quoted.append(backslashes * 2, '\\');
     return quoted + "\"";
 }
-
-namespace {
 
 // The editor's full path, found where Windows itself would look for it (the folder of this
 // program, then the system's folders) but never in the current folder: a notepad.exe left in
@@ -57,6 +57,12 @@ std::wstring editorPath(const std::string& name) {
 
 }  // namespace
 
+std::string detail::CommandLine(const ViewerCommand& command) {
+    std::string line;
+    for (const std::string& argument : command.arguments) line += (line.empty() ? "" : " ") + commandLineWord(argument);
+    return line;
+}
+
 // Notepad takes a name as given, relative to the folder both programs share.
 ViewerCommand ViewerCommandForUserFile(const std::string& path) { return ViewerCommandFor(path); }
 
@@ -66,7 +72,7 @@ std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wai
     if (editor.empty()) return command.arguments[0] + " is not installed";
     // CreateProcessW, not the command processor: "%OS%", "^" or "&" in a name reach the editor as
     // they are.
-    std::wstring line = Wide(command.text());
+    std::wstring line = Wide(detail::CommandLine(command));
     const std::wstring folder = Wide(command.folder);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -15,8 +15,6 @@ public:
     explicit CVantryDlg(framework::CWnd* parent = nullptr);
     ~CVantryDlg() override;
 
-    const CalculatorState& state() const { return state_; }
-
     // Where "Edit/Print Payout" hands the editor command: OpenInEditor, unless a test passes its own.
     void SetViewerRunner(platform::ViewerRunner runner) { viewer_ = std::move(runner); }
     // Starts the system's editor and waits for it as a modal loop waits: the dialog stays
@@ -44,6 +42,8 @@ protected:
     void OnEditPrintPayout();
 
 private:
+    friend struct VantryDlgInspection;  // the tests' look at the state (vantry_dlg_inspection.h)
+
     struct MessageMapEntry {
         int controlId;
         void (CVantryDlg::*handler)();

@@ -12,6 +12,7 @@
 
 #include "scratch_folder.h"
 #include "tool_run.h"
+#include "typed_command.h"
 
 using namespace vantry::cli;
 using vantry::platform::ViewerCommandForUserFile;
@@ -24,7 +25,7 @@ std::vector<std::string> viewerCommands;
 ToolRun run(std::vector<const char*> args) {
     viewerCommands.clear();
     return RunTool(args, [](const vantry::platform::ViewerCommand& command) {
-        viewerCommands.push_back(command.text());
+        viewerCommands.push_back(Typed(command));
         return std::string();
     });
 }
@@ -197,7 +198,7 @@ TEST(PayoutTool, ReportHoldsTheListingAndOpensOnlyWhenAsked) {
     const std::string option = "--report=" + file;
     const ToolRun opened = run({option.c_str(), "--open"});
     EXPECT_EQ(opened.status, 0);
-    EXPECT_EQ(viewerCommands, std::vector<std::string>{ViewerCommandForUserFile(file).text()});
+    EXPECT_EQ(viewerCommands, std::vector<std::string>{Typed(ViewerCommandForUserFile(file))});
 }
 
 TEST(PayoutTool, UnwritableReportIsStatus1WithTheReason) {

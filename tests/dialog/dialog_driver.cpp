@@ -60,7 +60,10 @@ void DialogDriver::pressKey(Key key) {
     pump();
 }
 
-void DialogDriver::clickCloseBox() { automation_.clickCloseBox(); }
+void DialogDriver::clickCloseBox() {
+    automation_.clickCloseBox();
+    pump();  // Windows' dialog manager posts the Cancel that a close box means
+}
 
 void DialogDriver::pump() {
     automation_.pump();

@@ -26,7 +26,7 @@ public:
     void paste(int id, std::string_view text);  // the whole text replaced at once (WM_SETTEXT)
     void click(int id);                         // any message box it opens is read and answered
     void pressKey(Key key);                     // to the focused control, then pumped
-    void clickCloseBox();
+    void clickCloseBox();                       // then pumped
     void pump();
     void minimise(bool minimised);
     int focusedId();

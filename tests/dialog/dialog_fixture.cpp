@@ -1,4 +1,5 @@
 #include "dialog_fixture.h"
+#include "typed_command.h"
 
 #include <fstream>
 #include <sstream>
@@ -10,7 +11,7 @@ namespace fs = std::filesystem;
 void DialogTest::SetUp() {
     dialog.SetReportFolder(folder.string());
     dialog.SetViewerRunner([this](const vantry::platform::ViewerCommand& command) {
-        viewerCommands.push_back(command.text());
+        viewerCommands.push_back(Typed(command));
         viewerFolders.push_back(command.folder);
         return std::string();
     });

@@ -10,6 +10,7 @@
 #include "dialog_driver.h"
 #include "scratch_folder.h"
 #include "vantry_dlg.h"
+#include "vantry_dlg_inspection.h"
 #include "vantry_resources.h"
 
 // The dialog under test, run by the driver of whichever backend the program links, and the ways
@@ -23,6 +24,8 @@ protected:
     void SetUp() override;
 
     std::string text(int id);
+    // The values the dialog keeps, exactly, behind its fields' display formats.
+    const vantry::app::CalculatorState& state() const { return vantry::app::VantryDlgInspection::state(dialog); }
     std::vector<std::string> fields();
     bool checked(int id);
     std::vector<bool> methodChecks();

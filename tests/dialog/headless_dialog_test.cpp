@@ -2,6 +2,7 @@
 // a list that runs out of room.
 #include "default_event_listing.h"
 #include "dialog_fixture.h"
+#include "emulated/emulated_inspection.h"
 #include "headless/headless_backend.h"
 
 namespace {
@@ -83,13 +84,13 @@ TEST(HeadlessDialog, AnAutoCheckBoxTurnsItsMarkOverBeforeTheClickIsHeard) {
 
 TEST_F(DialogTest, HeadlessBrushesLiveAsLongAsTheDialog) {
     HeadlessBackend& backend = TheHeadlessBackend();
-    const std::size_t before = backend.liveBrushes();
+    const std::size_t before = EmulatedInspection::liveBrushes(backend);
     {
         vantry::app::CVantryDlg other;
         other.DoModal();
-        EXPECT_EQ(backend.liveBrushes(), before + 2);
+        EXPECT_EQ(EmulatedInspection::liveBrushes(backend), before + 2);
     }
-    EXPECT_EQ(backend.liveBrushes(), before);
+    EXPECT_EQ(EmulatedInspection::liveBrushes(backend), before);
 }
 
 TEST_F(DialogTest, HeadlessListThatRefusesItsStorageStillWorks) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "dialog_fixture.h"
-#include "fltk/edit_field.h"
+#include "fltk/fltk_inspection.h"
 #include "fltk/fltk_backend.h"
 #include "fltk/fltk_peers.h"
 
@@ -18,7 +18,7 @@ using namespace vantry::framework;
 namespace Id = vantry::app::ControlId;
 
 Fl_Widget* widgetOf(int id) {
-    FltkDialog* dialog = TheFltkBackend().currentDialog();
+    FltkDialog* dialog = FltkInspection::dialog(TheFltkBackend());
     FltkControl* control = dialog ? dialog->control(id) : nullptr;
     return control ? control->widget : nullptr;
 }
@@ -40,12 +40,12 @@ TEST_F(DialogTest, FltkARefusedKeySaysSoBesideItsFieldUntilAKeyGoesIn) {
         ran = true;
         driver.type(Id::PayoffPercent, "70.");
         EXPECT_EQ(text(Id::PayoffPercent), "70");
-        EXPECT_EQ(ShownRefusalHint(), widgetOf(Id::PayoffPercent)) << "the '.' was refused without a word";
+        EXPECT_EQ(FltkInspection::shownRefusalHint(), widgetOf(Id::PayoffPercent)) << "the '.' was refused without a word";
         driver.type(Id::PayoffPercent, "6");
         EXPECT_EQ(text(Id::PayoffPercent), "706");
-        EXPECT_EQ(ShownRefusalHint(), nullptr) << "the hint stayed after a key went in";
+        EXPECT_EQ(FltkInspection::shownRefusalHint(), nullptr) << "the hint stayed after a key went in";
         driver.type(Id::EntryFee, "12.5");  // a money field takes the point: no hint
-        EXPECT_EQ(ShownRefusalHint(), nullptr);
+        EXPECT_EQ(FltkInspection::shownRefusalHint(), nullptr);
     });
     EXPECT_TRUE(ran);
 }
@@ -69,7 +69,7 @@ TEST_F(DialogTest, FltkDigitsOfEveryScriptGoInAsTheDigitsTheDialogReads) {
             driver.type(c.id, c.typed);
             EXPECT_EQ(text(c.id), c.kept) << c.typed;
         }
-        EXPECT_EQ(ShownRefusalHint(), nullptr) << "a digit was refused";
+        EXPECT_EQ(FltkInspection::shownRefusalHint(), nullptr) << "a digit was refused";
         pasteInto(Id::EntryFee, "\u0665\u0660");  // Arabic-Indic 50, pasted
         EXPECT_EQ(text(Id::EntryFee), "50");
         calculate();

@@ -15,7 +15,7 @@
 
 #include "dialog_fixture.h"
 #include "fltk/fltk_backend.h"
-#include "fltk/message_box.h"
+#include "fltk/fltk_inspection.h"
 #include "png_reader.h"
 #include "png_writer.h"
 #include "screenshot_checks.h"
@@ -153,13 +153,13 @@ TEST_F(DialogTest, FltkMessageBoxFitsItsTextBesideItsSignAboveItsButton) {
     run([&] {
         automation.post([&] {
             automation.pump();
-            FltkMessageBox* box = TheFltkBackend().openMessageBox();
+            FltkMessageBox* box = FltkInspection::openMessageBox();
             ASSERT_NE(box, nullptr);
             looked = true;
-            EXPECT_EQ(box->text(), "The report could not be written.\n" + (deep / "report.txt").string() + ": not a regular file");
-            Fl_Window& window = box->window();
-            const Fl_Box& message = box->message();
-            const Fl_Button& ok = box->okButton();
+            EXPECT_EQ(FltkInspection::text(*box), "The report could not be written.\n" + (deep / "report.txt").string() + ": not a regular file");
+            Fl_Window& window = FltkInspection::window(*box);
+            const Fl_Box& message = FltkInspection::message(*box);
+            const Fl_Button& ok = FltkInspection::okButton(*box);
             // Every line the box shows fits the text's place, and the text keeps clear of the button.
             fl_font(message.labelfont(), message.labelsize());
             std::stringstream lines(message.label());

@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "emulated/control_styles.h"
 #include "emulated/dialog_manager.h"
 #include "emulated/edit_rules.h"
+#include "emulated/emulated_inspection.h"
 #include "emulated/emulated_peers.h"
 #include "emulated/list_box_storage.h"
 #include "posted_actions.h"
@@ -46,16 +48,6 @@ TEST(EditRules, TheTextLimitLeavesRoomAsWindowsDoes) {
     EXPECT_EQ(EditTextLimit(131), 131);
     EXPECT_EQ(EditTextLimit(0), 0x7FFFFFFE);  // EM_LIMITTEXT(0): the most Windows allows
     EXPECT_EQ(EditTextLimit(0x80000000u), 0x7FFFFFFE);  // more than an int holds
-    const struct {
-        int limit, length;
-        EditSelection selection;
-        int count, expected;
-    } cases[] = {
-        {131, 130, {130, 130}, 1, 1}, {131, 131, {131, 131}, 1, 0}, {131, 131, {0, 131}, 5, 5},
-        {131, 100, {50, 60}, 100, 41}, {5, 0, {0, 0}, 9, 5},       {3, 5, {0, 0}, 1, 0},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(EnterableCount(c.limit, c.length, c.selection, c.count), c.expected) << c.limit << " " << c.length;
 }
 
 TEST(EditRules, DigitsOfEveryScriptAreTheirAsciiDigits) {
@@ -248,9 +240,9 @@ TEST(EmulatedDialog, OnePaintIsPendingUntilItIsDelivered) {
     EXPECT_FALSE(dialog.deliverPaint());
     EXPECT_TRUE(dialog.queuePaint());
     EXPECT_FALSE(dialog.queuePaint());
-    EXPECT_TRUE(dialog.paintPending());
+    EXPECT_TRUE(EmulatedInspection::paintPending(dialog));
     EXPECT_TRUE(dialog.deliverPaint());
-    EXPECT_FALSE(dialog.paintPending());
+    EXPECT_FALSE(EmulatedInspection::paintPending(dialog));
     EXPECT_EQ(notes, std::vector<std::string>{"paint"});
     dialog.ended = true;
     EXPECT_FALSE(dialog.queuePaint());

@@ -57,8 +57,11 @@ public:
     virtual void type(int id, std::string_view characters) = 0;  // focuses `id`, a keystroke each
     virtual void click(int id) = 0;
     virtual void clickCloseBox() = 0;
+    // Whether the dialog can be minimised (a page cannot), and minimising or restoring it.
+    virtual bool canMinimise() const { return true; }
     virtual void setMinimised(bool minimised) = 0;
 
+    virtual bool dialogRunning() = 0;              // shown and not yet ended (EndDialog)
     virtual ControlState readControl(int id) = 0;  // id 0: the dialog itself
     virtual int focusedControl() = 0;              // 0 when no control of the dialog has it
     virtual ControlColours colours(int id, unsigned kind) = 0;  // asked as a control of that kind

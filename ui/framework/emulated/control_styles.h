@@ -20,6 +20,11 @@ inline bool IsFlatButton(const ControlTemplate& c) {
 // The dark frame a default push button is drawn with (not a flat one).
 inline bool IsFramedAsDefault(const ControlTemplate& c) { return HasDefaultButtonStyle(c) && !IsFlatButton(c); }
 
+// BS_AUTOCHECKBOX: a check box that turns its own mark over when clicked.
+inline bool IsAutoCheckBox(const ControlTemplate& c) {
+    return c.kind == ControlKind::CheckBox && (c.style & Style::BsTypeMask) == Style::BsAutoCheckBox;
+}
+
 // SS_CENTERIMAGE: a static text centred between its top and bottom.
 inline bool IsCentredVertically(const ControlTemplate& c) {
     return c.kind == ControlKind::Static && (c.style & Style::SsCenterImage) != 0;

@@ -53,10 +53,6 @@ const ControlTemplate* NextTabStop(const DialogTemplate& dialog, int id, bool ba
     return stops.front();
 }
 
-bool IsAutoCheckBox(const ControlTemplate& control) {
-    return control.kind == ControlKind::CheckBox && (control.style & Style::BsTypeMask) == Style::BsAutoCheckBox;
-}
-
 void HandleDialogKey(WindowPeer& dialog, const DialogTemplate& layout, DialogEvents& events, DialogKey key,
                      int focusedId, const KeyboardRules& rules) {
     switch (key) {

@@ -42,9 +42,6 @@ std::vector<const ControlTemplate*> TabCycle(const DialogTemplate& dialog, const
 const ControlTemplate* NextTabStop(const DialogTemplate& dialog, int id, bool backwards = false,
                                    const KeyboardRules& rules = kWindowsKeyboard);
 
-// Whether clicking the control toggles its own check mark (BS_AUTOCHECKBOX).
-bool IsAutoCheckBox(const ControlTemplate& control);
-
 // The keys the dialog manager answers itself (IsDialogMessage).
 enum class DialogKey { Tab, BackTab, Enter, Escape };
 

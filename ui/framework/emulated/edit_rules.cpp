@@ -23,11 +23,6 @@ int EditTextLimit(WParam wParam) {
     return wParam == 0 || wParam > static_cast<WParam>(kLargest) ? kLargest : static_cast<int>(wParam);
 }
 
-int EnterableCount(int limit, int length, EditSelection selection, int count) {
-    const int room = limit - (length - (selection.end - selection.start));
-    return std::clamp(room, 0, count);
-}
-
 namespace {
 
 // The first code point (the digit zero) of each run of ten decimal digits, Unicode 15.0.
@@ -52,26 +47,6 @@ char32_t AsciiForTyped(char32_t character) {
     for (const char32_t zero : kDigitZeros)
         if (character >= zero && character < zero + 10) return U'0' + (character - zero);
     return character;
-}
-
-std::string WithAsciiDigits(std::string_view text) {
-    std::string converted;
-    converted.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        if (length == 1 || i + length > text.size()) {
-            converted += text[i++];
-            continue;
-        }
-        char32_t character = lead & (0x3F >> (length - 1));
-        for (std::size_t k = 1; k < length; ++k) character = (character << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        const char32_t ascii = AsciiForTyped(character);
-        if (ascii < 0x80 && ascii != character) converted += static_cast<char>(ascii);
-        else converted.append(text.substr(i, length));
-        i += length;
-    }
-    return converted;
 }
 
 bool AcceptsTypedCharacter(std::uint32_t style, unsigned char c) {

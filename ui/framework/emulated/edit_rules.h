@@ -29,9 +29,6 @@ LResult PackedSelection(EditSelection selection);
 inline constexpr int kDefaultEditTextLimit = 32767;
 int EditTextLimit(WParam wParam);
 
-// How many of `count` characters entered at once (typed or pasted) go in over `selection`, in a
-// text of `length` characters limited to `limit`: as many as the limit leaves room for.
-int EnterableCount(int limit, int length, EditSelection selection, int count);
 
 // Whether a character typed into an edit of `style` goes in: ES_NUMBER refuses all but digits.
 // Control characters (editing keys) are the edit's own business and always pass.
@@ -49,7 +46,26 @@ inline constexpr int kRefusedHintMilliseconds = 4000;  // or until the next char
 // read is the one the producer sees, whatever their keyboard or input method typed.
 char32_t AsciiForTyped(char32_t character);
 
-// UTF-8 text with each character converted so.
-std::string WithAsciiDigits(std::string_view text);
+// UTF-8 text with each character converted so. Inline: only the backends that take whole texts
+// from their toolkit use it.
+inline std::string WithAsciiDigits(std::string_view text) {
+    std::string converted;
+    converted.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        if (length == 1 || i + length > text.size()) {
+            converted += text[i++];
+            continue;
+        }
+        char32_t character = lead & (0x3F >> (length - 1));
+        for (std::size_t k = 1; k < length; ++k) character = (character << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        const char32_t ascii = AsciiForTyped(character);
+        if (ascii < 0x80 && ascii != character) converted += static_cast<char>(ascii);
+        else converted.append(text.substr(i, length));
+        i += length;
+    }
+    return converted;
+}
 
 }  // namespace vantry::framework

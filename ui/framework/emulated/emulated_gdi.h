@@ -36,7 +36,6 @@ public:
 
     static const EmulatedIcon* iconOf(IconHandle icon) { return static_cast<const EmulatedIcon*>(icon); }
     Colour brushColour(BrushHandle brush) const;
-    std::size_t liveBrushes() const { return brushes_.size(); }
 
     // Asks `events`' dialog for the colours of `control` (nullptr: the dialog), as Windows asks
     // with WM_CTLCOLOR* before a control of `kind` paints.
@@ -47,6 +46,8 @@ protected:
     virtual void showIcon(int /*x*/, int /*y*/, const EmulatedIcon& /*icon*/) {}
 
 private:
+    friend class EmulatedInspection;  // the tests' look inside (emulated_inspection.h)
+
     struct Dc {
         Colour background = 0;
     };

@@ -98,8 +98,6 @@ public:
         return true;
     }
 
-    bool paintPending() const { return paintPending_; }
-
     const DialogTemplate& layout;
     DialogEvents& events;
     std::vector<std::unique_ptr<Control>> controls;  // in template order
@@ -111,6 +109,8 @@ protected:
     virtual void showIcon(IconHandle, bool /*big*/) {}
 
 private:
+    friend class EmulatedInspection;  // the tests' look inside (emulated_inspection.h)
+
     IconHandle bigIcon_ = nullptr;
     IconHandle smallIcon_ = nullptr;
     bool paintPending_ = false;

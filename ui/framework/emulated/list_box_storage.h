@@ -17,7 +17,6 @@ public:
     // LB_GETCOUNT as a list box without LBS_SORT does; 0 for any other message.
     LResult handle(MessageId message, WParam wParam, LParam lParam);
 
-    const std::vector<std::string>& items() const { return items_; }
 
 private:
     std::vector<std::string> items_;

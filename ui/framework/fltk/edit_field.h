@@ -23,7 +23,4 @@ private:
     std::uint32_t style_;
 };
 
-// The hint a refused character shows, for as long as it shows: the field it points at, else none.
-const Fl_Widget* ShownRefusalHint();
-
 }  // namespace vantry::framework

@@ -11,9 +11,11 @@
 #include <string>
 
 #include "../automation.h"
+#include "../emulated/emulated_inspection.h"
 #include "../posted_actions.h"
 #include "../recording_backend.h"
 #include "fltk_backend.h"
+#include "fltk_inspection.h"
 #include "fltk_peers.h"
 #include "message_box.h"
 
@@ -85,7 +87,7 @@ public:
                 Fl::check();
                 handled = true;
             }
-            if (FltkDialog* dialog = running(); dialog && dialog->paintPending()) {
+            if (FltkDialog* dialog = running(); dialog && EmulatedInspection::paintPending(*dialog)) {
                 dialog->paintIfPending();
                 handled = true;
             }
@@ -150,8 +152,10 @@ public:
         dialog->invalidate(true);  // the paint a minimised dialog was given, so its icon is drawn
     }
 
+    bool dialogRunning() override { return running() != nullptr; }
+
     ControlState readControl(int id) override {
-        FltkDialog* dialog = TheFltkBackend().currentDialog();
+        FltkDialog* dialog = FltkInspection::dialog(TheFltkBackend());
         if (dialog == nullptr) return {};
         if (id == 0) {
             const Fl_Window& w = *dialog->window;
@@ -167,13 +171,13 @@ public:
     }
 
     int focusedControl() override {
-        FltkDialog* dialog = TheFltkBackend().currentDialog();
+        FltkDialog* dialog = FltkInspection::dialog(TheFltkBackend());
         FltkControl* control = dialog ? dialog->controlOf(Fl::focus()) : nullptr;
         return control ? control->layout.id : 0;
     }
 
     ControlColours colours(int id, unsigned kind) override {
-        FltkDialog* dialog = TheFltkBackend().currentDialog();
+        FltkDialog* dialog = FltkInspection::dialog(TheFltkBackend());
         if (dialog == nullptr) return {};
         return TheFltkBackend().askColours(dialog->events, dialog->control(id), kind);
     }
@@ -181,28 +185,30 @@ public:
     std::optional<Point> lastIconDrawn() override { return theBackend.lastIconDrawn(); }
 
     std::optional<MessageBoxState> messageBox() override {
-        FltkMessageBox* box = TheFltkBackend().openMessageBox();
-        if (box == nullptr || !box->window().shown()) return std::nullopt;
+        FltkMessageBox* box = FltkInspection::openMessageBox();
+        if (box == nullptr) return std::nullopt;
         pump();
         // Read from what shows: the window's title, the text's widget, the button.
-        FltkDialog* dialog = TheFltkBackend().currentDialog();
-        const Fl_Button& ok = box->okButton();
-        const Fl_Box& message = box->message();
+        FltkDialog* dialog = FltkInspection::dialog(TheFltkBackend());
+        const Fl_Button& ok = FltkInspection::okButton(*box);
+        const Fl_Box& message = FltkInspection::message(*box);
         const bool hasOk = ok.visible() && ok.label() && std::string(ok.label()) == "OK";
-        const bool above = dialog && stackedAbove(box->window(), *dialog->window);
-        const char* caption = box->window().label();
+        Fl_Window& window = FltkInspection::window(*box);
+        const bool above = dialog && stackedAbove(window, *dialog->window);
+        const char* caption = window.label();
         // The text as given, where it shows: the box breaks it into lines to fit.
-        const std::string text = message.visible() && message.label() ? box->text() : "";
+        const std::string text = message.visible() && message.label() ? FltkInspection::text(*box) : "";
         return MessageBoxState{caption ? caption : "", text, hasOk, above};
     }
 
     void answerMessageBox() override {
-        if (FltkMessageBox* box = TheFltkBackend().openMessageBox()) clickWidget(box->window(), box->okButton());
+        if (FltkMessageBox* box = FltkInspection::openMessageBox())
+            clickWidget(FltkInspection::window(*box), FltkInspection::okButton(*box));
     }
 
 private:
     FltkDialog* running() {
-        FltkDialog* dialog = TheFltkBackend().currentDialog();
+        FltkDialog* dialog = FltkInspection::dialog(TheFltkBackend());
         return dialog && !dialog->ended ? dialog : nullptr;
     }
 
@@ -240,7 +246,7 @@ private:
         FltkDialog* dialog = running();
         while (dialog && Clock::now() < deadline) {
             pump();
-            if (dialog->window->visible() && !dialog->paintPending() && !dialog->window->damage()) break;
+            if (dialog->window->visible() && !EmulatedInspection::paintPending(*dialog) && !dialog->window->damage()) break;
             Fl::wait(std::chrono::duration<double>(deadline - Clock::now()).count());  // until an event
             dialog = running();
         }

@@ -62,9 +62,7 @@ void FltkBackend::messageBox(WindowPeer* owner, std::string_view text, std::stri
 
     FltkMessageBox box(dialog ? dialog->window.get() : nullptr, text, caption);
     if (dialog) dialog->disabled = true;
-    messageBox_ = &box;
     box.run();
-    messageBox_ = nullptr;
     if (dialog) dialog->disabled = false;
 }
 

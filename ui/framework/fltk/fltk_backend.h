@@ -10,7 +10,7 @@
 namespace vantry::framework {
 
 class FltkDialog;
-class FltkMessageBox;
+class FltkInspection;
 
 class FltkBackend : public EmulatedGdiBackend {
 public:
@@ -20,15 +20,13 @@ public:
     void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
     void waitWhile(const std::function<bool()>& running) override;
 
-    FltkDialog* currentDialog() { return dialog_; }
-    FltkMessageBox* openMessageBox() { return messageBox_; }
-
 protected:
     void showIcon(int x, int y, const EmulatedIcon& icon) override;
 
 private:
+    friend class FltkInspection;  // the tests' look inside (fltk_inspection.h)
+
     FltkDialog* dialog_ = nullptr;
-    FltkMessageBox* messageBox_ = nullptr;
     std::string fontFace_;  // FLTK keeps the pointer to the face name it is given
 };
 

@@ -7,6 +7,7 @@
 #include <FL/Fl_RGB_Image.H>
 
 #include <algorithm>
+#include <optional>
 
 #include "../emulated/dialog_colours.h"
 #include "../emulated/dialog_manager.h"
@@ -28,12 +29,33 @@ void onControlClicked(Fl_Widget*, void* data) {
     control->dialog.events.command(control->layout.id);
 }
 
-// The close box and Esc: the dialog manager's IDCANCEL.
+// The keys the dialog manager answers, as IsDialogMessage takes them from a dialog's message loop.
+std::optional<DialogKey> dialogKeyOf(int key, int state) {
+    if (key == FL_Tab) return (state & FL_SHIFT) != 0 ? DialogKey::BackTab : DialogKey::Tab;
+    if (key == FL_Enter || key == FL_KP_Enter) return DialogKey::Enter;
+    if (key == FL_Escape) return DialogKey::Escape;
+    return std::nullopt;
+}
+
+// The close box: WM_CLOSE, which the dialog manager answers as IDCANCEL.
 void onWindowClosed(Fl_Widget*, void* data) { static_cast<FltkDialog*>(data)->events.command(kIdCancel); }
 
 void onPaintDue(void* data) { static_cast<FltkDialog*>(data)->paintIfPending(); }
 
 }  // namespace
+
+// Tab, Enter and Esc reach the window when the control with the focus has not taken them (an
+// edit takes none of them), and go to the dialog manager, as on Windows: FLTK's own navigation
+// and shortcuts never see them.
+int DialogWindow::handle(int event) {
+    if (event == FL_KEYBOARD || event == FL_SHORTCUT) {
+        if (const std::optional<DialogKey> key = dialogKeyOf(Fl::event_key(), Fl::event_state())) {
+            owner_.pressKey(*key);
+            return 1;
+        }
+    }
+    return Fl_Window::handle(event);
+}
 
 void DialogWindow::draw() {
     if ((damage() & FL_DAMAGE_EXPOSE) != 0) owner_.schedulePaint();
@@ -109,9 +131,8 @@ FltkDialog::FltkDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogE
                                             DialogUnitsToPixelsY(layout.height, font.base), *this);
     window->copy_label(std::string(layout.caption).c_str());
     window->labelfont(font.face);
-    const int defaultId = DefaultButtonId(layout);
     for (const ControlTemplate& c : layout.controls) {
-        Fl_Widget* widget = MakeControlWidget(c, font, c.id == defaultId);
+        Fl_Widget* widget = MakeControlWidget(c, font);
         auto control = std::make_unique<FltkControl>(*this, c, widget);
         if (c.kind == ControlKind::PushButton || c.kind == ControlKind::CheckBox)
             widget->callback(onControlClicked, control.get());
@@ -145,6 +166,12 @@ void FltkDialog::showIcon(IconHandle handle, bool big) {
 }
 
 bool FltkDialog::isIconic() const { return window->shown() && !window->visible(); }
+
+void FltkDialog::pressKey(DialogKey key) {
+    if (!acceptsInput()) return;  // a disabled owner window hears no keys
+    const FltkControl* focused = controlOf(Fl::focus());
+    HandleDialogKey(*this, layout, events, key, focused ? focused->layout.id : 0);
+}
 
 FltkControl* FltkDialog::controlOf(const Fl_Widget* widget) {
     for (auto& c : controls)

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "../backend.h"
+#include "../emulated/dialog_manager.h"
 #include "../emulated/emulated_peers.h"
 #include "widget_factory.h"
 
@@ -23,6 +24,7 @@ class FltkDialog;
 class DialogWindow : public Fl_Window {
 public:
     DialogWindow(int w, int h, FltkDialog& owner) : Fl_Window(w, h), owner_(owner) {}
+    int handle(int event) override;
     void draw() override;
 
 private:
@@ -71,6 +73,8 @@ public:
     bool isIconic() const override;
     Rect clientRect() const override { return Rect{0, 0, window->w(), window->h()}; }
 
+    // Tab, Shift+Tab, Enter or Esc, answered by the dialog manager from the control with the focus.
+    void pressKey(DialogKey key);
     FltkControl* controlOf(const Fl_Widget* widget);
     // Queues a paint, delivered from the event loop even when nothing is drawn, as for a minimised
     // window.

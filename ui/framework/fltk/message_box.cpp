@@ -121,6 +121,7 @@ FltkMessageBox::FltkMessageBox(Fl_Window* owner, std::string_view text, std::str
     ok_->callback(onAnswered);
     window_->end();
     window_->callback(onAnswered);  // Esc and the close box
+    window_->user_data(this);       // the box a window is, for whoever finds the modal window
     window_->set_modal();
     if (owner != nullptr && owner->shown())
         window_->position(owner->x() + (owner->w() - width) / 2, owner->y() + (owner->h() - height) / 2);

@@ -23,13 +23,10 @@ public:
     // Shows the box and handles events until it is answered; uses no processor while it waits.
     void run();
 
-    Fl_Window& window() { return *window_; }
-    const std::string& text() const { return text_; }  // as given; it shows wrapped to the box
-    Fl_Box& message() { return *message_; }
-    Fl_Button& okButton() { return *ok_; }
-
 private:
-    std::string text_;
+    friend class FltkInspection;  // the tests' look inside (fltk_inspection.h)
+
+    std::string text_;  // as given; it shows wrapped to the box
     std::string shown_;  // the text broken into the lines the box shows
     std::string caption_;
     std::unique_ptr<Fl_Window> window_;

@@ -1,18 +1,8 @@
 #include "push_button.h"
 
-#include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
 namespace vantry::framework {
-
-int PushButton::handle(int event) {
-    const bool enter = Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter;
-    if (event == FL_SHORTCUT && answersEnter && enter) {
-        do_callback();
-        return 1;
-    }
-    return Fl_Button::handle(event);
-}
 
 void PushButton::draw() {
     Fl_Button::draw();

@@ -5,15 +5,12 @@
 namespace vantry::framework {
 
 // A Windows push button. A BS_DEFPUSHBUTTON button is drawn with the dark frame of a default
-// button; the one the dialog manager makes the default also answers the Enter key.
+// button. Enter is the dialog manager's, which presses the default button.
 class PushButton : public Fl_Button {
 public:
     PushButton(int x, int y, int w, int h, bool framedAsDefault)
         : Fl_Button(x, y, w, h), framedAsDefault_(framedAsDefault) {}
 
-    bool answersEnter = false;
-
-    int handle(int event) override;
     void draw() override;
 
 private:

@@ -22,9 +22,8 @@ Fl_Widget* makeEdit(const ControlTemplate& c, int x, int y, int w, int h, const 
     return edit;
 }
 
-Fl_Widget* makePushButton(const ControlTemplate& c, int x, int y, int w, int h, bool isDefault) {
+Fl_Widget* makePushButton(const ControlTemplate& c, int x, int y, int w, int h) {
     auto* button = new PushButton(x, y, w, h, IsFramedAsDefault(c));
-    button->answersEnter = isDefault;
     if (IsFlatButton(c)) button->box(FL_FLAT_BOX);
     button->align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
     return button;
@@ -60,7 +59,7 @@ DialogFont LoadDialogFont(const DialogTemplate& dialog, Fl_Font face, const std:
     return {face, pixelSize, MeasuredBaseUnits(alphabet, fl_height())};
 }
 
-Fl_Widget* MakeControlWidget(const ControlTemplate& c, const DialogFont& font, bool isDefaultButton) {
+Fl_Widget* MakeControlWidget(const ControlTemplate& c, const DialogFont& font) {
     const int x = DialogUnitsToPixelsX(c.x, font.base);
     const int y = DialogUnitsToPixelsY(c.y, font.base);
     const int w = DialogUnitsToPixelsX(c.width, font.base);
@@ -68,9 +67,9 @@ Fl_Widget* MakeControlWidget(const ControlTemplate& c, const DialogFont& font, b
     Fl_Widget* widget = nullptr;
     switch (c.kind) {
         case ControlKind::Edit: widget = makeEdit(c, x, y, w, h, font); break;
-        case ControlKind::PushButton: widget = makePushButton(c, x, y, w, h, isDefaultButton); break;
+        case ControlKind::PushButton: widget = makePushButton(c, x, y, w, h); break;
         case ControlKind::CheckBox:
-            widget = new CheckBox(x, y, w, h);
+            widget = new CheckBox(x, y, w, h, IsAutoCheckBox(c));
             widget->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
             break;
         case ControlKind::Static: widget = makeStatic(c, x, y, w, h); break;

@@ -25,6 +25,6 @@ struct DialogFont {
 DialogFont LoadDialogFont(const DialogTemplate& dialog, Fl_Font face, const std::string& faceName);
 
 // The widget of one control, created inside the FLTK group being built.
-Fl_Widget* MakeControlWidget(const ControlTemplate& control, const DialogFont& font, bool isDefaultButton);
+Fl_Widget* MakeControlWidget(const ControlTemplate& control, const DialogFont& font);
 
 }  // namespace vantry::framework

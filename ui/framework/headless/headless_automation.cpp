@@ -75,6 +75,8 @@ public:
         }
     }
 
+    bool dialogRunning() override { return backend_.runningDialog() != nullptr; }
+
     ControlState readControl(int id) override {
         HeadlessDialog* dialog = backend_.dialog();
         if (dialog == nullptr) return {};

@@ -1,5 +1,6 @@
 #include "headless_peers.h"
 
+#include "../emulated/control_styles.h"
 #include "../emulated/text_copy.h"
 
 namespace vantry::framework {
@@ -30,7 +31,9 @@ LResult HeadlessControl::send(MessageId message, WParam wParam, LParam lParam) {
 
 void HeadlessControl::typeCharacter(char key) {
     if (!AcceptsTypedCharacter(layout.style, static_cast<unsigned char>(key))) return;
-    if (EnterableCount(textLimit, static_cast<int>(text.size()), selection, 1) == 0) return;
+    // A keystroke that would take the text past its limit is refused (the selection it replaces
+    // makes room).
+    if (static_cast<int>(text.size()) - (selection.end - selection.start) >= textLimit) return;
     const auto start = static_cast<std::size_t>(selection.start);
     text.replace(start, static_cast<std::size_t>(selection.end - selection.start), 1, key);
     selection.start = selection.end = selection.start + 1;

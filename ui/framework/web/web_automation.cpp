@@ -63,6 +63,14 @@ EM_JS(int, jsMessageBoxOnTop, (), {
     return seen && box.contains(seen) ? 1 : 0;
 });
 
+EM_JS(int, jsFocusedIndex, (), {
+    const active = document.activeElement;
+    return active && active.closest('#vantry-dialog') && active.dataset.index !== undefined ? Number(active.dataset.index)
+                                                                                           : Module.vantry.dialogIndex;
+});
+
+EM_JS(int, jsMessageBoxShown, (), { return document.getElementById('vantry-message-box') ? 1 : 0; });
+
 EM_JS(void, jsMessageBoxPart, (const char* selector, char* buffer, int capacity), {
     const part = document.querySelector('#vantry-message-box ' + UTF8ToString(selector));
     stringToUTF8(part ? part.textContent : "", buffer, capacity);  // cut to fit, always ended
@@ -94,6 +102,10 @@ protected:
 };
 
 AutomatedWebBackend theBackend;
+
+// The element with the focus, when it is one of the dialog's: its index, else the dialog's.
+int focusedIndex() { return jsFocusedIndex(); }
+bool messageBoxShown() { return jsMessageBoxShown() != 0; }
 
 std::string messageBoxPart(const char* selector) {
     char text[2048];
@@ -143,40 +155,38 @@ public:
         if (backend_.runningDialog()) jsClickSelector("#vantry-dialog .vantry-close");
     }
 
-    void setMinimised(bool minimised) override {
-        if (WebDialog* dialog = backend_.runningDialog()) {
-            dialog->iconic = minimised;
-            dialog->invalidate(true);
-        }
-    }
+    bool canMinimise() const override { return false; }  // a page has no minimised state
+    void setMinimised(bool) override {}
+
+    bool dialogRunning() override { return backend_.runningDialog() != nullptr; }
 
     ControlState readControl(int id) override {
-        WebDialog* dialog = backend_.currentDialog();
+        WebDialog* dialog = backend_.runningDialog();
         WebControl* control = dialog && id != 0 ? dialog->control(id) : nullptr;
         if (dialog == nullptr || (id != 0 && control == nullptr)) return {};
         int bounds[4] = {};
         const int index = control ? control->index : web::kDialogIndex;
         jsBounds(index, bounds);
         const bool checked = control && control->send(Msg::ButtonGetCheck, 0, 0) == kCheckSet;
-        return {true, web::GetText(index), checked, control && web::FocusedIndex() == index,
+        return {true, web::GetText(index), checked, control && focusedIndex() == index,
                 Rect{bounds[0], bounds[1], bounds[2], bounds[3]}};
     }
 
     int focusedControl() override {
-        WebDialog* dialog = backend_.currentDialog();
-        WebControl* control = dialog ? dialog->controlAt(web::FocusedIndex()) : nullptr;
+        WebDialog* dialog = backend_.runningDialog();
+        WebControl* control = dialog ? dialog->controlAt(focusedIndex()) : nullptr;
         return control ? control->layout.id : 0;
     }
 
     ControlColours colours(int id, unsigned kind) override {
-        WebDialog* dialog = backend_.currentDialog();
+        WebDialog* dialog = backend_.runningDialog();
         return dialog ? backend_.askColours(dialog->events, dialog->control(id), kind) : ControlColours{};
     }
 
     std::optional<Point> lastIconDrawn() override { return backend_.lastIconDrawn(); }
 
     std::optional<MessageBoxState> messageBox() override {
-        if (!web::MessageBoxShown()) return std::nullopt;
+        if (!messageBoxShown()) return std::nullopt;
         return MessageBoxState{messageBoxPart(".vantry-box-title"), messageBoxPart(".vantry-box-text"),
                                messageBoxPart(".vantry-box-buttons button") == "OK", jsMessageBoxOnTop() != 0};
     }

@@ -84,7 +84,8 @@ void WebBackend::messageBoxAnswered() {
     }
 }
 
-void WebBackend::showIcon(int x, int y, const EmulatedIcon& icon) { web::ShowIcon(icon.rgba.data(), icon.size, x, y); }
+// A page is never minimised, so the dialog never draws its icon on itself.
+void WebBackend::showIcon(int, int, const EmulatedIcon&) {}
 
 // The backend the framework's calls go to: whichever WebBackend the program (or its
 // automation) provides.

@@ -21,7 +21,6 @@ public:
     // The page's events are delivered while the program sleeps; the dialog refuses their input.
     void waitWhile(const std::function<bool()>& running) override;
 
-    WebDialog* currentDialog() { return dialog_; }
     WebDialog* runningDialog();  // the current dialog until its run has ended, else nullptr
     void messageBoxAnswered();
 

@@ -210,12 +210,6 @@ EM_JS(void, jsFocus, (int index), {
     focusable.focus({preventScroll: true});
 });
 
-EM_JS(int, jsFocusedIndex, (), {
-    const active = document.activeElement;
-    return active && active.closest('#vantry-dialog') && active.dataset.index !== undefined ? Number(active.dataset.index)
-                                                                                           : Module.vantry.dialogIndex;
-});
-
 EM_JS(void, jsSetSelection, (int index, int start, int end), {
     const element = document.getElementById('vantry-e' + index);
     if (element && element.tagName === 'INPUT') element.setSelectionRange(start, end);
@@ -257,23 +251,10 @@ EM_JS(void, jsSetBackground, (int index, int colour), {
     if (ofDialog) document.getElementById('vantry-dialog').style.backgroundColor = css;
 });
 
-// On the title bar (the window's small icon), or in the client area at x, y (a minimised dialog's).
-EM_JS(void, jsDrawIcon, (const uint8_t* rgba, int size, int inTitleBar, int x, int y), {
+// The window's small icon, on the title bar.
+EM_JS(void, jsDrawIcon, (const uint8_t* rgba, int size), {
     const pixels = new ImageData(new Uint8ClampedArray(HEAPU8.subarray(rgba, rgba + size * size * 4)), size, size);
-    let canvas;
-    if (inTitleBar) {
-        canvas = document.querySelector('#vantry-dialog .vantry-title canvas');
-    } else {
-        canvas = document.getElementById('vantry-iconic');
-        if (!canvas) {
-            canvas = document.createElement('canvas');
-            canvas.id = 'vantry-iconic';
-            canvas.style.position = 'absolute';
-            document.querySelector('#vantry-dialog .vantry-client').appendChild(canvas);
-        }
-        canvas.style.left = x + 'px';
-        canvas.style.top = y + 'px';
-    }
+    const canvas = document.querySelector('#vantry-dialog .vantry-title canvas');
     if (!canvas) return;
     canvas.width = size;
     canvas.height = size;
@@ -365,7 +346,6 @@ std::string GetText(int index) {
 void SetChecked(int index, bool checked) { jsSetChecked(index, checked ? 1 : 0); }
 bool IsChecked(int index) { return jsIsChecked(index) != 0; }
 void Focus(int index) { jsFocus(index); }
-int FocusedIndex() { return jsFocusedIndex(); }
 void SetSelection(int index, int start, int end) { jsSetSelection(index, start, end); }
 void SetTextLimit(int index, int characters) { jsSetTextLimit(index, characters); }
 int SelectionStart(int index) { return jsSelectionEdge(index, 0); }
@@ -373,8 +353,7 @@ int SelectionEnd(int index) { return jsSelectionEdge(index, 1); }
 void ListClear(int index) { jsListClear(index); }
 void ListAdd(int index, const std::string& line) { jsListAdd(index, line.c_str()); }
 void SetBackground(int index, std::uint32_t rgb) { jsSetBackground(index, static_cast<int>(rgb)); }
-void SetIcon(const std::uint8_t* rgba, int size) { jsDrawIcon(rgba, size, true, 0, 0); }
-void ShowIcon(const std::uint8_t* rgba, int size, int x, int y) { jsDrawIcon(rgba, size, false, x, y); }
+void SetIcon(const std::uint8_t* rgba, int size) { jsDrawIcon(rgba, size); }
 void SchedulePaint() { jsSchedulePaint(); }
 void ShowClosed() { jsShowClosed(); }
 void MarkFirstPaint() { jsMarkFirstPaint(); }

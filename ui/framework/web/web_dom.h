@@ -56,7 +56,6 @@ std::string GetText(int index);
 void SetChecked(int index, bool checked);
 bool IsChecked(int index);
 void Focus(int index);
-int FocusedIndex();  // kDialogIndex when no control of the dialog has the focus
 void SetSelection(int index, int start, int end);
 void SetTextLimit(int index, int characters);  // what a person may type or paste into an edit
 int SelectionStart(int index);
@@ -65,11 +64,9 @@ void ListClear(int index);
 void ListAdd(int index, const std::string& line);
 void SetBackground(int index, std::uint32_t rgb);  // 0x00BBGGRR; kDialogIndex: the dialog
 void SetIcon(const std::uint8_t* rgba, int size);
-void ShowIcon(const std::uint8_t* rgba, int size, int x, int y);
 
 void ShowMessageBox(const std::string& text, const std::string& caption);
 void HideMessageBox();
-bool MessageBoxShown();
 
 // Asks the page to call vantry_web_paint() once it is idle, as WM_PAINT comes when the queue is.
 void SchedulePaint();

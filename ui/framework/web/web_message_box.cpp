@@ -64,7 +64,6 @@ EM_JS(void, jsHideMessageBox, (), {
     if (overlay) overlay.vantryRemove();
 });
 
-EM_JS(int, jsMessageBoxShown, (), { return document.getElementById('vantry-message-box') ? 1 : 0; });
 // clang-format on
 
 namespace vantry::framework::web {
@@ -73,6 +72,5 @@ void ShowMessageBox(const std::string& text, const std::string& caption) {
     jsShowMessageBox(text.c_str(), caption.c_str());
 }
 void HideMessageBox() { jsHideMessageBox(); }
-bool MessageBoxShown() { return jsMessageBoxShown() != 0; }
 
 }  // namespace vantry::framework::web

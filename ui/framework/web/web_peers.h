@@ -49,7 +49,7 @@ public:
     void setFocus() override;
     void invalidate(bool erase) override;
     void update() override { paintIfPending(); }
-    bool isIconic() const override { return iconic; }
+    bool isIconic() const override { return false; }  // a page is never minimised
     Rect clientRect() const override { return Rect{0, 0, width, height}; }
 
     WebControl* controlAt(int index);
@@ -64,7 +64,6 @@ public:
     DialogBaseUnits base;
     int width;
     int height;
-    bool iconic = false;    // a page is never minimised; automation can make it seem so
 
 protected:
     // The page shows the small icon, in the title bar, as Windows does.

@@ -7,6 +7,7 @@
 #include "../posted_actions.h"
 #include "../recording_backend.h"
 #include "win32_backend.h"
+#include "win32_windows.h"
 
 // Drives the real Win32 dialog with the messages a person's keyboard and mouse would cause, and
 // reads the controls back with USER32, as an accessibility tool would.
@@ -15,13 +16,33 @@ namespace vantry::framework {
 
 namespace {
 
-// The tests' program runs the real backend, keeping where it last drew its icon.
-IconRecordingBackend<Win32Backend> theBackend;
+// The tests' program runs the real backend, keeping where it last drew its icon and whether the
+// dialog it runs has been ended (EndDialog leaves the window up until the modal loop returns).
+class AutomatedWin32Backend : public IconRecordingBackend<Win32Backend> {
+public:
+    std::intptr_t runModal(const DialogTemplate& dialog, DialogEvents& events) override {
+        ended_ = false;
+        return IconRecordingBackend::runModal(dialog, events);
+    }
+
+    void endModal(WindowPeer& dialog, std::intptr_t result) override {
+        ended_ = true;
+        IconRecordingBackend::endModal(dialog, result);
+    }
+
+    HWND dialogWindow() const { return current() ? current()->hwnd() : nullptr; }
+    bool dialogRunning() const { return current() && !ended_; }
+
+private:
+    bool ended_ = false;
+};
+
+AutomatedWin32Backend theBackend;
 
 constexpr UINT kRunPosted = WM_APP + 1;
 constexpr int kMessageBoxTextId = 0xFFFF;  // the static text of a Windows message box
 
-HWND dialogWindow() { return static_cast<HWND>(theBackend.runningDialogWindow()); }
+HWND dialogWindow() { return theBackend.dialogWindow(); }
 
 // The message box of this thread that is showing: a dialog-class window other than ours.
 HWND findMessageBox() {
@@ -158,6 +179,8 @@ public:
         // older Windows sent, so that the minimised drawing shows.
         if (minimised && IsIconic(dialog)) SendMessageW(dialog, WM_PAINT, 0, 0);
     }
+
+    bool dialogRunning() override { return theBackend.dialogRunning(); }
 
     ControlState readControl(int id) override {
         HWND dialog = dialogWindow();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../backend.h"
+#include "win32_windows.h"
 
 namespace vantry::framework {
 
@@ -27,59 +28,6 @@ static_assert(CtlColor::Edit == CTLCOLOR_EDIT && CtlColor::Static == CTLCOLOR_ST
 static_assert(Metric::IconWidth == SM_CXICON && Metric::IconHeight == SM_CYICON);
 static_assert(Style::EsNumber == ES_NUMBER && Style::BsAutoCheckBox == BS_AUTOCHECKBOX);
 static_assert(Style::BsTypeMask == BS_TYPEMASK && Style::BsDefPushButton == BS_DEFPUSHBUTTON);
-
-// One window, the dialog or a control, as the framework sees it: a pass-through to USER32.
-class Win32Window : public WindowPeer {
-public:
-    explicit Win32Window(HWND hwnd) : hwnd_(hwnd) {}
-
-    WindowPeer* child(int id) override;
-    void setText(std::string_view text) override { SetWindowTextA(hwnd_, std::string(text).c_str()); }
-    int getText(char* buffer, int maxCount) const override {
-        if (maxCount <= 0) return 0;
-        buffer[0] = '\0';
-        return GetWindowTextA(hwnd_, buffer, maxCount);
-    }
-    void setFocus() override { SetFocus(hwnd_); }
-    LResult send(MessageId message, WParam wParam, LParam lParam) override {
-        return SendMessageA(hwnd_, message, wParam, lParam);
-    }
-    void invalidate(bool erase) override { InvalidateRect(hwnd_, nullptr, erase ? TRUE : FALSE); }
-    void update() override { UpdateWindow(hwnd_); }
-    bool isIconic() const override { return IsIconic(hwnd_) != FALSE; }
-    Rect clientRect() const override {
-        RECT r{};
-        GetClientRect(hwnd_, &r);
-        return Rect{r.left, r.top, r.right, r.bottom};
-    }
-
-    HWND hwnd() const { return hwnd_; }
-
-private:
-    HWND hwnd_;
-};
-
-// The running dialog: its window, the wrappers of its controls and the paint in progress.
-class Win32Dialog : public Win32Window {
-public:
-    Win32Dialog(HWND hwnd, DialogEvents& dialogEvents) : Win32Window(hwnd), events(dialogEvents) {}
-
-    Win32Window* wrap(HWND hwnd) {
-        if (hwnd == nullptr) return nullptr;
-        if (hwnd == this->hwnd()) return this;
-        std::unique_ptr<Win32Window>& window = windows_[hwnd];
-        if (!window) window = std::make_unique<Win32Window>(hwnd);
-        return window.get();
-    }
-
-    DialogEvents& events;
-    PAINTSTRUCT paint{};
-    bool painted = false;  // the handler validated the window itself (BeginPaint / EndPaint)
-    bool ended = false;
-
-private:
-    std::map<HWND, std::unique_ptr<Win32Window>> windows_;
-};
 
 WindowPeer* Win32Window::child(int id) {
     Win32Dialog* dialog = TheWin32Backend().current();
@@ -170,9 +118,7 @@ std::intptr_t Win32Backend::runModal(const DialogTemplate& dialogTemplate, Dialo
 }
 
 void Win32Backend::endModal(WindowPeer& dialog, std::intptr_t result) {
-    auto& window = static_cast<Win32Dialog&>(dialog);
-    window.ended = true;
-    EndDialog(window.hwnd(), result);
+    EndDialog(static_cast<Win32Dialog&>(dialog).hwnd(), result);
 }
 
 DcHandle Win32Backend::beginPaint(WindowPeer& window) {
@@ -256,10 +202,6 @@ void Win32Backend::waitWhile(const std::function<bool()>& running) {
         }
     }
 }
-
-void* Win32Backend::runningDialogWindow() const { return current_ ? current_->hwnd() : nullptr; }
-
-bool Win32Backend::dialogRunning() const { return current_ && !current_->ended; }
 
 // The backend the framework's calls go to: whichever Win32Backend the program (or its
 // automation) provides.

@@ -35,11 +35,8 @@ public:
     void defaultPaint(WindowPeer&) override {}  // the dialog procedure answers FALSE instead
     void drawIcon(DcHandle dc, int x, int y, IconHandle icon) override;
 
-    Win32Dialog* current() const { return current_.get(); }
+    Win32Dialog* current() const { return current_.get(); }  // from WM_INITDIALOG to the run's end
     void adopt(std::unique_ptr<Win32Dialog> dialog);
-
-    void* runningDialogWindow() const;  // the HWND of the dialog being run, or nullptr
-    bool dialogRunning() const;          // a dialog is being run and has not been ended
 
 private:
     std::unique_ptr<Win32Dialog> current_;  // from WM_INITDIALOG to the end of the modal run

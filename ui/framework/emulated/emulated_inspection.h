@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+
+#include "emulated_gdi.h"
+#include "emulated_peers.h"
+
+// What the tests look at inside the emulated layer that no backend asks: whether a paint is
+// queued, how many brushes are alive. The automation and the tests include this; no file of a
+// program does.
+
+namespace vantry::framework {
+
+class EmulatedInspection {
+public:
+    template <class Control>
+    static bool paintPending(const EmulatedDialog<Control>& dialog) {
+        return dialog.paintPending_;
+    }
+
+    static std::size_t liveBrushes(const EmulatedGdiBackend& gdi) { return gdi.brushes_.size(); }
+};
+
+}  // namespace vantry::framework

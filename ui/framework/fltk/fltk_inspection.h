@@ -1,0 +1,44 @@
+#pragma once
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Window.H>
+
+#include <string>
+
+#include "fltk_backend.h"
+#include "fltk_peers.h"
+#include "message_box.h"
+#include "refusal_hint.h"
+
+// What the tests look at inside the FLTK backend that the program itself never asks: the dialog
+// being run, the message box that is up, the hint a refused key shows. The automation and the
+// FLTK tests include this; no file of the program does.
+
+namespace vantry::framework {
+
+class FltkInspection {
+public:
+    // The dialog of the modal run in progress, ended or not.
+    static FltkDialog* dialog(FltkBackend& backend) { return backend.dialog_; }
+
+    // The message box that is up: the modal window the box made.
+    static FltkMessageBox* openMessageBox() {
+        Fl_Window* modal = Fl::modal();
+        return modal && modal->shown() ? static_cast<FltkMessageBox*>(modal->user_data()) : nullptr;
+    }
+    static Fl_Window& window(FltkMessageBox& box) { return *box.window_; }
+    static const std::string& text(const FltkMessageBox& box) { return box.text_; }
+    static Fl_Box& message(FltkMessageBox& box) { return *box.message_; }
+    static Fl_Button& okButton(FltkMessageBox& box) { return *box.ok_; }
+
+    // The field the refusal hint points at while it shows, else none.
+    static const Fl_Widget* shownRefusalHint() {
+        for (Fl_Window* window = Fl::first_window(); window != nullptr; window = Fl::next_window(window))
+            if (const RefusalHint* hint = RefusalHintIn(window, false); hint && hint->visible()) return hint->field_;
+        return nullptr;
+    }
+};
+
+}  // namespace vantry::framework

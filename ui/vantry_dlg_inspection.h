@@ -1,0 +1,14 @@
+#pragma once
+
+#include "vantry_dlg.h"
+
+// The dialog's state as the tests read it: the exact stored values behind the fields' display
+// formats. Only the tests include this.
+
+namespace vantry::app {
+
+struct VantryDlgInspection {
+    static const CalculatorState& state(const CVantryDlg& dialog) { return dialog.state_; }
+};
+
+}  // namespace vantry::app
