@@ -60,7 +60,7 @@ void SnprintfBaseline(benchmark::State& state) {
         add(std::snprintf(buffer, sizeof buffer, "D's to Pay = %d, Payoff Percentage = %2.0f",
                           params.dsToPay, params.payoffPercent));
         lines.emplace_back();
-        const PayoutResult result = CalculatePayout(params, PayoutMethod::Nbha4d);
+        const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Nbha4d));
         const PlaceSchedule& schedule = placeScheduleFor(PayoutMethod::Nbha4d);
         add(std::snprintf(buffer, sizeof buffer,
                           "NBHA 4D payout to %d placings, Pool = $%4.2f, Producer = $%4.2f",

@@ -37,10 +37,6 @@ int fixedRow(const MethodRules& rules, int places) {
 
 }  // namespace
 
-PayoutResult CalculatePayout(const PayoutParameters& typed, PayoutMethod method) {
-    return CalculatePayout(typed, BuiltInRules(method));
-}
-
 PayoutResult CalculatePayout(const PayoutParameters& typed, const MethodRules& rules) {
     // Normalised again so that no caller can make the schedule row out of range.
     const PayoutParameters params = NormalisedParameters(typed);

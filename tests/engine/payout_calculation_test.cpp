@@ -10,7 +10,7 @@ namespace {
 
 TEST(PayoutCalculation, DefaultEventPaysTwoPlacesInEachOfFourDs) {
     PayoutParameters params;  // 40 riders, $50, $100 added, 70 %, 4 Ds, automatic places
-    const PayoutResult result = CalculatePayout(params, PayoutMethod::Nbha4d);
+    const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Nbha4d));
     EXPECT_EQ(result.gross, 2000.0);
     EXPECT_EQ(result.producer, 600.0000000000001);  // 1 - 0.7 is not exactly 0.3
     EXPECT_EQ(result.pool, 1500.0);
@@ -25,7 +25,7 @@ TEST(PayoutCalculation, DefaultEventPaysTwoPlacesInEachOfFourDs) {
 }
 
 TEST(PayoutCalculation, UnnormalisedPlacesCannotLeaveTheSchedule) {
-    const PayoutResult result = CalculatePayout(event(40, 50, 100, 70, 4, 45), PayoutMethod::Brn4d);
+    const PayoutResult result = CalculatePayout(event(40, 50, 100, 70, 4, 45), BuiltInRules(PayoutMethod::Brn4d));
     EXPECT_EQ(result.placings, 30);
 }
 
@@ -58,7 +58,7 @@ TEST(PayoutCalculation, NumberOfPlacesPaid) {
     };
     for (const PlacingsCase& c : cases) {
         const PayoutParameters params = NormalisedParameters(c.params);  // as the dialog and tool store them
-        const PayoutResult result = CalculatePayout(params, c.method);
+        const PayoutResult result = CalculatePayout(params, BuiltInRules(c.method));
         EXPECT_EQ(result.placings, c.placings) << c.name;
         EXPECT_EQ(result.row, c.placings - 1) << c.name;
         EXPECT_EQ(params.places, c.storedPlaces) << c.name;
@@ -70,9 +70,9 @@ TEST(PayoutCalculation, AutomaticPlacesJudgeTheLastDOfTheSplit) {
     // two places of 48 and 32 only above a $32 fee, one place at $33.
     for (int ds : {0, 9, -1}) {
         PayoutParameters params = event(0, 32, 1000, 70, ds, 0);
-        EXPECT_EQ(CalculatePayout(params, PayoutMethod::Nbha4d).placings, 2) << ds;
+        EXPECT_EQ(CalculatePayout(params, BuiltInRules(PayoutMethod::Nbha4d)).placings, 2) << ds;
         params.entryFee = 33;
-        EXPECT_EQ(CalculatePayout(params, PayoutMethod::Nbha4d).placings, 1) << ds;
+        EXPECT_EQ(CalculatePayout(params, BuiltInRules(PayoutMethod::Nbha4d)).placings, 1) << ds;
     }
 }
 
@@ -87,7 +87,7 @@ TEST(PayoutCalculation, EveryDIsFilledFromItsShareWhateverIsListed) {
     };
     for (const Case& c : cases) {
         PayoutParameters params = event(0, 50, 1000, 70, c.ds, 1);
-        const PayoutResult result = CalculatePayout(params, PayoutMethod::Ibra);
+        const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Ibra));
         for (int d = 0; d < kDivisionCount; ++d) {
             EXPECT_DOUBLE_EQ(result.amounts[d][0], c.firstPlaces[d]) << "ds " << c.ds << " D" << d + 1;
             for (int place = 1; place < kMaxPlaces; ++place) EXPECT_EQ(result.amounts[d][place], 0.0);
@@ -97,7 +97,7 @@ TEST(PayoutCalculation, EveryDIsFilledFromItsShareWhateverIsListed) {
 
 TEST(PayoutCalculation, Brn4dPaysNothingAfterThe25thPlace) {
     PayoutParameters params = event(400, 50, 0, 100, 1, 30);
-    const PayoutResult result = CalculatePayout(params, PayoutMethod::Brn4d);
+    const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Brn4d));
     EXPECT_EQ(result.placings, 30);
     EXPECT_DOUBLE_EQ(result.amounts[0][24], 220.0);  // 1.1 % of $20,000
     for (int place = 25; place < kMaxPlaces; ++place) EXPECT_EQ(result.amounts[0][place], 0.0);
@@ -107,7 +107,7 @@ TEST(PayoutCalculation, MoneyAndAmountsAreEvaluatedInTheirWrittenOrder) {
     // 11 riders at $25, 70 % back: the pool is exactly 192.5 while the producer's share is just
     // above 82.5 (computed from the 30 % kept, not as gross * 70 / 100).
     PayoutParameters params = event(11, 25, 0, 70, 2, 0);
-    const PayoutResult result = CalculatePayout(params, PayoutMethod::Ibra);
+    const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Ibra));
     EXPECT_EQ(result.gross, 275.0);
     EXPECT_EQ(result.producer, 82.50000000000001);  // 1 - 0.7 is a little above 0.3
     EXPECT_GT(result.producer, 82.5);
@@ -120,7 +120,7 @@ TEST(PayoutCalculation, MoneyAndAmountsAreEvaluatedInTheirWrittenOrder) {
 
 TEST(PayoutCalculation, PayoffAbove100MakesTheProducerPay) {
     PayoutParameters params = event(10, 100, 0, 110, 1, 1);
-    const PayoutResult result = CalculatePayout(params, PayoutMethod::Nbha4d);
+    const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Nbha4d));
     EXPECT_LT(result.producer, 0.0);
     EXPECT_GT(result.pool, result.gross);
 }
