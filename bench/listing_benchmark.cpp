@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
-#include "method_file.h"
-#include "payout_calculation.h"
-#include "payout_schedules.h"
-#include "results_listing.h"
+#include "engine/payout_calculation.h"
+#include "engine/payout_schedules.h"
+#include "engine/results_listing.h"
+#include "methods/method_file.h"
 
 using namespace vantry::engine;
 
@@ -23,20 +23,20 @@ PayoutParameters largestEvent() {
     return params;
 }
 
-void CalculateAndRender(benchmark::State& state) {
+void calculateAndRender(benchmark::State& state) {
     for (auto _ : state) {
         const ResultListing lines = ListPayout(largestEvent(), PayoutMethod::Nbha4d).lines;
         benchmark::DoNotOptimize(lines.data());
         if (lines.size() != kListingMaxLines) state.SkipWithError("wrong line count");
     }
 }
-BENCHMARK(CalculateAndRender);
+BENCHMARK(calculateAndRender);
 
 // The same by NBHA 4D written out as a method file and read back: a producer's own method is
 // calculated and listed as fast as a built-in one.
-void CalculateAndRenderMethodFromFile(benchmark::State& state) {
-    const vantry::methods::MethodFile file =
-        vantry::methods::ReadMethodText(vantry::methods::MethodFileText(BuiltInRules(PayoutMethod::Nbha4d), ""));
+void calculateAndRenderMethodFromFile(benchmark::State& state) {
+    const vantry::methods::MethodFile file = vantry::methods::ReadMethodText(
+        vantry::methods::MethodFileText(BuiltInRules(PayoutMethod::Nbha4d), ""));
     if (!file.valid()) state.SkipWithError("the method file did not read back");
     for (auto _ : state) {
         const ResultListing lines = ListPayout(largestEvent(), file.rules).lines;
@@ -44,10 +44,10 @@ void CalculateAndRenderMethodFromFile(benchmark::State& state) {
         if (lines.size() != kListingMaxLines) state.SkipWithError("wrong line count");
     }
 }
-BENCHMARK(CalculateAndRenderMethodFromFile);
+BENCHMARK(calculateAndRenderMethodFromFile);
 
 // The same calculation and the same 229 lines, each composed with snprintf.
-void SnprintfBaseline(benchmark::State& state) {
+void snprintfBaseline(benchmark::State& state) {
     char buffer[kListingLineMax + 1];
     for (auto _ : state) {
         const PayoutParameters params = largestEvent();
@@ -55,15 +55,14 @@ void SnprintfBaseline(benchmark::State& state) {
         auto add = [&](int length) { lines.emplace_back(buffer, static_cast<std::size_t>(length)); };
         add(std::snprintf(buffer, sizeof buffer, "Payoff Results using the following parameters:"));
         add(std::snprintf(buffer, sizeof buffer,
-                          "Rider Count = %d, Entry Fee = $%3.2f, Added Money = $%3.2f, Places = %d",
-                          params.riderCount, params.entryFee, params.addedMoney, params.places));
-        add(std::snprintf(buffer, sizeof buffer, "D's to Pay = %d, Payoff Percentage = %2.0f",
-                          params.dsToPay, params.payoffPercent));
+                          "Rider Count = %d, Entry Fee = $%3.2f, Added Money = $%3.2f, Places = %d", params.riderCount,
+                          params.entryFee, params.addedMoney, params.places));
+        add(std::snprintf(buffer, sizeof buffer, "D's to Pay = %d, Payoff Percentage = %2.0f", params.dsToPay,
+                          params.payoffPercent));
         lines.emplace_back();
         const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Nbha4d));
         const PlaceSchedule& schedule = placeScheduleFor(PayoutMethod::Nbha4d);
-        add(std::snprintf(buffer, sizeof buffer,
-                          "NBHA 4D payout to %d placings, Pool = $%4.2f, Producer = $%4.2f",
+        add(std::snprintf(buffer, sizeof buffer, "NBHA 4D payout to %d placings, Pool = $%4.2f, Producer = $%4.2f",
                           result.placings, result.pool, result.producer));
         for (int d = 0; d < kDivisionCount; ++d) {
             double total = 0.0;
@@ -79,7 +78,7 @@ void SnprintfBaseline(benchmark::State& state) {
         if (lines.size() != kListingMaxLines) state.SkipWithError("wrong line count");
     }
 }
-BENCHMARK(SnprintfBaseline);
+BENCHMARK(snprintfBaseline);
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 #include <cstdio>
 
-#include "payout_tool.h"
-#include "standard_streams.h"
+#include "cli/payout_tool.h"
+#include "cli/standard_streams.h"
 
 int main(int argc, char** argv) {
     vantry::cli::PrepareStandardStreams();

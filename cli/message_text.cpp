@@ -1,6 +1,6 @@
-#include "message_text.h"
+#include "cli/message_text.h"
 
-#include "number_text.h"
+#include "engine/number_text.h"
 
 namespace vantry::cli {
 

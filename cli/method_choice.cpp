@@ -1,8 +1,8 @@
-#include "method_choice.h"
+#include "cli/method_choice.h"
 
 #include <algorithm>
 
-#include "message_text.h"
+#include "cli/message_text.h"
 
 namespace vantry::cli {
 
@@ -14,7 +14,8 @@ ChosenMethod builtIn(engine::PayoutMethod method) {
 
 std::vector<std::string> problemLines(const std::string& file, const methods::MethodFile& read) {
     std::vector<std::string> lines;
-    for (const methods::MethodProblem& problem : read.problems) lines.push_back(methods::ProblemLine(OneLine(file), problem));
+    for (const methods::MethodProblem& problem : read.problems)
+        lines.push_back(methods::ProblemLine(OneLine(file), problem));
     return lines;
 }
 
@@ -89,8 +90,9 @@ std::string MethodList(const methods::InstalledMethods& installed) {
 
     std::string list = "Built-in methods:\n";
     for (const methods::BuiltInMethod& method : methods::kBuiltInMethods) {
-        list += column(engine::BuiltInRules(method.method).displayName()) + "built in, --method=" +
-                std::string(method.commandName) + (method.method == kDefaultMethod ? " (the default)\n" : "\n");
+        list += column(engine::BuiltInRules(method.method).displayName()) +
+                "built in, --method=" + std::string(method.commandName) +
+                (method.method == kDefaultMethod ? " (the default)\n" : "\n");
     }
     list += "\nInstalled methods";
     if (installed.folder.empty()) return list + ": none, since " + installed.whyNoFolder + "\n";

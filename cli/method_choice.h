@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "installed_methods.h"
-#include "method_rules.h"
-#include "tool_options.h"
+#include "cli/tool_options.h"
+#include "engine/method_rules.h"
+#include "methods/installed_methods.h"
 
 namespace vantry::cli {
 

@@ -1,6 +1,6 @@
-#include "payout_export.h"
+#include "cli/payout_export.h"
 
-#include "number_text.h"
+#include "engine/number_text.h"
 
 namespace vantry::cli {
 
@@ -44,16 +44,17 @@ std::string PayoutCsv(const engine::PayoutTable& table, std::string_view method)
     std::string csv = "method,division,place,amount,percent\r\n";
     for (const engine::DivisionEntry& division : table.divisions)
         for (const engine::PlaceEntry& place : division.places)
-            csv += csvField(method) + "," + number(division.division) + "," + number(place.place) + "," +
-                   place.amount + "," + place.percent + "\r\n";
+            csv += csvField(method) + "," + number(division.division) + "," + number(place.place) + "," + place.amount +
+                   "," + place.percent + "\r\n";
     return csv;
 }
 
 std::string PayoutJson(const engine::PayoutTable& table, std::string_view method) {
     std::string json = "{\"method\":" + jsonString(method);
     json += ",\"parameters\":{\"riders\":" + number(table.riders) + ",\"entryFee\":" + jsonString(table.entryFee) +
-            ",\"addedMoney\":" + jsonString(table.addedMoney) + ",\"payoffPercent\":" + jsonString(table.payoffPercent) +
-            ",\"dsToPay\":" + number(table.dsToPay) + ",\"places\":" + number(table.places) + "}";
+            ",\"addedMoney\":" + jsonString(table.addedMoney) +
+            ",\"payoffPercent\":" + jsonString(table.payoffPercent) + ",\"dsToPay\":" + number(table.dsToPay) +
+            ",\"places\":" + number(table.places) + "}";
     json += ",\"placings\":" + number(table.placings) + ",\"pool\":" + jsonString(table.pool) +
             ",\"producer\":" + jsonString(table.producer) + ",\"divisions\":[";
     for (std::size_t d = 0; d < table.divisions.size(); ++d) {

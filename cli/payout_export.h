@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "payout_table.h"
+#include "engine/payout_table.h"
 
 namespace vantry::cli {
 

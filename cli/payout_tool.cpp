@@ -1,19 +1,19 @@
-#include "payout_tool.h"
+#include "cli/payout_tool.h"
 
 #include <cerrno>
 #include <cstring>
 #include <string>
 
-#include "float_conversion.h"
-#include "installed_methods.h"
-#include "message_text.h"
-#include "method_choice.h"
-#include "number_text.h"
-#include "payout_export.h"
-#include "results_listing.h"
+#include "cli/message_text.h"
+#include "cli/method_choice.h"
+#include "cli/payout_export.h"
+#include "cli/standard_streams.h"
+#include "engine/float_conversion.h"
+#include "engine/number_text.h"
+#include "engine/results_listing.h"
+#include "methods/installed_methods.h"
 #include "product_info.h"
-#include "report_writer.h"
-#include "standard_streams.h"
+#include "report/report_writer.h"
 
 namespace vantry::cli {
 
@@ -21,8 +21,7 @@ namespace {
 
 bool writeLines(std::FILE* out, const engine::ResultListing& lines) {
     for (const std::string& line : lines) {
-        if (std::fwrite(line.data(), 1, line.size(), out) != line.size() || std::fputc('\n', out) == EOF)
-            return false;
+        if (std::fwrite(line.data(), 1, line.size(), out) != line.size() || std::fputc('\n', out) == EOF) return false;
     }
     return true;
 }
@@ -40,7 +39,6 @@ int fail(std::FILE* err, int status, std::string_view message) {
     std::fputs(line.c_str(), err);
     return status;
 }
-
 
 std::string tooLargeToList(const engine::PayoutParameters& p) {
     using engine::ShortestText;
@@ -68,24 +66,25 @@ int runMethodAction(const ToolRequest& request, std::FILE* out, std::FILE* err) 
         ChosenMethod chosen;
         MethodRefusal refusal;
         const bool checking = request.action == ToolRequest::Action::CheckMethod;
-        if (!ChooseMethod(checking ? std::string() : request.shownMethod, checking ? request.checkedFile : std::string(),
-                          chosen, refusal)) {
-            if (!checking && refusal.sentence.starts_with("--method:"))
-                refusal.sentence.replace(0, 8, "--show-method");
+        if (!ChooseMethod(checking ? std::string() : request.shownMethod,
+                          checking ? request.checkedFile : std::string(), chosen, refusal)) {
+            if (!checking && refusal.sentence.starts_with("--method:")) refusal.sentence.replace(0, 8, "--show-method");
             return failWithProblems(err, refusal);
         }
         text = checking ? methods::MethodSummary(chosen.rules, chosen.note)
                         : methods::MethodFileText(chosen.rules, chosen.note);
     }
-    return printed(out, err, text, request.action == ToolRequest::Action::ListMethods ? "the list of methods"
-                                   : request.action == ToolRequest::Action::CheckMethod ? "the method's tables"
-                                                                                        : "the method file");
+    return printed(out, err, text,
+                   request.action == ToolRequest::Action::ListMethods   ? "the list of methods"
+                   : request.action == ToolRequest::Action::CheckMethod ? "the method's tables"
+                                                                        : "the method file");
 }
 
 int printed(std::FILE* out, std::FILE* err, const std::string& text, std::string_view what) {
     errno = 0;
     if (writeText(out, text)) return kStatusDone;
-    return fail(err, kStatusNotWritten, "cannot write " + std::string(what) + ": " + std::strerror(errno != 0 ? errno : EIO));
+    return fail(err, kStatusNotWritten,
+                "cannot write " + std::string(what) + ": " + std::strerror(errno != 0 ? errno : EIO));
 }
 
 }  // namespace
@@ -129,14 +128,15 @@ int RunPayoutTool(int argc, const char* const* argv, std::FILE* out, std::FILE* 
             break;
     }
     if (!written)
-        return fail(err, kStatusNotWritten, std::string("cannot write the listing: ") + std::strerror(errno != 0 ? errno : EIO));
+        return fail(err, kStatusNotWritten,
+                    std::string("cannot write the listing: ") + std::strerror(errno != 0 ? errno : EIO));
     if (!request.reportPath.empty()) {
         report::ReportOpener open;
-        if (request.openReport)
-            open = [&] { return viewer(platform::ViewerCommandForUserFile(request.reportPath)); };
+        if (request.openReport) open = [&] { return viewer(platform::ViewerCommandForUserFile(request.reportPath)); };
         const report::ReportOutcome report = report::WriteReport(lines, request.reportPath, open);
         if (!report.written) return fail(err, kStatusNotWritten, "cannot write the report " + report.error);
-        if (!report.viewerError.empty()) return fail(err, kStatusNotWritten, "cannot open the report: " + report.viewerError);
+        if (!report.viewerError.empty())
+            return fail(err, kStatusNotWritten, "cannot open the report: " + report.viewerError);
     }
     return kStatusDone;
 }

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "viewer.h"
-#include "tool_options.h"
+#include "cli/tool_options.h"
+#include "platform/viewer.h"
 
 namespace vantry::cli {
 

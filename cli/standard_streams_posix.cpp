@@ -1,6 +1,6 @@
 #include <csignal>
 
-#include "standard_streams.h"
+#include "cli/standard_streams.h"
 
 namespace vantry::cli {
 

@@ -1,7 +1,7 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include "standard_streams.h"
+#include "cli/standard_streams.h"
 
 namespace vantry::cli {
 

@@ -1,8 +1,8 @@
-#include "tool_options.h"
+#include "cli/tool_options.h"
 
-#include "installed_methods.h"
-#include "message_text.h"
-#include "number_text.h"
+#include "cli/message_text.h"
+#include "engine/number_text.h"
+#include "methods/installed_methods.h"
 
 namespace vantry::cli {
 
@@ -95,10 +95,14 @@ const Option kOptions[] = {
      [](auto name, auto text, ToolRequest& r, std::string& e) { return readAmount(name, text, r.params.entryFee, e); },
      defaultAmount(kDefaults.entryFee)},
     {"--added", "DOLLARS", "added money",
-     [](auto name, auto text, ToolRequest& r, std::string& e) { return readAmount(name, text, r.params.addedMoney, e); },
+     [](auto name, auto text, ToolRequest& r, std::string& e) {
+         return readAmount(name, text, r.params.addedMoney, e);
+     },
      defaultAmount(kDefaults.addedMoney)},
     {"--payoff", "PERCENT", "percentage of the entry fees paid back",
-     [](auto name, auto text, ToolRequest& r, std::string& e) { return readAmount(name, text, r.params.payoffPercent, e); },
+     [](auto name, auto text, ToolRequest& r, std::string& e) {
+         return readAmount(name, text, r.params.payoffPercent, e);
+     },
      defaultAmount(kDefaults.payoffPercent)},
     {"--ds", "N",
      "Ds to pay and list, 1 to 7; 8 or more pays and lists 7;\n"
@@ -151,7 +155,7 @@ const Option kOptions[] = {
 };
 
 // Each line of `text` after `indent`.
-std::string Indented(std::string_view text, std::string_view indent) {
+std::string indented(std::string_view text, std::string_view indent) {
     std::string indented;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = text.find('\n', start);
@@ -183,7 +187,7 @@ std::string_view MethodName(PayoutMethod method) {
 
 std::string MethodFilesHelp() {
     return "A method file is a small TOML file that describes a payout method of your own. For example:\n\n" +
-           Indented(methods::kMethodFileExample, "    ") +
+           indented(methods::kMethodFileExample, "    ") +
            "\n"
            "Every number is a percentage with at most two decimals; each list adds up to exactly 100.\n"
            "The method pays the numbers of Ds under [divisions], and one D, which takes the whole pool.\n"

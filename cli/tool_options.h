@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "payout_types.h"
+#include "engine/payout_types.h"
 
 namespace vantry::cli {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <system_error>
 
-#include "float_conversion.h"
+#include "engine/float_conversion.h"
 
 namespace vantry::engine {
 
@@ -47,8 +47,8 @@ bool magnitudeIsLarge(std::string_view number) {
 // std::from_chars: correctly rounded and locale-free by definition.
 double DecimalToDouble(std::string_view number) {
     double value = 0.0;
-    const std::from_chars_result result =
-        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+    const std::from_chars_result result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                                          std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range)
         return magnitudeIsLarge(number) ? std::numeric_limits<double>::infinity() : 0.0;
     return value;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "float_conversion.h"
+#include "engine/float_conversion.h"
 
 namespace vantry::engine {
 

@@ -1,8 +1,8 @@
-#include "method_rules.h"
+#include "engine/method_rules.h"
 
 #include <cmath>
 
-#include "number_text.h"
+#include "engine/number_text.h"
 
 namespace vantry::engine {
 

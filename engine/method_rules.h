@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "payout_schedules.h"
-#include "payout_types.h"
+#include "engine/payout_schedules.h"
+#include "engine/payout_types.h"
 
 namespace vantry::engine {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "bit_cast.h"
-#include "number_text.h"
+#include "engine/bit_cast.h"
+#include "engine/number_text.h"
 
 namespace vantry::engine {
 
@@ -72,8 +72,7 @@ public:
         const int newSize = size_ - limbShift;
         for (int i = 0; i < newSize; ++i) {
             std::uint32_t low = limbs_[i + limbShift] >> bitShift;
-            if (bitShift != 0 && i + limbShift + 1 < size_)
-                low |= limbs_[i + limbShift + 1] << (32 - bitShift);
+            if (bitShift != 0 && i + limbShift + 1 < size_) low |= limbs_[i + limbShift + 1] << (32 - bitShift);
             limbs_[i] = low;
         }
         size_ = newSize;
@@ -208,8 +207,7 @@ std::size_t writeFixed(BoundedWriter& writer, double value, std::size_t width, i
     char digits[kMaxDigits];
     const int count = roundedDigits(value, precision, digits);
     const int integerDigits = count - precision;
-    const std::size_t length =
-        static_cast<std::size_t>(count + (negative ? 1 : 0) + (precision > 0 ? 1 : 0));
+    const std::size_t length = static_cast<std::size_t>(count + (negative ? 1 : 0) + (precision > 0 ? 1 : 0));
     const std::size_t padding = writer.pad(width, length);
     if (negative) writer.put('-');
     writer.put(digits, static_cast<std::size_t>(integerDigits));
@@ -269,11 +267,10 @@ std::size_t FormatText(char* out, std::size_t capacity, std::string_view format,
         const FormatArg& arg = *nextArg++;
         const bool isReal = arg.kind == FormatArg::Kind::Real;
         const std::size_t before = writer.length();
-        const std::size_t padding =
-            conversion == 'd' && !isReal
-                ? writeInteger(writer, arg.integer, width)
-                : writeFixed(writer, isReal ? arg.real : static_cast<double>(arg.integer), width,
-                             conversion == 'd' ? 0 : precision);
+        const std::size_t padding = conversion == 'd' && !isReal
+                                        ? writeInteger(writer, arg.integer, width)
+                                        : writeFixed(writer, isReal ? arg.real : static_cast<double>(arg.integer),
+                                                     width, conversion == 'd' ? 0 : precision);
         if (fields) fields->push_back({before + padding, writer.length() - before - padding});
     }
     return writer.finish();

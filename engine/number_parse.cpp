@@ -2,8 +2,8 @@
 #include <limits>
 #include <system_error>
 
-#include "float_conversion.h"
-#include "number_text.h"
+#include "engine/float_conversion.h"
+#include "engine/number_text.h"
 
 namespace vantry::engine {
 

@@ -1,4 +1,4 @@
-#include "payout_calculation.h"
+#include "engine/payout_calculation.h"
 
 namespace vantry::engine {
 
@@ -56,8 +56,7 @@ PayoutResult CalculatePayout(const PayoutParameters& typed, const MethodRules& r
     // share of the entry money kept for the riders, plus an equal part of the added money.
     double dTotals[kDivisionCount];
     for (int d = 0; d < kDivisionCount; ++d) {
-        if (rules.addedMoney == AddedMoneyRule::WithThePool)
-            dTotals[d] = result.pool * result.shares[d];
+        if (rules.addedMoney == AddedMoneyRule::WithThePool) dTotals[d] = result.pool * result.shares[d];
         else
             dTotals[d] = d < dsPaid ? (result.gross - result.producer) * result.shares[d] +
                                           params.addedMoney / static_cast<double>(dsPaid)
@@ -65,12 +64,10 @@ PayoutResult CalculatePayout(const PayoutParameters& typed, const MethodRules& r
     }
     const double lastDPool = dTotals[dsPaid - 1];
 
-    if (params.places >= 1)
-        result.row = fixedRow(rules, params.places);
+    if (params.places >= 1) result.row = fixedRow(rules, params.places);
     else if (rules.automaticPlaces == AutomaticPlaces::EntryFeeBack)
         result.row = automaticRow(rules, lastDPool, params.entryFee);
-    else
-        result.row = SmallestRow(rules);
+    else result.row = SmallestRow(rules);
     result.placings = PlaceSchedule::placeCount(result.row);
 
     for (int d = 0; d < kDivisionCount; ++d) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "method_rules.h"
-#include "payout_types.h"
+#include "engine/method_rules.h"
+#include "engine/payout_types.h"
 
 namespace vantry::engine {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "payout_types.h"
+#include "engine/payout_types.h"
 
 namespace vantry::engine {
 
@@ -27,7 +27,7 @@ struct DivisionShares {
 };
 
 const PlaceSchedule& placeScheduleFor(PayoutMethod method);
-const DivisionSplit& divisionSplitFor(PayoutMethod method);
+const DivisionSplit& DivisionSplitFor(PayoutMethod method);
 
 // Any D count is accepted: 1 to 6 select that split, every other value the seven-D split.
 DivisionShares divisionSharesFor(PayoutMethod method, int dsToPay);

@@ -1,10 +1,10 @@
-#include "results_listing.h"
+#include "engine/results_listing.h"
 
 #include <initializer_list>
 #include <span>
 
-#include "number_text.h"
-#include "payout_calculation.h"
+#include "engine/number_text.h"
+#include "engine/payout_calculation.h"
 
 namespace vantry::engine {
 
@@ -105,10 +105,11 @@ void RenderParameterLines(LineComposer& compose, const PayoutParameters& params,
     table.places = params.places;
     table.dsToPay = params.dsToPay;
     compose.add("Payoff Results using the following parameters:");
-    compose.add("Rider Count = %d, Entry Fee = $%3.2f, Added Money = $%3.2f, Places = %d",
-                {params.riderCount, {params.entryFee, &table.entryFee}, {params.addedMoney, &table.addedMoney},
-                 params.places});
-    compose.add("D's to Pay = %d, Payoff Percentage = %2.0f", {params.dsToPay, {params.payoffPercent, &table.payoffPercent}});
+    compose.add(
+        "Rider Count = %d, Entry Fee = $%3.2f, Added Money = $%3.2f, Places = %d",
+        {params.riderCount, {params.entryFee, &table.entryFee}, {params.addedMoney, &table.addedMoney}, params.places});
+    compose.add("D's to Pay = %d, Payoff Percentage = %2.0f",
+                {params.dsToPay, {params.payoffPercent, &table.payoffPercent}});
     compose.add("");
 }
 
@@ -126,12 +127,14 @@ void RenderResultLines(LineComposer& compose, const PayoutParameters& params, co
         for (int place = 0; place < kMaxPlaces; ++place) total += result.amounts[d][place];
         DivisionEntry& division = table.divisions.emplace_back(DivisionEntry{d + 1, {}, {}, {}});
         compose.add("");
-        compose.add(formats.dTotal(d, result.shares[d]), {{total, &division.total}, {result.shares[d] * 100.0, &division.sharePercent}});
+        compose.add(formats.dTotal(d, result.shares[d]),
+                    {{total, &division.total}, {result.shares[d] * 100.0, &division.sharePercent}});
         division.places.reserve(static_cast<std::size_t>(result.placings));
         for (int place = 1; place <= result.placings; ++place) {
             PlaceEntry& entry = division.places.emplace_back(PlaceEntry{place, {}, {}});
-            compose.add(formats.place(), {place, {result.amounts[d][place - 1], &entry.amount},
-                                        {schedule.fraction(result.row, place) * 100.0, &entry.percent}});
+            compose.add(formats.place(), {place,
+                                          {result.amounts[d][place - 1], &entry.amount},
+                                          {schedule.fraction(result.row, place) * 100.0, &entry.percent}});
         }
     }
 }

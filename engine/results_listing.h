@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "method_rules.h"
-#include "payout_table.h"
-#include "payout_types.h"
+#include "engine/method_rules.h"
+#include "engine/payout_table.h"
+#include "engine/payout_types.h"
 
 namespace vantry::engine {
 

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "fuzz_check.h"
-#include "number_text.h"
+#include "engine/number_text.h"
+#include "fuzz/fuzz_check.h"
 
 using namespace vantry::engine;
 
@@ -82,10 +82,8 @@ std::string reference(std::string_view format, const std::vector<FormatArg>& arg
         if (next == args.size()) continue;
         const FormatArg& arg = args[next++];
         const bool real = arg.kind == FormatArg::Kind::Real;
-        if (conversion == 'd' && !real)
-            out += padded(std::to_string(arg.integer), width);
-        else
-            out += fixed(real ? arg.real : static_cast<double>(arg.integer), width, conversion == 'd' ? 0 : precision);
+        if (conversion == 'd' && !real) out += padded(std::to_string(arg.integer), width);
+        else out += fixed(real ? arg.real : static_cast<double>(arg.integer), width, conversion == 'd' ? 0 : precision);
     }
     return out;
 }
@@ -116,7 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<char> buffer(capacity + kGuard, '\x5A');
     const std::size_t length = formatWith(buffer.data(), capacity, format, args);
     Check(length == expected.size(), "FormatText's length", format);
-    for (std::size_t i = capacity; i < buffer.size(); ++i) Check(buffer[i] == '\x5A', "written past the buffer", format);
+    for (std::size_t i = capacity; i < buffer.size(); ++i)
+        Check(buffer[i] == '\x5A', "written past the buffer", format);
     if (capacity == 0) return 0;
     const std::size_t kept = std::min(expected.size(), capacity - 1);
     Check(std::memcmp(buffer.data(), expected.data(), kept) == 0, "FormatText's text", format + " -> " + expected);

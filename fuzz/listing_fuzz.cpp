@@ -3,8 +3,8 @@
 // never cut in the middle of an amount without a mark.
 #include <cstring>
 
-#include "fuzz_check.h"
-#include "results_listing.h"
+#include "engine/results_listing.h"
+#include "fuzz/fuzz_check.h"
 
 using namespace vantry::engine;
 

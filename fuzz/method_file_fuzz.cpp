@@ -4,9 +4,9 @@
 // as the same method, and listing any event it can pay within the listing's bounds.
 #include <string>
 
-#include "fuzz_check.h"
-#include "method_file.h"
-#include "results_listing.h"
+#include "engine/results_listing.h"
+#include "fuzz/fuzz_check.h"
+#include "methods/method_file.h"
 
 using namespace vantry;
 
@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(again.valid() && again.note == file.note && again.rules.displayName() == name, "a method not read back");
     for (int ds = 1; ds <= engine::kDivisionCount; ++ds)
         for (int d = 0; d < engine::kDivisionCount; ++d)
-            Check(again.rules.paysDs[ds] == rules.paysDs[ds] && again.rules.split.byDCount[ds][d] == rules.split.byDCount[ds][d],
+            Check(again.rules.paysDs[ds] == rules.paysDs[ds] &&
+                      again.rules.split.byDCount[ds][d] == rules.split.byDCount[ds][d],
                   "a split not read back");
     for (int row = 0; row < engine::kScheduleRows; ++row)
         for (int place = 1; place <= engine::kMaxPlaces; ++place)
@@ -78,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!engine::WhyMethodCannotPay(rules, params).empty()) continue;
             const engine::ResultListing lines = engine::ListPayout(params, rules).lines;
             Check(lines.size() <= engine::kListingMaxLines, "too many lines");
-            for (const std::string& line : lines) Check(line.size() <= engine::kListingLineMax, "a line too long", line);
+            for (const std::string& line : lines)
+                Check(line.size() <= engine::kListingLineMax, "a line too long", line);
         }
     }
     return 0;

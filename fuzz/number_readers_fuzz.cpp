@@ -7,8 +7,8 @@
 #include <cstring>
 #include <limits>
 
-#include "fuzz_check.h"
-#include "number_text.h"
+#include "engine/number_text.h"
+#include "fuzz/fuzz_check.h"
 
 using namespace vantry::engine;
 
@@ -56,7 +56,9 @@ std::int32_t referenceInt(std::string_view number, bool& outOfRange) {
     return static_cast<std::int32_t>(wide < kMin ? kMin : wide > kMax ? kMax : wide);
 }
 
-bool same(double a, double b) { return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b)); }
+bool same(double a, double b) {
+    return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
+}
 
 }  // namespace
 
@@ -80,14 +82,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool wholeInt = start == 0 && intEnd == text.size() && intEnd > 0;
     std::int32_t parsedInt = 0;
     const ParseStatus intStatus = ParseWholeInt(text, parsedInt);
-    Check(intStatus == (!wholeInt ? ParseStatus::NotANumber : outOfRange ? ParseStatus::OutOfRange : ParseStatus::Ok),
+    Check(intStatus == (!wholeInt    ? ParseStatus::NotANumber
+                        : outOfRange ? ParseStatus::OutOfRange
+                                     : ParseStatus::Ok),
           "ParseWholeInt status", shown);
     if (intStatus == ParseStatus::Ok) Check(parsedInt == expectedInt, "ParseWholeInt value", shown);
 
     const bool wholeReal = start == 0 && realEnd == text.size() && realEnd > 0;
     double parsedReal = 0.0;
     const ParseStatus realStatus = ParseWholeReal(text, parsedReal);
-    const ParseStatus expectedStatus = !wholeReal ? ParseStatus::NotANumber
+    const ParseStatus expectedStatus = !wholeReal                    ? ParseStatus::NotANumber
                                        : std::isfinite(expectedReal) ? ParseStatus::Ok
                                                                      : ParseStatus::OutOfRange;
     Check(realStatus == expectedStatus, "ParseWholeReal status", shown);

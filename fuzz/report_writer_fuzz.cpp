@@ -4,9 +4,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "fuzz_check.h"
-#include "report_writer.h"
-#include "scratch_folder.h"
+#include "fuzz/fuzz_check.h"
+#include "report/report_writer.h"
+#include "tests/common/scratch_folder.h"
 
 namespace {
 
@@ -53,8 +53,8 @@ std::string expectedReport(const std::vector<std::string>& lines) {
 
 // Removed with what it holds when the target ends.
 const fs::path& scratchFolder() {
-    static const ScratchFolder folder("fuzz-report");
-    return folder.path();
+    static const ScratchFolder kFolder("fuzz-report");
+    return kFolder.path();
 }
 
 }  // namespace

@@ -6,28 +6,28 @@
 #include <string>
 #include <vector>
 
-#include "fuzz_check.h"
-#include "methods_folder_home.h"
-#include "scratch_folder.h"
-#include "tool_run.h"
+#include "fuzz/fuzz_check.h"
+#include "tests/common/methods_folder_home.h"
+#include "tests/common/scratch_folder.h"
+#include "tests/common/tool_run.h"
 
 namespace {
 
 // In a folder removed with what it holds when the target ends.
 const ScratchFolder& scratch() {
-    static const ScratchFolder folder("fuzz-tool");
-    return folder;
+    static const ScratchFolder kFolder("fuzz-tool");
+    return kFolder;
 }
 
 const std::string& scratchReport() {
-    static const std::string path = scratch().file("report.txt");
-    return path;
+    static const std::string kPath = scratch().file("report.txt");
+    return kPath;
 }
 
 // The methods folder is looked for under the scratch folder, where there is none.
 void useOwnMethodsFolder() {
-    static const bool done = (SetMethodsFolderHome(scratch().path().string()), true);
-    (void)done;
+    static const bool kDone = (SetMethodsFolderHome(scratch().path().string()), true);
+    (void)kDone;
 }
 
 }  // namespace

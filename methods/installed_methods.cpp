@@ -1,6 +1,6 @@
-#include "installed_methods.h"
+#include "methods/installed_methods.h"
 
-#include "method_files.h"
+#include "methods/method_files.h"
 
 namespace vantry::methods {
 
@@ -37,7 +37,8 @@ InstalledMethods FindInstalledMethods(const std::string& folder) {
         if (!method.file.valid()) continue;
         const std::string_view name = method.file.rules.displayName();
         if (const std::optional<engine::PayoutMethod> builtIn = BuiltInNamed(name)) {
-            method.conflict = "named like the built-in method " + std::string(engine::BuiltInRules(*builtIn).displayName());
+            method.conflict = "named like the built-in method " +
+                              std::string(engine::BuiltInRules(*builtIn).displayName());
             continue;
         }
         for (const InstalledMethod& other : found.methods) {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "method_file.h"
-#include "payout_types.h"
+#include "engine/payout_types.h"
+#include "methods/method_file.h"
 
 namespace vantry::methods {
 
@@ -37,8 +37,8 @@ struct InstalledMethod {
 };
 
 struct InstalledMethods {
-    std::string folder;       // empty when the system names no place for it
-    std::string whyNoFolder;  // then, why
+    std::string folder;                    // empty when the system names no place for it
+    std::string whyNoFolder;               // then, why
     std::vector<InstalledMethod> methods;  // in the order of their file names
 };
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "method_rules.h"
+#include "engine/method_rules.h"
 
 namespace vantry::methods {
 
@@ -45,8 +45,8 @@ struct MethodProblem {
 };
 
 struct MethodFile {
-    engine::MethodRules rules;  // the method, when the file has no problem
-    std::string note;           // the file's optional note, shown beside its name in lists
+    engine::MethodRules rules;            // the method, when the file has no problem
+    std::string note;                     // the file's optional note, shown beside its name in lists
     std::vector<MethodProblem> problems;  // every problem found, in the order of the file
 
     bool valid() const { return problems.empty(); }

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "method_file.h"
-#include "number_text.h"
-#include "utf8_text.h"
+#include "engine/number_text.h"
+#include "methods/method_file.h"
+#include "methods/utf8_text.h"
 
 namespace vantry::methods {
 
@@ -114,7 +114,8 @@ std::optional<int> readShare(std::string_view written, std::string& problem) {
     if (whole.size() <= 3) {
         for (const char c : whole) hundredths = hundredths * 10 + (c - '0');
         hundredths *= 100;
-        for (std::size_t i = 0; i < 2; ++i) hundredths += (i < decimals.size() ? decimals[i] - '0' : 0) * (i == 0 ? 10 : 1);
+        for (std::size_t i = 0; i < 2; ++i)
+            hundredths += (i < decimals.size() ? decimals[i] - '0' : 0) * (i == 0 ? 10 : 1);
     }
     if (negative && hundredths != 0) {
         problem = "a share cannot be negative: " + std::string(written);
@@ -194,7 +195,8 @@ public:
             else if (name == "note") readNote(node);
             else if (name == "money") readChoice(node, name, {{"cents", 0}, {"whole-dollars", 1}}, money_);
             else if (name == "added-money") readChoice(node, name, {{"with-the-pool", 0}, {"evenly", 1}}, added_);
-            else if (name == "automatic-places") readChoice(node, name, {{"entry-fee-back", 0}, {"none", 1}}, automatic_);
+            else if (name == "automatic-places")
+                readChoice(node, name, {{"entry-fee-back", 0}, {"none", 1}}, automatic_);
             else if (name == "divisions") readDivisions(node);
             else readPlaces(node);
         }
@@ -204,8 +206,8 @@ public:
 
         file_.rules.money = money_ == 1 ? engine::MoneyShown::WholeDollars : engine::MoneyShown::Cents;
         file_.rules.addedMoney = added_ == 1 ? engine::AddedMoneyRule::Evenly : engine::AddedMoneyRule::WithThePool;
-        file_.rules.automaticPlaces =
-            automatic_ == 1 ? engine::AutomaticPlaces::None : engine::AutomaticPlaces::EntryFeeBack;
+        file_.rules.automaticPlaces = automatic_ == 1 ? engine::AutomaticPlaces::None
+                                                      : engine::AutomaticPlaces::EntryFeeBack;
         file_.rules.anyDCount = false;
         file_.rules.paysDs[1] = true;
         file_.rules.split.byDCount[1][0] = 1.0;
@@ -253,8 +255,9 @@ private:
         if (name.empty()) {
             problem(node.source(), "the name is empty");
         } else if (!std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c <= 0x7E; })) {
-            problem(node.source(), "the name may hold only printable ASCII characters: letters, digits, spaces "
-                                   "and signs such as - & ' ( )");
+            problem(node.source(),
+                    "the name may hold only printable ASCII characters: letters, digits, spaces "
+                    "and signs such as - & ' ( )");
         } else if (characters > engine::kMethodNameMax) {
             problem(node.source(), "the name has " + number(static_cast<std::int64_t>(characters)) +
                                        " characters; it may have at most " +
@@ -303,8 +306,8 @@ private:
     // [divisions] and [places] are tables whose keys are counts and whose values are lists of
     // shares, one per D or place.
     template <typename RowName, typename EachRow>
-    void readRows(const toml::node& node, std::string_view key, int most, std::string_view countName,
-                  RowName rowName, EachRow eachRow) {
+    void readRows(const toml::node& node, std::string_view key, int most, std::string_view countName, RowName rowName,
+                  EachRow eachRow) {
         const toml::table* table = node.as_table();
         if (table == nullptr) {
             problem(node.source(), std::string(key) + " must be " + std::string(kKeys[knownKey(key)].whatItHolds));
@@ -314,8 +317,10 @@ private:
             const std::string_view spelled = countKey.str();
             int count = 0;
             const bool canonical = !spelled.empty() && spelled.size() <= 2 && spelled.front() != '0' &&
-                                   std::all_of(spelled.begin(), spelled.end(), [](char c) { return c >= '0' && c <= '9'; });
-            if (canonical) count = spelled.size() == 1 ? spelled[0] - '0' : (spelled[0] - '0') * 10 + (spelled[1] - '0');
+                                   std::all_of(spelled.begin(), spelled.end(),
+                                               [](char c) { return c >= '0' && c <= '9'; });
+            if (canonical)
+                count = spelled.size() == 1 ? spelled[0] - '0' : (spelled[0] - '0') * 10 + (spelled[1] - '0');
             if (!canonical || count < 1 || count > most) {
                 problem(countKey.source(), "a " + std::string(countName) + " is a whole number from 1 to " +
                                                number(most) + ", not " + quoted(spelled));
@@ -360,43 +365,49 @@ private:
     }
 
     void readDivisions(const toml::node& node) {
-        readRows(node, "divisions", kDivisionCount, "D count",
-                 [](int ds) { return "the split for " + number(ds) + (ds == 1 ? " D" : " Ds"); },
-                 [&](int ds, const std::string& split, const toml::source_region& at, const toml::array&,
-                     const std::vector<int>& read) {
-                     if (ds == 1) {
-                         if (read[0] != 10000) problem(at, "one D always takes the whole pool: write 1 = [100], or leave it out");
-                         return;
-                     }
-                     if (!addsUpTo100(at, read, split)) return;
-                     file_.rules.paysDs[ds] = true;
-                     for (int d = 0; d < ds; ++d) file_.rules.split.byDCount[ds][d] = Fraction(read[static_cast<std::size_t>(d)]);
-                 });
+        readRows(
+            node, "divisions", kDivisionCount, "D count",
+            [](int ds) { return "the split for " + number(ds) + (ds == 1 ? " D" : " Ds"); },
+            [&](int ds, const std::string& split, const toml::source_region& at, const toml::array&,
+                const std::vector<int>& read) {
+                if (ds == 1) {
+                    if (read[0] != 10000)
+                        problem(at, "one D always takes the whole pool: write 1 = [100], or leave it out");
+                    return;
+                }
+                if (!addsUpTo100(at, read, split)) return;
+                file_.rules.paysDs[ds] = true;
+                for (int d = 0; d < ds; ++d)
+                    file_.rules.split.byDCount[ds][d] = fraction(read[static_cast<std::size_t>(d)]);
+            });
     }
 
     void readPlaces(const toml::node& node) {
-        readRows(node, "places", kScheduleRows, "place count",
-                 [](int places) { return "the " + number(places) + "-place row"; },
-                 [&](int places, const std::string& row, const toml::source_region& at, const toml::array& shares,
-                     const std::vector<int>& read) {
-                     bool ordered = true;
-                     if (read[0] == 0) {
-                         problem(shares[0].source(), "place 1 of " + row + " gets 0; the first place must get more than 0");
-                         ordered = false;
-                     }
-                     for (std::size_t p = 1; p < read.size(); ++p) {
-                         if (read[p] > read[p - 1]) {
-                             problem(shares[p].source(), "place " + number(static_cast<std::int64_t>(p + 1)) + " of " + row +
-                                                             " gets more than place " + number(static_cast<std::int64_t>(p)) +
-                                                             "; a place never gets more than the one before it");
-                             ordered = false;
-                         }
-                     }
-                     if (!addsUpTo100(at, read, row) || !ordered) return;
-                     const int index = places - 1;
-                     file_.rules.hasRow[index] = true;
-                     for (int p = 0; p < places; ++p) file_.rules.schedule.fractions[index][p] = Fraction(read[static_cast<std::size_t>(p)]);
-                 });
+        readRows(
+            node, "places", kScheduleRows, "place count",
+            [](int places) { return "the " + number(places) + "-place row"; },
+            [&](int places, const std::string& row, const toml::source_region& at, const toml::array& shares,
+                const std::vector<int>& read) {
+                bool ordered = true;
+                if (read[0] == 0) {
+                    problem(shares[0].source(), "place 1 of " + row + " gets 0; the first place must get more than 0");
+                    ordered = false;
+                }
+                for (std::size_t p = 1; p < read.size(); ++p) {
+                    if (read[p] > read[p - 1]) {
+                        problem(shares[p].source(), "place " + number(static_cast<std::int64_t>(p + 1)) + " of " + row +
+                                                        " gets more than place " +
+                                                        number(static_cast<std::int64_t>(p)) +
+                                                        "; a place never gets more than the one before it");
+                        ordered = false;
+                    }
+                }
+                if (!addsUpTo100(at, read, row) || !ordered) return;
+                const int index = places - 1;
+                file_.rules.hasRow[index] = true;
+                for (int p = 0; p < places; ++p)
+                    file_.rules.schedule.fractions[index][p] = fraction(read[static_cast<std::size_t>(p)]);
+            });
         const toml::table* table = node.as_table();
         if (table != nullptr && table->empty())
             problem(node.source(), "[places] has no row; a method pays at least one number of places");
@@ -404,7 +415,7 @@ private:
 
     // The double nearest hundredths / 10000: one correctly rounded division of two exact numbers
     // gives exactly that, as the decimal literal 0.1724 does for 17.24 %.
-    static double Fraction(int hundredths) { return static_cast<double>(hundredths) / 10000.0; }
+    static double fraction(int hundredths) { return static_cast<double>(hundredths) / 10000.0; }
 
     SourceText source_;
     MethodFile file_;
@@ -418,21 +429,23 @@ private:
 MethodFile ReadMethodText(std::string_view text) {
     MethodFile file;
     if (text.size() > kMethodFileMost) {
-        file.problems.push_back({1, 1, "the file is larger than 64 KiB (" + number(kMethodFileMost) +
-                                           " bytes), the most a method file may be"});
+        file.problems.push_back(
+            {1, 1,
+             "the file is larger than 64 KiB (" + number(kMethodFileMost) + " bytes), the most a method file may be"});
         return file;
     }
     if (const std::size_t bad = FirstNonUtf8(text); bad != std::string_view::npos) {
         const TextPosition at = PositionOf(text, bad);
-        file.problems.push_back({at.line, at.column, "the file is not UTF-8 text: byte " +
-                                                         hexByte(static_cast<unsigned char>(text[bad])) +
-                                                         " cannot stand here"});
+        file.problems.push_back({at.line, at.column,
+                                 "the file is not UTF-8 text: byte " + hexByte(static_cast<unsigned char>(text[bad])) +
+                                     " cannot stand here"});
         return file;
     }
     toml::parse_result parsed = toml::parse(text);
     if (!parsed) {
         const toml::source_position at = parsed.error().source().begin;
-        file.problems.push_back({at.line ? at.line : 1, at.column ? at.column : 1, escaped(parsed.error().description(), 200)});
+        file.problems.push_back(
+            {at.line ? at.line : 1, at.column ? at.column : 1, escaped(parsed.error().description(), 200)});
         return file;
     }
     Checker checker(text);

@@ -1,7 +1,7 @@
 // A method written out: as a method file a producer can start from, and as a table to check one.
-#include "float_conversion.h"
-#include "method_file.h"
-#include "number_text.h"
+#include "engine/float_conversion.h"
+#include "engine/number_text.h"
+#include "methods/method_file.h"
 
 namespace vantry::methods {
 
@@ -105,12 +105,11 @@ std::string MethodFileText(const MethodRules& rules, std::string_view note) {
     text += keyLine(rules.addedMoney == engine::AddedMoneyRule::Evenly ? "added-money = \"evenly\""
                                                                        : "added-money = \"with-the-pool\"",
                     {"\"with-the-pool\": each D gets its share of the pool;",
-                     "\"evenly\": its share of the entry money, plus an",
-                     "equal part of the added money"});
+                     "\"evenly\": its share of the entry money, plus an", "equal part of the added money"});
     text += keyLine(rules.automaticPlaces == engine::AutomaticPlaces::None ? "automatic-places = \"none\""
                                                                            : "automatic-places = \"entry-fee-back\"",
-                    {"\"entry-fee-back\": 0 places pays as many places as", "still give the last place of the last D its",
-                     "entry fee back; \"none\": places must be given"});
+                    {"\"entry-fee-back\": 0 places pays as many places as",
+                     "still give the last place of the last D its", "entry fee back; \"none\": places must be given"});
     text +=
         "\n# Percent of the pool for 1D, 2D, ... for each number of Ds the method pays. One D always takes\n"
         "# the whole pool. An event with a number of Ds not listed here is refused.\n"
@@ -129,9 +128,8 @@ std::string MethodFileText(const MethodRules& rules, std::string_view note) {
 std::string MethodSummary(const MethodRules& rules, std::string_view note) {
     std::string text = std::string(rules.displayName()) + (note.empty() ? "" : ": " + std::string(note)) + "\n";
     text += rules.money == engine::MoneyShown::WholeDollars ? "Amounts in whole dollars. " : "Amounts in cents. ";
-    text += rules.addedMoney == engine::AddedMoneyRule::Evenly
-                ? "Added money in equal parts to the Ds paid.\n"
-                : "Added money with the pool.\n";
+    text += rules.addedMoney == engine::AddedMoneyRule::Evenly ? "Added money in equal parts to the Ds paid.\n"
+                                                               : "Added money with the pool.\n";
     text += rules.automaticPlaces == engine::AutomaticPlaces::None
                 ? "Places must be given.\n"
                 : "0 places pays as many as give the last place of the last D its entry fee back.\n";

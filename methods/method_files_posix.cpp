@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "method_files.h"
+#include "methods/method_files.h"
 
 namespace vantry::methods {
 

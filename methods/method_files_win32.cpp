@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ansi_text_win32.h"
-#include "method_files.h"
+#include "methods/method_files.h"
+#include "platform/ansi_text_win32.h"
 
 namespace vantry::methods {
 
@@ -86,7 +86,8 @@ bool ReadFileUpTo(const std::string& path, std::size_t most, std::string& bytes,
     BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info) ||
         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        reason = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? "it is a folder" : "it is not a regular file";
+        reason = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? "it is a folder"
+                                                                         : "it is not a regular file";
         CloseHandle(file);
         return false;
     }

@@ -1,4 +1,4 @@
-#include "utf8_text.h"
+#include "methods/utf8_text.h"
 
 namespace vantry::methods {
 

@@ -1,5 +1,5 @@
-#include "viewer.h"
-#include "viewer_platform.h"
+#include "platform/viewer.h"
+#include "platform/viewer_platform.h"
 
 namespace vantry::platform {
 

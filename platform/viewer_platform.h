@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "viewer.h"
+#include "platform/viewer.h"
 
 // What each platform's editor hand-off supplies to the part all platforms share.
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "viewer.h"
-#include "viewer_platform.h"
+#include "platform/viewer.h"
+#include "platform/viewer_platform.h"
 
 extern char** environ;
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "viewer.h"
-#include "viewer_platform.h"
+#include "platform/viewer.h"
+#include "platform/viewer_platform.h"
 
 // In a page the browser is the editor: the report opens as plain text in a new tab, where it can
 // be printed or saved; where the page may not open one, it is offered as a download.
@@ -41,14 +41,16 @@ std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait&) {
     std::vector<unsigned char> bytes;
     if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
         unsigned char chunk[4096];
-        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;) bytes.insert(bytes.end(), chunk, chunk + n);
+        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;)
+            bytes.insert(bytes.end(), chunk, chunk + n);
         std::fclose(in);
     } else {
         return path + " cannot be read back";
     }
     const std::size_t slash = file.rfind('/');
     const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
-    return jsShowReport(bytes.data(), static_cast<int>(bytes.size()), name.c_str()) == 0 ? "" : "there is no browser here";
+    return jsShowReport(bytes.data(), static_cast<int>(bytes.size()), name.c_str()) == 0 ? ""
+                                                                                         : "there is no browser here";
 }
 
 }  // namespace vantry::platform

@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "ansi_text_win32.h"
-#include "viewer.h"
-#include "viewer_platform.h"
+#include "platform/ansi_text_win32.h"
+#include "platform/viewer.h"
+#include "platform/viewer_platform.h"
 
 namespace vantry::platform {
 
@@ -85,10 +85,8 @@ std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wai
         return command.arguments[0] + " could not be started (error " + std::to_string(error) + ")";
     }
     CloseHandle(process.hThread);
-    if (wait)
-        wait([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT; });
-    else
-        WaitForSingleObject(process.hProcess, INFINITE);
+    if (wait) wait([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT; });
+    else WaitForSingleObject(process.hProcess, INFINITE);
     // A window's wait may end early when the program ends: the editor then goes on alone.
     DWORD status = 0;
     const bool ended = GetExitCodeProcess(process.hProcess, &status) && status != STILL_ACTIVE;

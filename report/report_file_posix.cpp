@@ -6,14 +6,14 @@
 #include <cstring>
 #include <random>
 
-#include "report_file.h"
-#include "report_writer.h"
+#include "report/report_file.h"
+#include "report/report_writer.h"
 
 namespace vantry::report::detail {
 
 namespace {
 
-constexpr int kMaxLinks = 40;        // as the kernel's own limit on a chain of links
+constexpr int kMaxLinks = 40;  // as the kernel's own limit on a chain of links
 constexpr int kMaxNameAttempts = 100;
 
 std::string folderOf(const std::string& path) {

@@ -8,9 +8,9 @@
 #include <cstring>
 #include <random>
 
-#include "ansi_text_win32.h"
-#include "report_file.h"
-#include "report_writer.h"
+#include "platform/ansi_text_win32.h"
+#include "report/report_file.h"
+#include "report/report_writer.h"
 
 namespace vantry::report::detail {
 

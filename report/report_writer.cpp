@@ -1,11 +1,11 @@
-#include "report_writer.h"
+#include "report/report_writer.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include "number_text.h"
-#include "report_file.h"
+#include "engine/number_text.h"
+#include "report/report_file.h"
 
 namespace vantry::report {
 
@@ -13,9 +13,9 @@ using engine::FormatText;
 
 namespace {
 
-constexpr std::size_t kFieldWidth = 132;   // header lines are built in a field this wide
+constexpr std::size_t kFieldWidth = 132;  // header lines are built in a field this wide
 constexpr std::size_t kCentreColumns = 80;
-constexpr std::size_t kHeaderWidth = 79;   // every header line is exactly this long
+constexpr std::size_t kHeaderWidth = 79;  // every header line is exactly this long
 constexpr std::size_t kPageLabelColumn = 71;
 constexpr std::size_t kPageNumberColumn = 76;
 
@@ -100,8 +100,7 @@ bool CheckReportTarget(const std::string& path, std::string& error) {
     return false;
 }
 
-ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::string& path,
-                          const ReportOpener& open) {
+ReportOutcome WriteReport(const std::vector<std::string>& lines, const std::string& path, const ReportOpener& open) {
     ReportOutcome outcome;
     std::string reason;
     std::string target;

@@ -10,6 +10,8 @@
 #   windows   the Windows leg: MinGW-w64, Wine, NSIS, GoogleTest's sources, zlib for MinGW
 #   web       the web leg: Emscripten and Node (npm too, where the machine has none), Chromium with
 #             its driver and Selenium
+#   style     the format check (scripts/check_format.sh): clang-format 14, and git
+#   names     the naming check (scripts/check_names.sh): clang-tidy 14
 #   serve     build and serve the web edition (scripts/serve-web.sh)
 #   package   the release files (scripts/package.sh): the Debian package, the Windows installer
 #             and zip, the web edition's zip
@@ -28,6 +30,8 @@ for set in "$@"; do
                         libz-mingw-w64-dev wine wine64 nsis xvfb xauth python3 git) ;;
     web) packages+=("${run[@]}" "${site[@]}" chromium chromium-driver python3-selenium git)
          command -v npm >/dev/null || packages+=(npm) ;;
+    style) packages+=(clang-format-14 git) ;;
+    names) packages+=(clang-tidy-14 cmake ninja-build g++) ;;
     serve) packages+=("${run[@]}" "${site[@]}") ;;
     package) packages+=("${run[@]}" "${site[@]}" g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 nsis
                         dpkg-dev lintian python3 git) ;;

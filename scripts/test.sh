@@ -4,7 +4,8 @@
 # the web edition (Emscripten) under Node and in headless Chromium.
 # Each leg installs what it needs first (scripts/install-deps.sh), so that the legs that need a
 # display, Wine or a browser run rather than skip. Warnings are errors here, as in CI (not in a
-# user's own build). Prints each leg's configure, build and test times. Fails when any leg fails.
+# user's own build). First it checks that every C++ file is formatted as .clang-format says.
+# Prints each leg's configure, build and test times. Fails when any leg fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,8 @@ jobs=$(nproc)
 
 status=0
 times=()
+echo "== Checking the C++ files' format"
+scripts/install-deps.sh style && scripts/check_format.sh || status=1
 for leg in default:native asan:native windows:windows web:web; do
   preset=${leg%%:*}
   echo "== Building and testing preset '$preset'"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "payout_types.h"
+#include "engine/payout_types.h"
 
 namespace vantry::app {
 

@@ -1,6 +1,6 @@
-#include "vantry_app.h"
+#include "ui/vantry_app.h"
 
-#include "vantry_dlg.h"
+#include "ui/vantry_dlg.h"
 
 namespace vantry::app {
 
@@ -12,7 +12,7 @@ bool CVantryApp::InitInstance() {
     m_pMainWnd = &dialog;
     dialog.DoModal();  // ended by "Exit", Esc or the close box; how is not looked at
     m_pMainWnd = nullptr;
-    return false;      // no message loop: the program ends with its dialog
+    return false;  // no message loop: the program ends with its dialog
 }
 
 }  // namespace vantry::app

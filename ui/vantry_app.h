@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework.h"
+#include "ui/framework/framework.h"
 
 namespace vantry::app {
 

@@ -1,14 +1,14 @@
-#include "vantry_dlg.h"
+#include "ui/vantry_dlg.h"
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
-#include "float_conversion.h"
+#include "engine/float_conversion.h"
+#include "engine/results_listing.h"
 #include "product_info.h"
-#include "results_listing.h"
-#include "vantry_resources.h"
+#include "ui/vantry_resources.h"
 
 namespace vantry::app {
 
@@ -17,10 +17,8 @@ using engine::FormatArg;
 namespace Id = ControlId;
 
 const CVantryDlg::MessageMapEntry CVantryDlg::kMessageMap[] = {
-    {Id::CalculatePayout, &CVantryDlg::OnCalculatePayout},
-    {Id::IbraMethod, &CVantryDlg::OnIbraPayout},
-    {Id::Brn4dMethod, &CVantryDlg::OnBrn4dPayout},
-    {Id::Nbha4dMethod, &CVantryDlg::OnNbha4dPayout},
+    {Id::CalculatePayout, &CVantryDlg::OnCalculatePayout}, {Id::IbraMethod, &CVantryDlg::OnIbraPayout},
+    {Id::Brn4dMethod, &CVantryDlg::OnBrn4dPayout},         {Id::Nbha4dMethod, &CVantryDlg::OnNbha4dPayout},
     {Id::EditPrintPayout, &CVantryDlg::OnEditPrintPayout},
 };
 
@@ -44,10 +42,10 @@ void CVantryDlg::OnCommand(int id) {
 }
 
 bool CVantryDlg::OnInitDialog() {
-    wheatColour = Rgb(245, 222, 179);
-    whiteColour = Rgb(255, 255, 255);
-    if (!wheatBrush) wheatBrush = CreateSolidBrush(wheatColour);
-    if (!whiteBrush) whiteBrush = CreateSolidBrush(whiteColour);
+    wheatColour_ = Rgb(245, 222, 179);
+    whiteColour_ = Rgb(255, 255, 255);
+    if (!wheatBrush) wheatBrush = CreateSolidBrush(wheatColour_);
+    if (!whiteBrush) whiteBrush = CreateSolidBrush(whiteColour_);
 
     CDialog::OnInitDialog();
     ResetResultList();
@@ -80,20 +78,20 @@ void CVantryDlg::OnNbha4dPayout() { selectMethod('N', 'N', 'Y'); }
 
 // ---- Painting: every paint shows the stored state, whatever was typed since.
 
-void CVantryDlg::clearFieldText() { std::memset(fieldText, 0, sizeof fieldText); }
+void CVantryDlg::clearFieldText() { std::memset(fieldText_, 0, sizeof fieldText_); }
 
 void CVantryDlg::writeField(int id, const char* format, FormatArg value) {
     clearFieldText();
-    const std::size_t length = engine::FormatText(fieldText, sizeof fieldText, format, {value});
-    if (length >= sizeof fieldText) {
+    const std::size_t length = engine::FormatText(fieldText_, sizeof fieldText_, format, {value});
+    if (length >= sizeof fieldText_) {
         // Only an absurd amount (1e300 typed as a fee) is this long: show it in the shortest
         // exponent form that reads back to the same value.
         clearFieldText();
         const std::string shortest = engine::ShortestText(value.real);
-        std::memcpy(fieldText, shortest.data(), std::min(shortest.size(), sizeof fieldText - 1));
+        std::memcpy(fieldText_, shortest.data(), std::min(shortest.size(), sizeof fieldText_ - 1));
     }
     if (CWnd* field = GetDlgItem(id)) {
-        field->SetWindowText(fieldText);
+        field->SetWindowText(fieldText_);
         field->SendMessage(Msg::EditSetSelection, 0, -1);
         field->SendMessage(Msg::EditScrollCaret);
     }
@@ -140,10 +138,10 @@ void CVantryDlg::OnPaint() {
 
 BrushHandle CVantryDlg::OnCtlColor(CDC& dc, CWnd*, unsigned kind) {
     if (kind == CtlColor::Edit || kind == CtlColor::ListBox) {
-        dc.SetBkColor(whiteColour);
+        dc.SetBkColor(whiteColour_);
         return whiteBrush;
     }
-    dc.SetBkColor(wheatColour);
+    dc.SetBkColor(wheatColour_);
     return wheatBrush;
 }
 
@@ -152,13 +150,13 @@ IconHandle CVantryDlg::OnQueryDragIcon() { return dialogIcon; }
 // ---- The result list
 
 bool CVantryDlg::ResetResultList() {
-    if (resultList == nullptr) {
-        resultList = GetDlgItem(Id::ResultList);
-        if (resultList == nullptr) return false;
-        if (resultList->SendMessage(Msg::ListInitStorage, kListReservedItems, kListReservedBytes) == kListErrorSpace)
+    if (resultList_ == nullptr) {
+        resultList_ = GetDlgItem(Id::ResultList);
+        if (resultList_ == nullptr) return false;
+        if (resultList_->SendMessage(Msg::ListInitStorage, kListReservedItems, kListReservedBytes) == kListErrorSpace)
             return false;
     }
-    resultList->SendMessage(Msg::ListResetContent);
+    resultList_->SendMessage(Msg::ListResetContent);
     return true;
 }
 
@@ -166,7 +164,7 @@ bool CVantryDlg::AddResultLine(const std::string& line) {
     CWnd* list = GetDlgItem(Id::ResultList);
     if (list == nullptr) return true;
     if (list->SendMessage(Msg::ListAddString, 0, reinterpret_cast<LParam>(line.c_str())) == kListErrorSpace)
-        return false;  // the line is lost; the listing goes on with the next one
+        return false;      // the line is lost; the listing goes on with the next one
     list->UpdateWindow();  // each line shows before the next is added
     return true;
 }
@@ -175,8 +173,8 @@ bool CVantryDlg::AddResultLine(const std::string& line) {
 
 const char* CVantryDlg::readField(int id) {
     clearFieldText();
-    if (CWnd* field = GetDlgItem(id)) field->GetWindowText(fieldText, kFieldTextSize);
-    return fieldText;
+    if (CWnd* field = GetDlgItem(id)) field->GetWindowText(fieldText_, kFieldTextSize);
+    return fieldText_;
 }
 
 void CVantryDlg::OnCalculatePayout() {
@@ -192,13 +190,14 @@ void CVantryDlg::OnCalculatePayout() {
     p = engine::NormalisedParameters(p);  // 45 places are kept, and shown, as 30
 
     // Each line reaches the list as it is made: the parameters before anything is calculated.
-    state_.result =
-        engine::ListPayout(p, state_.method(), [this](const std::string& line) { AddResultLine(line); }).result;
+    state_.result = engine::ListPayout(p, state_.method(), [this](const std::string& line) {
+                        AddResultLine(line);
+                    }).result;
 
     Invalidate(true);  // the repaint shows the stored values in their display formats
 }
 
-std::string CVantryDlg::OpenInEditor(const platform::ViewerCommand& command) {
+std::string CVantryDlg::openInEditor(const platform::ViewerCommand& command) {
     return platform::RunViewerAndWait(command, framework::WaitWhile);
 }
 
@@ -222,12 +221,13 @@ void CVantryDlg::OnEditPrintPayout() {
     const report::ReportOutcome outcome = report::WriteReport(
         lines, path, [&] { return viewer_(platform::ViewerCommandFor(name, reportFolder_)); });
     if (!outcome.written) {
-        MessageBox("The report could not be written.\n" + report::FullPath(path) + ": " + outcome.reason, product::kName);
+        MessageBox("The report could not be written.\n" + report::FullPath(path) + ": " + outcome.reason,
+                   product::kName);
     } else if (!outcome.viewerError.empty()) {
         // Written, but nothing opened it: without a word the button would seem to do nothing.
-        MessageBox("The report was written, but could not be opened.\n" + report::FullPath(path) + ": " +
-                       outcome.viewerError,
-                   product::kName);
+        MessageBox(
+            "The report was written, but could not be opened.\n" + report::FullPath(path) + ": " + outcome.viewerError,
+            product::kName);
     }
 }
 

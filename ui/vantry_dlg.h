@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "calculator_state.h"
-#include "framework.h"
-#include "number_text.h"
-#include "report_writer.h"
-#include "viewer.h"
+#include "engine/number_text.h"
+#include "platform/viewer.h"
+#include "report/report_writer.h"
+#include "ui/calculator_state.h"
+#include "ui/framework/framework.h"
 
 namespace vantry::app {
 
@@ -15,14 +15,14 @@ public:
     explicit CVantryDlg(framework::CWnd* parent = nullptr);
     ~CVantryDlg() override;
 
-    // Where "Edit/Print Payout" hands the editor command: OpenInEditor, unless a test passes its own.
-    void SetViewerRunner(platform::ViewerRunner runner) { viewer_ = std::move(runner); }
+    // Where "Edit/Print Payout" hands the editor command: openInEditor, unless a test passes its own.
+    void setViewerRunner(platform::ViewerRunner runner) { viewer_ = std::move(runner); }
     // Starts the system's editor and waits for it as a modal loop waits: the dialog stays
     // painted, and what is typed or clicked in it meanwhile is dropped.
-    static std::string OpenInEditor(const platform::ViewerCommand& command);
+    static std::string openInEditor(const platform::ViewerCommand& command);
     // The folder "Edit/Print Payout" writes report.txt in and starts the editor in: the working
     // folder, unless a test gives its own.
-    void SetReportFolder(std::string folder) { reportFolder_ = std::move(folder); }
+    void setReportFolder(std::string folder) { reportFolder_ = std::move(folder); }
 
     // The result-list sink. Each returns false on failure; no caller needs to look.
     bool ResetResultList();
@@ -62,14 +62,14 @@ private:
     void writeField(int id, const char* format, engine::FormatArg value);
 
     framework::IconHandle dialogIcon;
-    framework::Colour wheatColour = 0;
-    framework::Colour whiteColour = 0;
+    framework::Colour wheatColour_ = 0;
+    framework::Colour whiteColour_ = 0;
     framework::BrushHandle wheatBrush = nullptr;
     framework::BrushHandle whiteBrush = nullptr;
-    framework::CWnd* resultList = nullptr;
-    char fieldText[kFieldTextSize] = {};
+    framework::CWnd* resultList_ = nullptr;
+    char fieldText_[kFieldTextSize] = {};
     CalculatorState state_;
-    platform::ViewerRunner viewer_ = OpenInEditor;
+    platform::ViewerRunner viewer_ = openInEditor;
     std::string reportFolder_;
 };
 

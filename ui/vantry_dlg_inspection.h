@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vantry_dlg.h"
+#include "ui/vantry_dlg.h"
 
 // The dialog's state as the tests read it: the exact stored values behind the fields' display
 // formats. Only the tests include this.

@@ -1,8 +1,8 @@
-#include "vantry_resources.h"
+#include "ui/vantry_resources.h"
 
-#include "icon/app_icon.h"
 #include "product_info.h"
-#include "window_types.h"
+#include "ui/framework/window_types.h"
+#include "ui/icon/app_icon.h"
 
 namespace vantry::app {
 
@@ -37,8 +37,8 @@ constexpr ControlTemplate kMainControls[] = {
     {Id::Static, K::Static, "Rider Count:", 2, 4, 40, 8, kLabel, 0, Id::RiderCount},
     {Id::Static, K::Static, "Entry Fee:", 2, 16, 40, 8, kLabel, 0, Id::EntryFee},
     {Id::Static, K::Static, "Added Money:", 2, 28, 46, 8, kLabel, 0, Id::AddedMoney},
-    {Id::ResultList, K::ListBox, "", 2, 110, 266, 118,
-     Border | VScroll | HScroll | LbsNoSel | LbsNoIntegralHeight, ExStyle::ClientEdge},
+    {Id::ResultList, K::ListBox, "", 2, 110, 266, 118, Border | VScroll | HScroll | LbsNoSel | LbsNoIntegralHeight,
+     ExStyle::ClientEdge},
     {Id::Static, K::Static, "D's to Pay:", 92, 16, 34, 8, kLabel, 0, Id::DsToPay},
     {Id::IbraMethod, K::CheckBox, "Similar to IBRA Payout", 172, 42, 94, 8, BsAutoCheckBox | BsNotify, 0},
     {Id::Invitation, K::PushButton,
@@ -70,9 +70,16 @@ constexpr framework::DialogTemplate kDialogs[] = {{
     kMainDialogResource,
     Popup | Visible | Caption | SysMenu | MinimizeBox | MaximizeBox | DsModalFrame | DsSetFont,
     ExStyle::AppWindow,
-    0, 0, 270, 229,
+    0,
+    0,
+    270,
+    229,
     product::kName,
-    "Times New Roman", 16, 0, false, 1,
+    "Times New Roman",
+    16,
+    0,
+    false,
+    1,
     kMainControls,
     kMainGroups,
     kMainNames,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialog_template.h"
-#include "resources.h"
+#include "ui/framework/dialog_template.h"
+#include "ui/framework/resources.h"
 
 // The application's resources: the main dialog's template (102) and the icon group (128), with the
 // identifiers of the dialog's controls. The framework finds them by number in VantryResources(),

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "method_file.h"
-#include "method_files.h"
-#include "methods_folder_home.h"
-#include "scratch_folder.h"
-#include "tool_run.h"
+#include "methods/method_file.h"
+#include "methods/method_files.h"
+#include "tests/common/methods_folder_home.h"
+#include "tests/common/scratch_folder.h"
+#include "tests/common/tool_run.h"
 
 namespace {
 
@@ -65,8 +65,10 @@ TEST(MethodTool, AWrittenOutMethodIsEditedAndUsed) {
     for (const std::string& option : {std::string("--method=county 4d"), "--method-file=" + file}) {
         const ToolRun r = run({option.c_str()});
         ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_NE(r.out.find("\nCounty 4D payout to 2 placings, Pool = $1500.00, Producer = $600.00\n"), std::string::npos);
-        EXPECT_NE(r.out.find("\n1D: Total = $600.00   (40%)\n    1 = $360.00   (60.00%)\n"), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("\nCounty 4D payout to 2 placings, Pool = $1500.00, Producer = $600.00\n"),
+                  std::string::npos);
+        EXPECT_NE(r.out.find("\n1D: Total = $600.00   (40%)\n    1 = $360.00   (60.00%)\n"), std::string::npos)
+            << r.out;
     }
     const ToolRun csv = run({"--method=COUNTY 4D", "--format=csv"});
     EXPECT_EQ(csv.out.substr(0, csv.out.find("\r\n", 40) + 2),
@@ -82,24 +84,32 @@ TEST(MethodTool, TheListSaysWhereEachMethodComesFromAndWhyOneIsNotUsed) {
     write(vantry::methods::PathIn(folder, "d.toml"), replaced(example, "3 = [50, 30, 20]", "3 = [50, 30, 19]"));
     write(vantry::methods::PathIn(folder, "e.toml"), replaced(example, "Sandhill 4D", "Valley Open"));
     write(vantry::methods::PathIn(folder, "notes.txt"), "not a method");
-    write(vantry::methods::PathIn(folder, ".toml"), replaced(example, "Sandhill 4D", "Hidden"));  // no name before .toml
+    write(vantry::methods::PathIn(folder, ".toml"),
+          replaced(example, "Sandhill 4D", "Hidden"));  // no name before .toml
     const std::string a = vantry::methods::PathIn(folder, "a.toml");
     const std::string b = vantry::methods::PathIn(folder, "b.toml");
     const std::string c = vantry::methods::PathIn(folder, "c.toml");
 
     const ToolRun list = run({"--list-methods"});
     ASSERT_EQ(list.status, 0) << list.err;
-    EXPECT_EQ(list.out, "Built-in methods:\n"
-                        "  IBRA          built in, --method=ibra\n"
-                        "  BRN4D         built in, --method=brn4d\n"
-                        "  NBHA 4D       built in, --method=nbha4d (the default)\n"
-                        "\n"
-                        "Installed methods, in " + folder + ":\n"
-                        "  Sandhill 4D   a.toml  not used: \"Sandhill 4D\" is also the name of " + b + "\n"
-                        "  Sandhill 4D   b.toml  not used: \"Sandhill 4D\" is also the name of " + a + "\n"
-                        "  IBRA          c.toml  not used: named like the built-in method IBRA\n"
-                        "  (not used)    d.toml:9:5: the shares of the split for 3 Ds add up to 99, not 100\n"
-                        "  Valley Open   e.toml  Winter series\n");
+    EXPECT_EQ(list.out,
+              "Built-in methods:\n"
+              "  IBRA          built in, --method=ibra\n"
+              "  BRN4D         built in, --method=brn4d\n"
+              "  NBHA 4D       built in, --method=nbha4d (the default)\n"
+              "\n"
+              "Installed methods, in " +
+                  folder +
+                  ":\n"
+                  "  Sandhill 4D   a.toml  not used: \"Sandhill 4D\" is also the name of " +
+                  b +
+                  "\n"
+                  "  Sandhill 4D   b.toml  not used: \"Sandhill 4D\" is also the name of " +
+                  a +
+                  "\n"
+                  "  IBRA          c.toml  not used: named like the built-in method IBRA\n"
+                  "  (not used)    d.toml:9:5: the shares of the split for 3 Ds add up to 99, not 100\n"
+                  "  Valley Open   e.toml  Winter series\n");
 
     const struct {
         const char* option;
@@ -126,9 +136,9 @@ TEST(MethodTool, TheListSaysWhereEachMethodComesFromAndWhyOneIsNotUsed) {
 
 TEST(MethodTool, ABrokenFileGivesEveryErrorAndStatus2) {
     const ScratchFolder scratch("method-check");
-    const std::string broken =
-        write(scratch.file("broken.toml"), "palces = 4\n" + replaced(std::string(vantry::methods::kMethodFileExample),
-                                                                      "2 = [60, 40]\n3", "2 = [60, 50]\n3"));
+    const std::string broken = write(scratch.file("broken.toml"),
+                                     "palces = 4\n" + replaced(std::string(vantry::methods::kMethodFileExample),
+                                                               "2 = [60, 40]\n3", "2 = [60, 50]\n3"));
     const std::string expected = broken + ":1:1: unknown key \"palces\"; did you mean places?\n" + broken +
                                  ":9:5: the shares of the split for 2 Ds add up to 110, not 100\n";
     for (const std::string& option : {"--check-method=" + broken, "--method-file=" + broken}) {
@@ -146,7 +156,8 @@ TEST(MethodTool, ABrokenFileGivesEveryErrorAndStatus2) {
 
 TEST(MethodTool, AnEventTheMethodCannotPayIsRefused) {
     const ScratchFolder scratch("method-event");
-    const std::string option = "--method-file=" + write(scratch.file("s.toml"), std::string(vantry::methods::kMethodFileExample));
+    const std::string option = "--method-file=" +
+                               write(scratch.file("s.toml"), std::string(vantry::methods::kMethodFileExample));
     const struct {
         const char* option;
         const char* err;
@@ -164,32 +175,33 @@ TEST(MethodTool, AnEventTheMethodCannotPayIsRefused) {
 
 TEST(MethodTool, CheckingShowsTheTables) {
     const ScratchFolder scratch("method-table");
-    const std::string option = "--check-method=" + write(scratch.file("s.toml"), std::string(vantry::methods::kMethodFileExample));
+    const std::string option = "--check-method=" +
+                               write(scratch.file("s.toml"), std::string(vantry::methods::kMethodFileExample));
     const ToolRun r = run({option.c_str()});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "Sandhill 4D: Winter series\n"
-                     "Amounts in cents. Added money with the pool.\n"
-                     "0 places pays as many as give the last place of the last D its entry fee back.\n"
-                     "\n"
-                     " Ds  Percent of the pool for 1D, 2D, ...\n"
-                     "  1   100\n"
-                     "  2    60    40\n"
-                     "  3    50    30    20\n"
-                     "  4    35    30    20    15\n"
-                     "\n"
-                     "Places  Percent of a D's total for place 1, 2, ...\n"
-                     "     1   100\n"
-                     "     2    60    40\n"
-                     "     3    50    30    20\n"
-                     "     4    40    30    20    10\n");
+    EXPECT_EQ(r.out,
+              "Sandhill 4D: Winter series\n"
+              "Amounts in cents. Added money with the pool.\n"
+              "0 places pays as many as give the last place of the last D its entry fee back.\n"
+              "\n"
+              " Ds  Percent of the pool for 1D, 2D, ...\n"
+              "  1   100\n"
+              "  2    60    40\n"
+              "  3    50    30    20\n"
+              "  4    35    30    20    15\n"
+              "\n"
+              "Places  Percent of a D's total for place 1, 2, ...\n"
+              "     1   100\n"
+              "     2    60    40\n"
+              "     3    50    30    20\n"
+              "     4    40    30    20    10\n");
 }
 
 // A name with a comma or a quote is one CSV field, quoted as RFC 4180 says, and one JSON string.
 TEST(MethodTool, TheExportsCarryTheMethodsOwnName) {
     const ScratchFolder scratch("method-exports");
-    const std::string file =
-        write(scratch.file("s.toml"), replaced(std::string(vantry::methods::kMethodFileExample), "\"Sandhill 4D\"",
-                                               "'Smith, \"Jr\" 4D'"));
+    const std::string file = write(scratch.file("s.toml"), replaced(std::string(vantry::methods::kMethodFileExample),
+                                                                    "\"Sandhill 4D\"", "'Smith, \"Jr\" 4D'"));
     const std::string option = "--method-file=" + file;
     const ToolRun csv = run({option.c_str(), "--format=csv", "--ds=1", "--places=1"});
     ASSERT_EQ(csv.status, 0) << csv.err;

@@ -1,10 +1,10 @@
-#include "payout_export.h"
+#include "cli/payout_export.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
-#include "results_listing.h"
+#include "engine/results_listing.h"
 
 namespace {
 

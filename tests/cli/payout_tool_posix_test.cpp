@@ -1,5 +1,7 @@
 // What only a POSIX system can do to the tool: FIFOs, broken pipes, and the desktop's xdg-open.
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -12,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "payout_tool.h"
-#include "scratch_folder.h"
-#include "standard_streams.h"
-#include "viewer.h"
-#include "tool_run.h"
+#include "cli/payout_tool.h"
+#include "cli/standard_streams.h"
+#include "platform/viewer.h"
+#include "tests/common/scratch_folder.h"
+#include "tests/common/tool_run.h"
 
 namespace {
 
@@ -77,11 +79,29 @@ TEST_F(FakeXdgOpen, ItOpensTheFileWrittenWhenTheNameGoesUpThroughALink) {
 }
 
 TEST_F(FakeXdgOpen, TheDialogsHandOffStartsItInTheReportsFolder) {
-    std::ofstream(bin_.file("xdg-open")) << "#!/bin/sh\npwd -P >> '" << log() << "'\nprintf '%s\\n' \"$@\" >> '" << log()
-                                         << "'\n";
+    std::ofstream(bin_.file("xdg-open")) << "#!/bin/sh\npwd -P >> '" << log() << "'\nprintf '%s\\n' \"$@\" >> '"
+                                         << log() << "'\n";
     const std::string folder = reports_.path().string();
     EXPECT_EQ(vantry::platform::RunViewer(vantry::platform::ViewerCommandFor("report.txt", folder)), "");
     EXPECT_EQ(logged(), std::filesystem::canonical(folder).string() + "\nreport.txt\n");
+}
+
+// A signal that interrupts the wait (a timer, a resize, a child of another part of the program)
+// must not be taken for the editor's end: its status is still waited for and told.
+TEST_F(FakeXdgOpen, ASignalDuringTheWaitDoesNotLoseTheEditorsStatus) {
+    std::ofstream(bin_.file("xdg-open")) << "#!/bin/sh\nsleep 0.4\nexit 3\n";
+    struct sigaction interrupting {
+    }, previous{};
+    interrupting.sa_handler = [](int) {};
+    interrupting.sa_flags = 0;  // no SA_RESTART: the wait returns EINTR
+    ASSERT_EQ(sigaction(SIGALRM, &interrupting, &previous), 0);
+    itimerval every50ms{{0, 50000}, {0, 50000}};
+    ASSERT_EQ(setitimer(ITIMER_REAL, &every50ms, nullptr), 0);
+    const std::string told = vantry::platform::RunViewer(vantry::platform::ViewerCommandFor(reports_.file("r.txt")));
+    itimerval stop{};
+    setitimer(ITIMER_REAL, &stop, nullptr);
+    sigaction(SIGALRM, &previous, nullptr);
+    EXPECT_EQ(told, "xdg-open failed (exit status 3)");
 }
 
 TEST_F(FakeXdgOpen, ItsFailureIsTheToolsFailure) {

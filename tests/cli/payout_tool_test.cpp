@@ -1,4 +1,4 @@
-#include "payout_tool.h"
+#include "cli/payout_tool.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "scratch_folder.h"
-#include "tool_run.h"
-#include "typed_command.h"
+#include "tests/common/scratch_folder.h"
+#include "tests/common/tool_run.h"
+#include "tests/common/typed_command.h"
 
 using namespace vantry::cli;
 using vantry::platform::ViewerCommandForUserFile;
@@ -40,8 +40,8 @@ TEST(PayoutTool, DefaultEventPrintsTheDialogsListing) {
 }
 
 TEST(PayoutTool, OptionsInBothFormsSetTheEvent) {
-    const ToolRun r = run({"--method=ibra", "--riders", "11", "--fee=25", "--added", "0", "--payoff=70",
-                           "--ds", "2", "--places", "-3"});
+    const ToolRun r = run(
+        {"--method=ibra", "--riders", "11", "--fee=25", "--added", "0", "--payoff=70", "--ds", "2", "--places", "-3"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "Payoff Results using the following parameters:\n"
@@ -67,7 +67,10 @@ TEST(PayoutTool, PlacesAbove30AreShownAs30) {
 }
 
 TEST(PayoutTool, BadInputIsOneLineOnStderrAndStatus2) {
-    struct Case { std::vector<const char*> args; const char* message; };
+    struct Case {
+        std::vector<const char*> args;
+        const char* message;
+    };
     const Case cases[] = {
         {{"--bogus=1"}, "vantry-payout: unknown option \"--bogus\"\n"},
         {{"40"}, "vantry-payout: unexpected argument \"40\"\n"},
@@ -112,7 +115,10 @@ TEST(PayoutTool, AHugeValueMakesAShortMessage) {
 }
 
 TEST(PayoutTool, AmountsTooLargeToListAreRefusedBeforeAnythingIsPrinted) {
-    struct Case { std::vector<const char*> args; const char* message; };
+    struct Case {
+        std::vector<const char*> args;
+        const char* message;
+    };
     const Case cases[] = {
         {{"--added=1e100"},
          "vantry-payout: the amounts are too large to list: riders 40, fee 50, added money 1e+100, payoff 70 % "
@@ -131,10 +137,11 @@ TEST(PayoutTool, AmountsTooLargeToListAreRefusedBeforeAnythingIsPrinted) {
 }
 
 TEST(PayoutTool, HelpSaysWhatDsToPayDoes) {
-    EXPECT_NE(run({"--help"}).out.find(
-                  "  --ds=N            Ds to pay and list, 1 to 7; 8 or more pays and lists 7;\n"
-                  "                    0 or less divides the pool as for 7 Ds but lists only 1D (default 4)\n"),
-              std::string::npos);
+    EXPECT_NE(
+        run({"--help"})
+            .out.find("  --ds=N            Ds to pay and list, 1 to 7; 8 or more pays and lists 7;\n"
+                      "                    0 or less divides the pool as for 7 Ds but lists only 1D (default 4)\n"),
+        std::string::npos);
     // And that is what happens.
     const ToolRun none = run({"--ds=0"});
     EXPECT_NE(none.out.find("\n1D: Total = $390.00   (26%)\n"), std::string::npos);  // the seven-D split's 1D
@@ -204,7 +211,8 @@ TEST(PayoutTool, ReportHoldsTheListingAndOpensOnlyWhenAsked) {
 TEST(PayoutTool, UnwritableReportIsStatus1WithTheReason) {
     const ToolRun r = run({"--report=/nonexistent-folder/report.txt", "--open"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "vantry-payout: cannot write the report /nonexistent-folder/report.txt: No such file or directory\n");
+    EXPECT_EQ(r.err,
+              "vantry-payout: cannot write the report /nonexistent-folder/report.txt: No such file or directory\n");
     EXPECT_TRUE(viewerCommands.empty());
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "payout_types.h"
+#include "engine/payout_types.h"
 
 // An event's six inputs in the order the dialog lists them.
-inline vantry::engine::PayoutParameters event(int riders, double fee, double added, double payoff, int ds, int places) {
+inline vantry::engine::PayoutParameters Event(int riders, double fee, double added, double payoff, int ds, int places) {
     vantry::engine::PayoutParameters params;
     params.riderCount = riders;
     params.entryFee = fee;

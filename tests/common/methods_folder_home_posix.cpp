@@ -1,5 +1,5 @@
 #include <cstdlib>
 
-#include "methods_folder_home.h"
+#include "tests/common/methods_folder_home.h"
 
 void SetMethodsFolderHome(const std::string& base) { setenv("XDG_CONFIG_HOME", base.c_str(), 1); }

@@ -1,5 +1,5 @@
 #include <cstdlib>
 
-#include "methods_folder_home.h"
+#include "tests/common/methods_folder_home.h"
 
 void SetMethodsFolderHome(const std::string& base) { _putenv_s("APPDATA", base.c_str()); }

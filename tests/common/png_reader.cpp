@@ -1,4 +1,4 @@
-#include "png_reader.h"
+#include "tests/common/png_reader.h"
 
 #include <cstdint>
 #include <fstream>
@@ -38,7 +38,8 @@ bool inflateAll(const std::vector<unsigned char>& zlib, std::size_t expected, st
 }  // namespace
 
 DecodedPng::Rgb DecodedPng::at(int x, int y) const {
-    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) *
+    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                           static_cast<std::size_t>(x)) *
                           static_cast<std::size_t>(channels);
     return {pixels[i], pixels[i + 1], pixels[i + 2]};
 }
@@ -58,7 +59,8 @@ bool ReadPng(const std::string& path, DecodedPng& image, std::string& error) {
         const std::string type(file.begin() + static_cast<std::ptrdiff_t>(pos + 4),
                                file.begin() + static_cast<std::ptrdiff_t>(pos + 8));
         const unsigned char* data = &file[pos + 8];
-        if (chunkCrc(&file[pos + 4], length + 4) != big32(data + length)) return fail(error, type + " chunk has a wrong CRC");
+        if (chunkCrc(&file[pos + 4], length + 4) != big32(data + length))
+            return fail(error, type + " chunk has a wrong CRC");
         if (type == "IHDR") {
             if (length != 13 || data[8] != 8 || (data[9] != 2 && data[9] != 6) || data[10] || data[11] || data[12])
                 return fail(error, "an IHDR this reader does not read");

@@ -10,7 +10,7 @@
 struct DecodedPng {
     int width = 0;
     int height = 0;
-    int channels = 0;                 // 3 or 4
+    int channels = 0;                   // 3 or 4
     std::vector<unsigned char> pixels;  // row by row from the top
 
     // The colour at (x, y) as red, green, blue.

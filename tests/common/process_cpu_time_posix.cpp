@@ -1,6 +1,6 @@
 #include <ctime>
 
-#include "process_cpu_time.h"
+#include "tests/common/process_cpu_time.h"
 
 double ProcessCpuSeconds() {
     timespec used{};

@@ -1,6 +1,6 @@
 #include <limits>
 
-#include "process_cpu_time.h"
+#include "tests/common/process_cpu_time.h"
 
 // A page has no clock of the processor time it uses: not a number, which the tests read as
 // "cannot be measured here".

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "png_reader.h"
-#include "window_types.h"
+#include "tests/common/png_reader.h"
+#include "ui/framework/window_types.h"
 
 // What a person sees in a picture of the dialog's client area after a calculation: a wheat
 // dialog, white fields and list, and the listing's first line as dark text at the top of the
 // list. `list` and `field` are where those controls are, in the picture's pixels.
 inline void ExpectTheDialogAsAPersonSeesIt(const DecodedPng& shot, const vantry::framework::Rect& list,
-                                          const vantry::framework::Rect& field) {
+                                           const vantry::framework::Rect& field) {
     using Rgb = DecodedPng::Rgb;
     const Rgb wheat{245, 222, 179};
     const Rgb white{255, 255, 255};

@@ -18,8 +18,8 @@ inline bool InFullRun() {
 
 #define VANTRY_SKIP_ON_THIS_PLATFORM(reason) GTEST_SKIP() << "this platform: " << reason
 
-#define VANTRY_SKIP_UNLESS_FULL_RUN(reason)                                          \
-    do {                                                                             \
+#define VANTRY_SKIP_UNLESS_FULL_RUN(reason)                                         \
+    do {                                                                            \
         if (InFullRun()) GTEST_FAIL() << "not skipped in the full run: " << reason; \
-        GTEST_SKIP() << reason;                                                      \
+        GTEST_SKIP() << reason;                                                     \
     } while (0)

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "payout_tool.h"
+#include "cli/payout_tool.h"
 
 // What was written to `file` from its start; the file is closed.
 inline std::string ReadAllAndClose(std::FILE* file) {

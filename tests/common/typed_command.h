@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "viewer.h"
+#include "platform/viewer.h"
 
 // A viewer command as the tests compare it: its arguments one space apart ("xdg-open report.txt").
 inline std::string Typed(const vantry::platform::ViewerCommand& command) {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "automation.h"
-#include "framework.h"
+#include "ui/framework/automation.h"
+#include "ui/framework/framework.h"
 
 // Acts on a dialog as a person does, through the automation of whichever backend the test
 // program links: the same suite drives the in-memory dialog, the FLTK window, the Win32 one and

@@ -1,9 +1,9 @@
 // The keyboard as the dialog manager handles it, and "Edit/Print Payout": the same cases on
 // every backend.
-#include "default_event_listing.h"
-#include "dialog_fixture.h"
-#include "process_cpu_time.h"
-#include "report_writer.h"
+#include "report/report_writer.h"
+#include "tests/common/default_event_listing.h"
+#include "tests/common/process_cpu_time.h"
+#include "tests/dialog/dialog_fixture.h"
 
 #include <chrono>
 #include <cmath>
@@ -19,84 +19,87 @@ using Key = DialogDriver::Key;
 // it back. Windows' dialog manager takes only the six fields (the WS_TABSTOP controls); a page's
 // keyboard reaches every control, in the order its README gives.
 TEST_F(DialogTest, TabAndShiftTabWalkTheCycleInItsOrder) {
-    const std::vector<int> fields = {Id::RiderCount, Id::EntryFee, Id::AddedMoney, Id::PayoffPercent, Id::DsToPay, Id::Places};
-    const std::vector<int> everyControl = {Id::RiderCount,   Id::EntryFee,    Id::AddedMoney,      Id::PayoffPercent,
-                                           Id::DsToPay,      Id::Places,      Id::IbraMethod,      Id::Brn4dMethod,
-                                           Id::Nbha4dMethod, Id::CalculatePayout, Id::Exit, Id::EditPrintPayout,
+    const std::vector<int> fields = {Id::RiderCount,    Id::EntryFee, Id::AddedMoney,
+                                     Id::PayoffPercent, Id::DsToPay,  Id::Places};
+    const std::vector<int> everyControl = {Id::RiderCount,   Id::EntryFee,        Id::AddedMoney, Id::PayoffPercent,
+                                           Id::DsToPay,      Id::Places,          Id::IbraMethod, Id::Brn4dMethod,
+                                           Id::Nbha4dMethod, Id::CalculatePayout, Id::Exit,       Id::EditPrintPayout,
                                            Id::ResultList};
-    const std::vector<int>& cycle = driver.automation().tabReachesEveryControl() ? everyControl : fields;
+    const std::vector<int>& cycle = driver_.automation().tabReachesEveryControl() ? everyControl : fields;
     run([&] {
-        ASSERT_EQ(driver.focusedId(), Id::RiderCount);
+        ASSERT_EQ(driver_.focusedId(), Id::RiderCount);
         for (std::size_t step = 1; step <= cycle.size(); ++step) {
-            driver.pressKey(Key::Tab);
-            EXPECT_EQ(driver.focusedId(), cycle[step % cycle.size()]) << "Tab number " << step;
+            driver_.pressKey(Key::Tab);
+            EXPECT_EQ(driver_.focusedId(), cycle[step % cycle.size()]) << "Tab number " << step;
         }
         for (std::size_t step = 1; step <= cycle.size(); ++step) {
-            driver.pressKey(Key::BackTab);
-            EXPECT_EQ(driver.focusedId(), cycle[(cycle.size() - step) % cycle.size()]) << "Shift+Tab number " << step;
+            driver_.pressKey(Key::BackTab);
+            EXPECT_EQ(driver_.focusedId(), cycle[(cycle.size() - step) % cycle.size()]) << "Shift+Tab number " << step;
         }
-        driver.type(Id::DsToPay, "");  // the focus goes where a person clicks to type
-        driver.pressKey(Key::Tab);
-        EXPECT_EQ(driver.focusedId(), Id::Places);
+        driver_.type(Id::DsToPay, "");  // the focus goes where a person clicks to type
+        driver_.pressKey(Key::Tab);
+        EXPECT_EQ(driver_.focusedId(), Id::Places);
     });
 }
 
 TEST_F(DialogTest, EnterInAFieldPressesEditPrintPayout) {
     run([&] {
         calculate();
-        driver.type(Id::Places, "");
-        driver.pressKey(Key::Enter);
+        driver_.type(Id::Places, "");
+        driver_.pressKey(Key::Enter);
     });
-    EXPECT_EQ(viewerCommands, std::vector<std::string>{kReportViewerCommand});
+    EXPECT_EQ(viewerCommands_, std::vector<std::string>{kReportViewerCommand});
     EXPECT_NE(readReport().find("\n    2 = $90.00   (40.00%)\n"), std::string::npos);
 }
 
 TEST_F(DialogTest, ReportIsWrittenFromTheListAndOpened) {
     run([&] {
         calculate();
-        driver.click(Id::EditPrintPayout);
+        driver_.click(Id::EditPrintPayout);
     });
     std::string body;
     for (const std::string& line : kDefaultEventListing) body += line + "\n";
     EXPECT_EQ(readReport().substr(160), "\n" + body + "\n");
-    EXPECT_EQ(viewerCommands, std::vector<std::string>{kReportViewerCommand});
-    EXPECT_EQ(viewerFolders, std::vector<std::string>{folder.string()});  // the editor starts beside the report
-    EXPECT_TRUE(driver.messageBoxes().empty());
+    EXPECT_EQ(viewerCommands_, std::vector<std::string>{kReportViewerCommand});
+    EXPECT_EQ(viewerFolders_, std::vector<std::string>{folder_.string()});  // the editor starts beside the report
+    EXPECT_TRUE(driver_.messageBoxes().empty());
 }
 
 TEST_F(DialogTest, ReportBeforeAnyCalculationHoldsOnlyTheHeader) {
-    run([&] { driver.click(Id::EditPrintPayout); });
+    run([&] { driver_.click(Id::EditPrintPayout); });
     EXPECT_EQ(readReport().size(), 80u + 80u + 1u + 1u);
-    EXPECT_EQ(viewerCommands.size(), 1u);
+    EXPECT_EQ(viewerCommands_.size(), 1u);
 }
 
 TEST_F(DialogTest, ReportThatCannotBeWrittenIsToldAndNotOpened) {
-    std::filesystem::create_directory(folder / "report.txt");
+    std::filesystem::create_directory(folder_ / "report.txt");
     run([&] {
         calculate();
-        driver.click(Id::EditPrintPayout);
-        driver.pump();
-        ASSERT_EQ(driver.messageBoxes().size(), 1u);
-        const std::string report = (folder / "report.txt").string();
-        EXPECT_EQ(driver.messageBoxes()[0],
+        driver_.click(Id::EditPrintPayout);
+        driver_.pump();
+        ASSERT_EQ(driver_.messageBoxes().size(), 1u);
+        const std::string report = (folder_ / "report.txt").string();
+        EXPECT_EQ(driver_.messageBoxes()[0],
                   "Quorvath Payout Calculator: The report could not be written.\n" + report + ": not a regular file");
         calculate();  // the dialog works on
         EXPECT_EQ(listLines(), kDefaultEventListing);
     });
-    EXPECT_TRUE(viewerCommands.empty());
+    EXPECT_TRUE(viewerCommands_.empty());
 }
 
 // The report is written but no editor opens it: the producer is told where it is, rather than
 // left with a button that seems to do nothing.
 TEST_F(DialogTest, AnEditorThatCannotBeStartedIsToldWithTheReportsFullPath) {
-    dialog.SetViewerRunner([](const vantry::platform::ViewerCommand&) { return std::string("the editor is not installed"); });
+    dialog_.setViewerRunner(
+        [](const vantry::platform::ViewerCommand&) { return std::string("the editor is not installed"); });
     run([&] {
         calculate();
-        driver.click(Id::EditPrintPayout);
-        driver.pump();
-        ASSERT_EQ(driver.messageBoxes().size(), 1u);
-        EXPECT_EQ(driver.messageBoxes()[0], "Quorvath Payout Calculator: The report was written, but could not be opened.\n" +
-                                                (folder / "report.txt").string() + ": the editor is not installed");
+        driver_.click(Id::EditPrintPayout);
+        driver_.pump();
+        ASSERT_EQ(driver_.messageBoxes().size(), 1u);
+        EXPECT_EQ(driver_.messageBoxes()[0],
+                  "Quorvath Payout Calculator: The report was written, but could not be opened.\n" +
+                      (folder_ / "report.txt").string() + ": the editor is not installed");
         calculate();  // the dialog works on
         EXPECT_EQ(listLines(), kDefaultEventListing);
     });
@@ -104,10 +107,10 @@ TEST_F(DialogTest, AnEditorThatCannotBeStartedIsToldWithTheReportsFullPath) {
 }
 
 TEST_F(DialogTest, FailureBoxIsOnTopWithItsTextAndTheProgramRestsUntilOk) {
-    std::filesystem::create_directory(folder / "report.txt");
+    std::filesystem::create_directory(folder_ / "report.txt");
     std::optional<MessageBoxState> seen;
     double busySeconds = -1;
-    Automation& automation = driver.automation();
+    Automation& automation = driver_.automation();
     run([&] {
         calculate();
         // Runs inside the box's own loop: two seconds with nobody at the keyboard, then OK.
@@ -119,14 +122,15 @@ TEST_F(DialogTest, FailureBoxIsOnTopWithItsTextAndTheProgramRestsUntilOk) {
             automation.answerMessageBox();
         });
         automation.click(Id::EditPrintPayout);  // returns once the box is answered
-        driver.pump();
+        driver_.pump();
         EXPECT_FALSE(automation.messageBox().has_value()) << "OK closed it";
         calculate();
         EXPECT_EQ(listLines(), kDefaultEventListing) << "the dialog works on";
     });
     ASSERT_TRUE(seen.has_value());
     EXPECT_EQ(seen->caption, "Quorvath Payout Calculator");
-    EXPECT_EQ(seen->text, "The report could not be written.\n" + (folder / "report.txt").string() + ": not a regular file");
+    EXPECT_EQ(seen->text,
+              "The report could not be written.\n" + (folder_ / "report.txt").string() + ": not a regular file");
     EXPECT_TRUE(seen->hasOkButton);
     EXPECT_TRUE(seen->aboveDialog);
     // (Where the processor time cannot be measured, as in a page, it is not a number.)

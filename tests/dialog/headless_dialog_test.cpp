@@ -1,9 +1,9 @@
 // What only the in-memory backend can show: the traffic between the dialog and its controls, and
 // a list that runs out of room.
-#include "default_event_listing.h"
-#include "dialog_fixture.h"
-#include "emulated/emulated_inspection.h"
-#include "headless/headless_backend.h"
+#include "tests/common/default_event_listing.h"
+#include "tests/dialog/dialog_fixture.h"
+#include "ui/framework/emulated/emulated_inspection.h"
+#include "ui/framework/headless/headless_backend.h"
 
 namespace {
 
@@ -16,12 +16,12 @@ TEST_F(DialogTest, HeadlessListStorageIsReservedOnceAndEachLineIsShownAsAdded) {
     HeadlessBackend& backend = TheHeadlessBackend();
     run([&] {
         HeadlessControl& list = resultList(backend);
-        driver.click(Id::CalculatePayout);
-        driver.click(Id::CalculatePayout);
+        driver_.click(Id::CalculatePayout);
+        driver_.click(Id::CalculatePayout);
         EXPECT_EQ(list.storageRequests, (std::vector<std::pair<WParam, LParam>>{{200, 80}}));
         EXPECT_EQ(list.updates, 2 * 21);
         list.refuseNthAdd = 1;
-        driver.click(Id::CalculatePayout);
+        driver_.click(Id::CalculatePayout);
         EXPECT_EQ(list.updates, 2 * 21 + 20);  // no refresh for the refused line
     });
 }
@@ -30,9 +30,9 @@ TEST_F(DialogTest, HeadlessEveryPaintSelectsAndScrollsEachField) {
     HeadlessBackend& backend = TheHeadlessBackend();
     run([&] {
         const int paints = backend.dialog()->paints;
-        driver.click(Id::IbraMethod);
+        driver_.click(Id::IbraMethod);
         EXPECT_EQ(backend.dialog()->paints, paints);  // the paint waits for the message loop
-        driver.pump();
+        driver_.pump();
         EXPECT_EQ(backend.dialog()->paints, paints + 1);
         EXPECT_EQ(backend.dialog()->control(Id::Places)->caretScrolls, paints + 1);
         EXPECT_NE(backend.dialog()->bigIcon, nullptr);
@@ -42,18 +42,18 @@ TEST_F(DialogTest, HeadlessEveryPaintSelectsAndScrollsEachField) {
 
 TEST_F(DialogTest, HeadlessMinimisedIconIsCentredInTheSmallClientArea) {
     run([&] {
-        driver.minimise(true);
+        driver_.minimise(true);
         // The minimised client area here is 36 x 21: (36 - 32 + 1) / 2 = 2 and (21 - 32 + 1) / 2 = -5.
-        EXPECT_EQ(driver.lastIconDrawn(), (Point{2, -5}));
+        EXPECT_EQ(driver_.lastIconDrawn(), (Point{2, -5}));
     });
 }
 
 // Two pixels a dialog unit, so that the layout reads back as the template gives it.
 TEST_F(DialogTest, HeadlessControlsStandWhereTheTemplatePutsThem) {
     run([&] {
-        EXPECT_EQ(driver.control(0).bounds, (Rect{0, 0, 540, 458}));
-        EXPECT_EQ(driver.control(Id::ResultList).bounds, (Rect{4, 220, 536, 456}));  // 2,110 266 x 118
-        EXPECT_EQ(driver.control(Id::Places).bounds, (Rect{260, 52, 312, 80}));       // 130,26 26 x 14
+        EXPECT_EQ(driver_.control(0).bounds, (Rect{0, 0, 540, 458}));
+        EXPECT_EQ(driver_.control(Id::ResultList).bounds, (Rect{4, 220, 536, 456}));  // 2,110 266 x 118
+        EXPECT_EQ(driver_.control(Id::Places).bounds, (Rect{260, 52, 312, 80}));      // 130,26 26 x 14
     });
 }
 

@@ -4,17 +4,17 @@
 #include <cstdlib>
 #include <string>
 
-#include "decimal_comma_locale.h"
-#include "scratch_folder.h"
+#include "tests/common/scratch_folder.h"
+#include "tests/engine/decimal_comma_locale.h"
 
 // Compiles a German locale into a folder of this run's own when none is installed.
-bool useDecimalCommaLocale() {
+bool UseDecimalCommaLocale() {
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) return true;
-    static const ScratchFolder folder("locale");  // removed when the program ends
-    const std::string command = "localedef -i de_DE -f UTF-8 '" + folder.file("de_DE.UTF-8") + "' >/dev/null 2>&1";
+    static const ScratchFolder kFolder("locale");  // removed when the program ends
+    const std::string command = "localedef -i de_DE -f UTF-8 '" + kFolder.file("de_DE.UTF-8") + "' >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) return false;
-    setenv("LOCPATH", folder.path().c_str(), 1);
+    setenv("LOCPATH", kFolder.path().c_str(), 1);
     return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
 }
 
-const char* whyNoDecimalCommaLocale() { return nullptr; }
+const char* WhyNoDecimalCommaLocale() { return nullptr; }

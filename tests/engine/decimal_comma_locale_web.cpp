@@ -1,7 +1,7 @@
-#include "decimal_comma_locale.h"
+#include "tests/engine/decimal_comma_locale.h"
 
 // A page's C library (Emscripten's musl) writes numbers with a '.' whatever the locale: no
 // locale with a decimal comma can be had, so the locale test has nothing to show here.
-bool useDecimalCommaLocale() { return false; }
+bool UseDecimalCommaLocale() { return false; }
 
-const char* whyNoDecimalCommaLocale() { return "a page's C library writes numbers with a '.' in every locale"; }
+const char* WhyNoDecimalCommaLocale() { return "a page's C library writes numbers with a '.' in every locale"; }

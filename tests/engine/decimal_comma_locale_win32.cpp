@@ -1,12 +1,12 @@
 #include <clocale>
 #include <initializer_list>
 
-#include "decimal_comma_locale.h"
+#include "tests/engine/decimal_comma_locale.h"
 
-bool useDecimalCommaLocale() {
+bool UseDecimalCommaLocale() {
     for (const char* name : {"de-DE", "German_Germany.1252", "German"})
         if (std::setlocale(LC_NUMERIC, name)) return true;
     return false;
 }
 
-const char* whyNoDecimalCommaLocale() { return nullptr; }
+const char* WhyNoDecimalCommaLocale() { return nullptr; }

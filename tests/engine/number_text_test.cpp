@@ -1,15 +1,15 @@
-#include "number_text.h"
+#include "engine/number_text.h"
 
-#include "decimal_comma_locale.h"
-#include "skips.h"
+#include "tests/common/skips.h"
+#include "tests/engine/decimal_comma_locale.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -67,7 +67,7 @@ TEST(FormatText, FixedPointRoundsTheExactValueWithTiesAwayFromZero) {
         {"%3.2f", -kNaN, "nan"},
         {"%f", 1.5, "1.500000"},  // no precision: six decimals, as printf
         {"%9f", -0.25, "-0.250000"},
-        {"%.f", 2.5, "3"},        // a point with no digits: none
+        {"%.f", 2.5, "3"},  // a point with no digits: none
     };
     for (const FormatCase& c : cases) {
         EXPECT_EQ(FormatString(c.format, {c.value}), c.expected) << c.format << " of " << c.value;
@@ -144,8 +144,8 @@ TEST(FormatText, AgreesWithTheExactDecimalValueRoundedHalfAwayFromZero) {
     for (int i = 0; i < 20000; ++i) {
         // Random mantissas at magnitudes from 1e-6 to 1e22, and values on a 1/8 grid (many ties).
         const double value = i % 2 == 0
-            ? std::ldexp(static_cast<double>(next() >> 11), static_cast<int>(next() % 128) - 72)
-            : static_cast<double>(static_cast<std::int64_t>(next() % 2000001) - 1000000) / 8.0;
+                                 ? std::ldexp(static_cast<double>(next() >> 11), static_cast<int>(next() % 128) - 72)
+                                 : static_cast<double>(static_cast<std::int64_t>(next() % 2000001) - 1000000) / 8.0;
         for (const auto& [format, width, precision] :
              {std::tuple{"%3.2f", 3, 2}, std::tuple{"%4.0f", 4, 0}, std::tuple{"%2.1f", 2, 1}}) {
             const std::string expected = exactFixed(value, width, precision);
@@ -164,7 +164,11 @@ TEST(FormatText, LargestDoublePrintsAllItsDigits) {
 }
 
 TEST(FormatText, IntegersAndPercentSigns) {
-    struct Case { const char* format; int value; const char* expected; };
+    struct Case {
+        const char* format;
+        int value;
+        const char* expected;
+    };
     const Case cases[] = {
         {"%d", 0, "0"},
         {"%d", -3, "-3"},
@@ -209,13 +213,16 @@ TEST(FormatText, WritesWithinEveryCapacityAndAlwaysTerminates) {
 }
 
 TEST(FormatText, MalformedFormatsHaveADefinedResult) {
-    struct Case { const char* format; const char* expected; };
+    struct Case {
+        const char* format;
+        const char* expected;
+    };
     const Case cases[] = {
-        {"%q", "%q"},                 // a conversion it does not know is printed as written
+        {"%q", "%q"},  // a conversion it does not know is printed as written
         {"a%5.2xb", "a%5.2xb"},
-        {"%", "%"},                   // a lone % at the end too
+        {"%", "%"},  // a lone % at the end too
         {"%5.", "%5."},
-        {"[%d]", "[]"},               // a conversion with no argument left prints nothing
+        {"[%d]", "[]"},  // a conversion with no argument left prints nothing
         {"%3.2f and %d", " and "},
         {"%.60f", ""},
     };
@@ -239,8 +246,8 @@ TEST(FormatText, WidthWiderThanTheBufferIsCutNeverOverrun) {
 }
 
 TEST(FormatText, IgnoresTheLocale) {
-    if (!useDecimalCommaLocale()) {
-        if (const char* why = whyNoDecimalCommaLocale()) VANTRY_SKIP_ON_THIS_PLATFORM(why);
+    if (!UseDecimalCommaLocale()) {
+        if (const char* why = WhyNoDecimalCommaLocale()) VANTRY_SKIP_ON_THIS_PLATFORM(why);
         VANTRY_SKIP_UNLESS_FULL_RUN("no locale with a decimal comma can be had here");
     }
     char printed[16];
@@ -256,11 +263,15 @@ TEST(FormatText, IgnoresTheLocale) {
 const std::string kDigits310 = "1" + std::string(309, '0');  // 1e309: too large for a double
 const std::string kDigits309 = "1" + std::string(308, '0');  // 1e308: within range
 const std::string kTinyFraction = "0." + std::string(400, '0') + "1";
-const std::string kLongWithExponent = "1" + std::string(800, '0') + "e-400";  // 1e400: still too large
+const std::string kLongWithExponent = "1" + std::string(800, '0') + "e-400";      // 1e400: still too large
 const std::string kLongerWithExponent = "1" + std::string(2000, '0') + "e-1680";  // 1e320: too large
 
 TEST(ReadLeading, TakesTheLongestLeadingNumberLikeTheCRuntime) {
-    struct Case { std::string text; double real; std::int32_t integer; };
+    struct Case {
+        std::string text;
+        double real;
+        std::int32_t integer;
+    };
     const Case cases[] = {
         {"50", 50, 50},
         {"  70.6", 70.6, 70},
@@ -305,7 +316,13 @@ TEST(ReadLeading, TakesTheLongestLeadingNumberLikeTheCRuntime) {
 }
 
 TEST(ParseWhole, AcceptsOnlyTheWholeTextAsTheNumber) {
-    struct Case { std::string text; ParseStatus intStatus; std::int32_t integer; ParseStatus realStatus; double real; };
+    struct Case {
+        std::string text;
+        ParseStatus intStatus;
+        std::int32_t integer;
+        ParseStatus realStatus;
+        double real;
+    };
     const ParseStatus ok = ParseStatus::Ok, bad = ParseStatus::NotANumber, range = ParseStatus::OutOfRange;
     const Case cases[] = {
         {"40", ok, 40, ok, 40},

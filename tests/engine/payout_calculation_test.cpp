@@ -1,8 +1,8 @@
-#include "payout_calculation.h"
+#include "engine/payout_calculation.h"
 
 #include <gtest/gtest.h>
 
-#include "event_parameters.h"
+#include "tests/common/event_parameters.h"
 
 using namespace vantry::engine;
 
@@ -25,7 +25,7 @@ TEST(PayoutCalculation, DefaultEventPaysTwoPlacesInEachOfFourDs) {
 }
 
 TEST(PayoutCalculation, UnnormalisedPlacesCannotLeaveTheSchedule) {
-    const PayoutResult result = CalculatePayout(event(40, 50, 100, 70, 4, 45), BuiltInRules(PayoutMethod::Brn4d));
+    const PayoutResult result = CalculatePayout(Event(40, 50, 100, 70, 4, 45), BuiltInRules(PayoutMethod::Brn4d));
     EXPECT_EQ(result.placings, 30);
 }
 
@@ -41,20 +41,20 @@ TEST(PayoutCalculation, NumberOfPlacesPaid) {
     // A $124 pool paid to one D: two places give 74.40 and 49.60 against a $50 fee. IBRA judges
     // 49.60 rounded to dollars (50.10, not below the fee); the others judge 49.60 itself.
     const PlacingsCase cases[] = {
-        {"ibra rounds the candidate", PayoutMethod::Ibra, event(0, 50, 124, 70, 1, 0), 2, 0},
-        {"nbha does not round", PayoutMethod::Nbha4d, event(0, 50, 124, 70, 1, 0), 1, 0},
-        {"brn4d does not round", PayoutMethod::Brn4d, event(0, 50, 124, 70, 1, 0), 1, 0},
-        {"too little for two places", PayoutMethod::Nbha4d, event(2, 50, 0, 70, 4, 0), 1, 0},
-        {"zero pool pays 30", PayoutMethod::Ibra, event(0, 50, 0, 70, 4, 0), 30, 0},
-        {"zero fee pays 30", PayoutMethod::Nbha4d, event(40, 0, 100, 70, 4, 0), 30, 0},
-        {"negative pool pays 30", PayoutMethod::Brn4d, event(40, 50, -5000, 70, 4, 0), 30, 0},
-        {"large pool pays 30", PayoutMethod::Nbha4d, event(2000, 50, 0, 70, 1, 0), 30, 0},
-        {"places above 30 stored as 30", PayoutMethod::Nbha4d, event(40, 50, 100, 70, 4, 45), 30, 30},
-        {"places far above 30 stored as 30", PayoutMethod::Ibra, event(40, 50, 100, 70, 4, 2147483647), 30, 30},
-        {"negative places are automatic", PayoutMethod::Nbha4d, event(40, 50, 100, 70, 4, -3), 2, -3},
-        {"one fixed place", PayoutMethod::Ibra, event(40, 50, 100, 70, 4, 1), 1, 1},
-        {"fixed places ignore the fee", PayoutMethod::Ibra, event(2, 50, 0, 70, 4, 12), 12, 12},
-        {"brn4d counts 28 places", PayoutMethod::Brn4d, event(40, 50, 100, 70, 4, 28), 28, 28},
+        {"ibra rounds the candidate", PayoutMethod::Ibra, Event(0, 50, 124, 70, 1, 0), 2, 0},
+        {"nbha does not round", PayoutMethod::Nbha4d, Event(0, 50, 124, 70, 1, 0), 1, 0},
+        {"brn4d does not round", PayoutMethod::Brn4d, Event(0, 50, 124, 70, 1, 0), 1, 0},
+        {"too little for two places", PayoutMethod::Nbha4d, Event(2, 50, 0, 70, 4, 0), 1, 0},
+        {"zero pool pays 30", PayoutMethod::Ibra, Event(0, 50, 0, 70, 4, 0), 30, 0},
+        {"zero fee pays 30", PayoutMethod::Nbha4d, Event(40, 0, 100, 70, 4, 0), 30, 0},
+        {"negative pool pays 30", PayoutMethod::Brn4d, Event(40, 50, -5000, 70, 4, 0), 30, 0},
+        {"large pool pays 30", PayoutMethod::Nbha4d, Event(2000, 50, 0, 70, 1, 0), 30, 0},
+        {"places above 30 stored as 30", PayoutMethod::Nbha4d, Event(40, 50, 100, 70, 4, 45), 30, 30},
+        {"places far above 30 stored as 30", PayoutMethod::Ibra, Event(40, 50, 100, 70, 4, 2147483647), 30, 30},
+        {"negative places are automatic", PayoutMethod::Nbha4d, Event(40, 50, 100, 70, 4, -3), 2, -3},
+        {"one fixed place", PayoutMethod::Ibra, Event(40, 50, 100, 70, 4, 1), 1, 1},
+        {"fixed places ignore the fee", PayoutMethod::Ibra, Event(2, 50, 0, 70, 4, 12), 12, 12},
+        {"brn4d counts 28 places", PayoutMethod::Brn4d, Event(40, 50, 100, 70, 4, 28), 28, 28},
     };
     for (const PlacingsCase& c : cases) {
         const PayoutParameters params = NormalisedParameters(c.params);  // as the dialog and tool store them
@@ -69,7 +69,7 @@ TEST(PayoutCalculation, AutomaticPlacesJudgeTheLastDOfTheSplit) {
     // 7 Ds by any count outside 1 to 6: the 8 % 7D decides. $1000 pool: 7D gets $80, which pays
     // two places of 48 and 32 only above a $32 fee, one place at $33.
     for (int ds : {0, 9, -1}) {
-        PayoutParameters params = event(0, 32, 1000, 70, ds, 0);
+        PayoutParameters params = Event(0, 32, 1000, 70, ds, 0);
         EXPECT_EQ(CalculatePayout(params, BuiltInRules(PayoutMethod::Nbha4d)).placings, 2) << ds;
         params.entryFee = 33;
         EXPECT_EQ(CalculatePayout(params, BuiltInRules(PayoutMethod::Nbha4d)).placings, 1) << ds;
@@ -77,7 +77,10 @@ TEST(PayoutCalculation, AutomaticPlacesJudgeTheLastDOfTheSplit) {
 }
 
 TEST(PayoutCalculation, EveryDIsFilledFromItsShareWhateverIsListed) {
-    struct Case { int ds; double firstPlaces[kDivisionCount]; };
+    struct Case {
+        int ds;
+        double firstPlaces[kDivisionCount];
+    };
     // One place paid, so each D's first place is the D's whole share of a $1000 pool.
     const Case cases[] = {
         {1, {1000, 0, 0, 0, 0, 0, 0}},
@@ -86,7 +89,7 @@ TEST(PayoutCalculation, EveryDIsFilledFromItsShareWhateverIsListed) {
         {9, {260, 200, 160, 110, 100, 90, 80}},
     };
     for (const Case& c : cases) {
-        PayoutParameters params = event(0, 50, 1000, 70, c.ds, 1);
+        PayoutParameters params = Event(0, 50, 1000, 70, c.ds, 1);
         const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Ibra));
         for (int d = 0; d < kDivisionCount; ++d) {
             EXPECT_DOUBLE_EQ(result.amounts[d][0], c.firstPlaces[d]) << "ds " << c.ds << " D" << d + 1;
@@ -96,7 +99,7 @@ TEST(PayoutCalculation, EveryDIsFilledFromItsShareWhateverIsListed) {
 }
 
 TEST(PayoutCalculation, Brn4dPaysNothingAfterThe25thPlace) {
-    PayoutParameters params = event(400, 50, 0, 100, 1, 30);
+    PayoutParameters params = Event(400, 50, 0, 100, 1, 30);
     const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Brn4d));
     EXPECT_EQ(result.placings, 30);
     EXPECT_DOUBLE_EQ(result.amounts[0][24], 220.0);  // 1.1 % of $20,000
@@ -106,7 +109,7 @@ TEST(PayoutCalculation, Brn4dPaysNothingAfterThe25thPlace) {
 TEST(PayoutCalculation, MoneyAndAmountsAreEvaluatedInTheirWrittenOrder) {
     // 11 riders at $25, 70 % back: the pool is exactly 192.5 while the producer's share is just
     // above 82.5 (computed from the 30 % kept, not as gross * 70 / 100).
-    PayoutParameters params = event(11, 25, 0, 70, 2, 0);
+    PayoutParameters params = Event(11, 25, 0, 70, 2, 0);
     const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Ibra));
     EXPECT_EQ(result.gross, 275.0);
     EXPECT_EQ(result.producer, 82.50000000000001);  // 1 - 0.7 is a little above 0.3
@@ -119,7 +122,7 @@ TEST(PayoutCalculation, MoneyAndAmountsAreEvaluatedInTheirWrittenOrder) {
 }
 
 TEST(PayoutCalculation, PayoffAbove100MakesTheProducerPay) {
-    PayoutParameters params = event(10, 100, 0, 110, 1, 1);
+    PayoutParameters params = Event(10, 100, 0, 110, 1, 1);
     const PayoutResult result = CalculatePayout(params, BuiltInRules(PayoutMethod::Nbha4d));
     EXPECT_LT(result.producer, 0.0);
     EXPECT_GT(result.pool, result.gross);

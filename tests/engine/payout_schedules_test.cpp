@@ -1,4 +1,4 @@
-#include "payout_schedules.h"
+#include "engine/payout_schedules.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +37,7 @@ TEST(PlaceSchedules, EveryRowPaysExactlyAllOfTheMoneyInNonIncreasingAmounts) {
     for (PayoutMethod method : kMethods) {
         const PlaceSchedule& schedule = placeScheduleFor(method);
         for (int row = 0; row < kScheduleRows; ++row) {
-            SCOPED_TRACE("method " + std::to_string(static_cast<int>(method)) + ", row " +
-                         std::to_string(row));
+            SCOPED_TRACE("method " + std::to_string(static_cast<int>(method)) + ", row " + std::to_string(row));
             EXPECT_EQ(schedule.placeCount(row), row + 1);
             long long total = 0;
             int paidPlaces = 0;
@@ -81,7 +80,11 @@ TEST(PlaceSchedules, NbhaFollowsIbraExceptFor7And9And10Places) {
 
 TEST(PlaceSchedules, SampleRowsReadAsTheAssociationsPublishThem) {
     using P = std::vector<double>;
-    struct Case { PayoutMethod method; int places; P percents; };
+    struct Case {
+        PayoutMethod method;
+        int places;
+        P percents;
+    };
     const Case cases[] = {
         {PayoutMethod::Ibra, 3, P{50, 30, 20}},
         {PayoutMethod::Nbha4d, 3, P{50, 30, 20}},
@@ -90,8 +93,8 @@ TEST(PlaceSchedules, SampleRowsReadAsTheAssociationsPublishThem) {
         {PayoutMethod::Nbha4d, 10, P{20, 15, 13, 11, 10, 8, 6.5, 6, 5.5, 5}},
         {PayoutMethod::Nbha4d, 7, P{26, 20, 15, 12, 10, 9, 8}},
         {PayoutMethod::Brn4d, 13, P{18.5, 16.75, 13.75, 10.75, 8.5, 6.55, 5.5, 5, 4, 3.5, 2.75, 2.25, 2.2}},
-        {PayoutMethod::Ibra, 30, P{12.6, 9, 7.2, 6.8, 6.3, 5.8, 5.4, 5, 4.5, 4, 3.6, 3.3, 3, 2.7, 2.4,
-                                   2.1, 2, 1.6, 1.4, 1.3, 1.1, 1.1, 1.1, 1.1, 1.1, 0.9, 0.9, 0.9, 0.9, 0.9}},
+        {PayoutMethod::Ibra, 30, P{12.6, 9, 7.2, 6.8, 6.3, 5.8, 5.4, 5,   4.5, 4,   3.6, 3.3, 3,   2.7, 2.4,
+                                   2.1,  2, 1.6, 1.4, 1.3, 1.1, 1.1, 1.1, 1.1, 1.1, 0.9, 0.9, 0.9, 0.9, 0.9}},
     };
     for (const Case& c : cases) EXPECT_EQ(percentRow(c.method, c.places - 1), c.percents) << c.places;
 }
@@ -118,11 +121,18 @@ TEST(DivisionSplits, EverySplitPaysExactlyThePool) {
 
 TEST(DivisionSplits, SharesAndLastDShareByDCount) {
     using S = std::vector<double>;
-    struct Case { PayoutMethod method; int ds; S percents; double lastPercent; };
+    struct Case {
+        PayoutMethod method;
+        int ds;
+        S percents;
+        double lastPercent;
+    };
     const S sevenD{26, 20, 16, 11, 10, 9, 8};
     const Case cases[] = {
-        {PayoutMethod::Ibra, 0, sevenD, 8},    {PayoutMethod::Brn4d, -2, sevenD, 8},
-        {PayoutMethod::Nbha4d, 7, sevenD, 8},  {PayoutMethod::Ibra, 12, sevenD, 8},
+        {PayoutMethod::Ibra, 0, sevenD, 8},
+        {PayoutMethod::Brn4d, -2, sevenD, 8},
+        {PayoutMethod::Nbha4d, 7, sevenD, 8},
+        {PayoutMethod::Ibra, 12, sevenD, 8},
         {PayoutMethod::Nbha4d, 1, S{100, 0, 0, 0, 0, 0, 0}, 100},
         {PayoutMethod::Brn4d, 1, S{100, 0, 0, 0, 0, 0, 0}, 100},
         {PayoutMethod::Ibra, 4, S{40, 30, 20, 10, 0, 0, 0}, 10},

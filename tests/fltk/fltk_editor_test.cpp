@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "default_event_listing.h"
-#include "dialog_fixture.h"
-#include "screenshot_checks.h"
+#include "tests/common/default_event_listing.h"
+#include "tests/common/screenshot_checks.h"
+#include "tests/dialog/dialog_fixture.h"
 
 namespace {
 
@@ -72,8 +72,8 @@ DecodedPng shotOf(Fl_Window& window) {
 // later; a window passed over the dialog leaves it painted again; and the editor runs once.
 TEST_F(DialogTest, FltkInputWhileTheEditorIsOpenIsDroppedAndTheWindowStaysPainted) {
     const StandInEditor editor(0, true);
-    dialog.SetViewerRunner(vantry::app::CVantryDlg::OpenInEditor);
-    Automation& automation = driver.automation();
+    dialog_.setViewerRunner(vantry::app::CVantryDlg::openInEditor);
+    Automation& automation = driver_.automation();
     bool actedDuringTheWait = false;
     DecodedPng uncovered;
     run([&] {
@@ -100,14 +100,14 @@ TEST_F(DialogTest, FltkInputWhileTheEditorIsOpenIsDroppedAndTheWindowStaysPainte
             uncovered = shotOf(*dialogWindow);
             editor.release();
         });
-        driver.click(Id::EditPrintPayout);  // returns when the editor has ended
+        driver_.click(Id::EditPrintPayout);  // returns when the editor has ended
         EXPECT_TRUE(actedDuringTheWait) << "nothing ran while the editor was open";
-        driver.pump();
+        driver_.pump();
         EXPECT_EQ(editor.starts(), std::vector<std::string>{"report.txt"});
         EXPECT_EQ(text(Id::RiderCount), "40");
         EXPECT_EQ(methodChecks(), (std::vector<bool>{false, false, true}));
         EXPECT_EQ(listLines(), kDefaultEventListing);
-        driver.type(Id::RiderCount, "5");  // the dialog is still there, and takes input again
+        driver_.type(Id::RiderCount, "5");  // the dialog is still there, and takes input again
         EXPECT_NE(text(Id::RiderCount).find('5'), std::string::npos);
     });
     ASSERT_GT(uncovered.width, 0);
@@ -118,8 +118,8 @@ TEST_F(DialogTest, FltkInputWhileTheEditorIsOpenIsDroppedAndTheWindowStaysPainte
 // An editor that cannot be started, or fails, is told with the report's full path; the report
 // is there, whole, and the dialog works on.
 TEST_F(DialogTest, FltkAnEditorThatFailsIsToldWithTheReportsPath) {
-    const std::string report = (folder / "report.txt").string();
-    Automation& automation = driver.automation();
+    const std::string report = (folder_ / "report.txt").string();
+    Automation& automation = driver_.automation();
     struct Case {
         int status;  // of the stand-in; -1: there is no xdg-open at all
         std::string told;
@@ -139,8 +139,8 @@ TEST_F(DialogTest, FltkAnEditorThatFailsIsToldWithTheReportsPath) {
         }
         std::optional<MessageBoxState> seen;
         // The box comes once the editor has ended: what is posted then runs in the box's loop.
-        dialog.SetViewerRunner([&](const vantry::platform::ViewerCommand& command) {
-            const std::string told = vantry::app::CVantryDlg::OpenInEditor(command);
+        dialog_.setViewerRunner([&](const vantry::platform::ViewerCommand& command) {
+            const std::string told = vantry::app::CVantryDlg::openInEditor(command);
             automation.post([&] {
                 if ((seen = automation.messageBox())) automation.answerMessageBox();
             });
@@ -149,7 +149,7 @@ TEST_F(DialogTest, FltkAnEditorThatFailsIsToldWithTheReportsPath) {
         run([&] {
             calculate();
             automation.click(Id::EditPrintPayout);
-            driver.pump();
+            driver_.pump();
             calculate();
             EXPECT_EQ(listLines(), kDefaultEventListing) << "the dialog works on";
         });

@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "dialog_fixture.h"
-#include "fltk/fltk_inspection.h"
-#include "fltk/fltk_backend.h"
-#include "fltk/fltk_peers.h"
+#include "tests/dialog/dialog_fixture.h"
+#include "ui/framework/fltk/fltk_backend.h"
+#include "ui/framework/fltk/fltk_inspection.h"
+#include "ui/framework/fltk/fltk_peers.h"
 
 namespace {
 
@@ -38,13 +38,14 @@ TEST_F(DialogTest, FltkARefusedKeySaysSoBesideItsFieldUntilAKeyGoesIn) {
     bool ran = false;
     run([&] {
         ran = true;
-        driver.type(Id::PayoffPercent, "70.");
+        driver_.type(Id::PayoffPercent, "70.");
         EXPECT_EQ(text(Id::PayoffPercent), "70");
-        EXPECT_EQ(FltkInspection::shownRefusalHint(), widgetOf(Id::PayoffPercent)) << "the '.' was refused without a word";
-        driver.type(Id::PayoffPercent, "6");
+        EXPECT_EQ(FltkInspection::shownRefusalHint(), widgetOf(Id::PayoffPercent))
+            << "the '.' was refused without a word";
+        driver_.type(Id::PayoffPercent, "6");
         EXPECT_EQ(text(Id::PayoffPercent), "706");
         EXPECT_EQ(FltkInspection::shownRefusalHint(), nullptr) << "the hint stayed after a key went in";
-        driver.type(Id::EntryFee, "12.5");  // a money field takes the point: no hint
+        driver_.type(Id::EntryFee, "12.5");  // a money field takes the point: no hint
         EXPECT_EQ(FltkInspection::shownRefusalHint(), nullptr);
     });
     EXPECT_TRUE(ran);
@@ -61,12 +62,12 @@ TEST_F(DialogTest, FltkDigitsOfEveryScriptGoInAsTheDigitsTheDialogReads) {
         } cases[] = {
             {Id::EntryFee, "\uFF15\uFF10\uFF0E\uFF15", "50.5"},  // full width, with its full stop
             {Id::RiderCount, "\uFF11\uFF12", "12"},
-            {Id::DsToPay, "\u0664", "4"},                   // Arabic-Indic
-            {Id::Places, "\u0968\u0969", "23"},             // Devanagari
+            {Id::DsToPay, "\u0664", "4"},                    // Arabic-Indic
+            {Id::Places, "\u0968\u0969", "23"},              // Devanagari
             {Id::AddedMoney, "\U0001D7D7\U0001D7CE", "90"},  // mathematical double-struck
         };
         for (const auto& c : cases) {
-            driver.type(c.id, c.typed);
+            driver_.type(c.id, c.typed);
             EXPECT_EQ(text(c.id), c.kept) << c.typed;
         }
         EXPECT_EQ(FltkInspection::shownRefusalHint(), nullptr) << "a digit was refused";

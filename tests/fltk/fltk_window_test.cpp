@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "dialog_fixture.h"
-#include "fltk/fltk_backend.h"
-#include "fltk/fltk_inspection.h"
-#include "png_reader.h"
-#include "png_writer.h"
-#include "screenshot_checks.h"
+#include "tests/common/png_reader.h"
+#include "tests/common/screenshot_checks.h"
+#include "tests/dialog/dialog_fixture.h"
+#include "ui/framework/fltk/fltk_backend.h"
+#include "ui/framework/fltk/fltk_inspection.h"
+#include "ui/icon/png_writer.h"
 
 namespace {
 
@@ -36,18 +36,21 @@ TEST_F(DialogTest, FltkControlsLandWhereTheTemplatePutsThem) {
     run([&] {
         // Liberation Serif at 21 pixels has dialog base units of 12 x 24 pixels: both a horizontal
         // dialog unit (12 / 4) and a vertical one (24 / 8) are 3 pixels.
-        EXPECT_EQ(driver.control(0).bounds, (Rect{0, 0, 810, 687}));  // 270 x 229 units
-        struct Case { int id; Rect bounds; };
-        const Case cases[] = {
-            {Id::RiderCount, {150, 6, 228, 42}},        // 50, 2, 26 x 12
-            {Id::Places, {390, 78, 468, 120}},          // 130, 26, 26 x 14
-            {Id::ResultList, {6, 330, 804, 684}},       // 2, 110, 266 x 118
-            {Id::CalculatePayout, {492, 0, 654, 66}},   // 164, 0, 54 x 22
-            {Id::Invitation, {6, 270, 804, 324}},       // 2, 90, 266 x 18
-            {Id::Nbha4dMethod, {6, 126, 270, 150}},     // 2, 42, 88 x 8
-            {Id::Exit, {654, 0, 804, 120}},             // 218, 0, 50 x 40
+        EXPECT_EQ(driver_.control(0).bounds, (Rect{0, 0, 810, 687}));  // 270 x 229 units
+        struct Case {
+            int id;
+            Rect bounds;
         };
-        for (const Case& c : cases) EXPECT_EQ(driver.control(c.id).bounds, c.bounds) << c.id;
+        const Case cases[] = {
+            {Id::RiderCount, {150, 6, 228, 42}},       // 50, 2, 26 x 12
+            {Id::Places, {390, 78, 468, 120}},         // 130, 26, 26 x 14
+            {Id::ResultList, {6, 330, 804, 684}},      // 2, 110, 266 x 118
+            {Id::CalculatePayout, {492, 0, 654, 66}},  // 164, 0, 54 x 22
+            {Id::Invitation, {6, 270, 804, 324}},      // 2, 90, 266 x 18
+            {Id::Nbha4dMethod, {6, 126, 270, 150}},    // 2, 42, 88 x 8
+            {Id::Exit, {654, 0, 804, 120}},            // 218, 0, 50 x 40
+        };
+        for (const Case& c : cases) EXPECT_EQ(driver_.control(c.id).bounds, c.bounds) << c.id;
     });
 }
 
@@ -94,7 +97,7 @@ TEST_F(DialogTest, FltkScreenshotAfterACalculation) {
     const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/fltk-dialog.png";
     std::filesystem::remove(path);  // the picture looked at is this run's
     run([&] {
-        driver.paste(Id::DsToPay, "7");
+        driver_.paste(Id::DsToPay, "7");
         calculate();
         Fl_Window* window = Fl::first_window();
         ASSERT_NE(window, nullptr);
@@ -102,7 +105,7 @@ TEST_F(DialogTest, FltkScreenshotAfterACalculation) {
         const int width = window->w(), height = window->h();
         std::vector<unsigned char> rgb(static_cast<std::size_t>(width * height * 3));
         ASSERT_NE(fl_read_image(rgb.data(), 0, 0, width, height), nullptr);
-        ASSERT_TRUE(WritePng(path, rgb, width, height));
+        ASSERT_TRUE(vantry::app::WritePng(path, rgb, width, height));
     });
     DecodedPng shot;
     std::string error;
@@ -112,10 +115,10 @@ TEST_F(DialogTest, FltkScreenshotAfterACalculation) {
 }
 
 TEST_F(DialogTest, FltkFailureBoxIsDrawnWithItsText) {
-    std::filesystem::create_directory(folder / "report.txt");
+    std::filesystem::create_directory(folder_ / "report.txt");
     const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/fltk-message-box.png";
     std::filesystem::remove(path);  // the picture looked at is this run's
-    Automation& automation = driver.automation();
+    Automation& automation = driver_.automation();
     run([&] {
         automation.post([&] {
             automation.pump();
@@ -125,7 +128,7 @@ TEST_F(DialogTest, FltkFailureBoxIsDrawnWithItsText) {
             const int width = box->w(), height = box->h();
             std::vector<unsigned char> rgb(static_cast<std::size_t>(width * height * 3));
             ASSERT_NE(fl_read_image(rgb.data(), 0, 0, width, height), nullptr);
-            ASSERT_TRUE(WritePng(path, rgb, width, height));
+            ASSERT_TRUE(vantry::app::WritePng(path, rgb, width, height));
             automation.answerMessageBox();
         });
         automation.click(Id::EditPrintPayout);
@@ -145,10 +148,10 @@ TEST_F(DialogTest, FltkFailureBoxIsDrawnWithItsText) {
 // The box is laid out as Windows lays out its own: the error sign, the text beside it broken into
 // lines that fit (a long path too, whole), and the OK button on a band below, with room between.
 TEST_F(DialogTest, FltkMessageBoxFitsItsTextBesideItsSignAboveItsButton) {
-    const std::filesystem::path deep = folder / std::string(60, 'a') / std::string(60, 'b') / std::string(60, 'c');
+    const std::filesystem::path deep = folder_ / std::string(60, 'a') / std::string(60, 'b') / std::string(60, 'c');
     std::filesystem::create_directories(deep / "report.txt");
-    dialog.SetReportFolder(deep.string());
-    Automation& automation = driver.automation();
+    dialog_.setReportFolder(deep.string());
+    Automation& automation = driver_.automation();
     bool looked = false;
     run([&] {
         automation.post([&] {
@@ -156,7 +159,8 @@ TEST_F(DialogTest, FltkMessageBoxFitsItsTextBesideItsSignAboveItsButton) {
             FltkMessageBox* box = FltkInspection::openMessageBox();
             ASSERT_NE(box, nullptr);
             looked = true;
-            EXPECT_EQ(FltkInspection::text(*box), "The report could not be written.\n" + (deep / "report.txt").string() + ": not a regular file");
+            EXPECT_EQ(FltkInspection::text(*box),
+                      "The report could not be written.\n" + (deep / "report.txt").string() + ": not a regular file");
             Fl_Window& window = FltkInspection::window(*box);
             const Fl_Box& message = FltkInspection::message(*box);
             const Fl_Button& ok = FltkInspection::okButton(*box);
@@ -183,7 +187,7 @@ TEST_F(DialogTest, FltkMessageBoxFitsItsTextBesideItsSignAboveItsButton) {
                 std::filesystem::remove(picture);  // for a person to look at; the checks are above
                 std::vector<unsigned char> pixels(static_cast<std::size_t>(window.w() * window.h() * 3));
                 fl_read_image(pixels.data(), 0, 0, window.w(), window.h());
-                WritePng(picture, pixels, window.w(), window.h());
+                vantry::app::WritePng(picture, pixels, window.w(), window.h());
             }
             unsigned char rgb[3] = {};
             fl_read_image(rgb, 16 + 8, 16 + 16, 1, 1);

@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "emulated/control_styles.h"
-#include "emulated/dialog_manager.h"
-#include "emulated/edit_rules.h"
-#include "emulated/emulated_inspection.h"
-#include "emulated/emulated_peers.h"
-#include "emulated/list_box_storage.h"
-#include "posted_actions.h"
+#include "ui/framework/emulated/control_styles.h"
+#include "ui/framework/emulated/dialog_manager.h"
+#include "ui/framework/emulated/edit_rules.h"
+#include "ui/framework/emulated/emulated_inspection.h"
+#include "ui/framework/emulated/emulated_peers.h"
+#include "ui/framework/emulated/list_box_storage.h"
+#include "ui/framework/emulated/text_copy.h"
+#include "ui/framework/posted_actions.h"
 
 using namespace vantry::framework;
 
@@ -23,15 +24,15 @@ TEST(EditRules, SetSelectionAsEmSetSelDoes) {
         int start, end, length;
         EditSelection expected;
     } cases[] = {
-        {{0, 0}, 0, -1, 5, {0, 5}},   // all
-        {{1, 3}, -1, 0, 5, {3, 3}},   // no selection, the caret stays
-        {{0, 0}, 4, 2, 5, {2, 4}},    // put in order
-        {{0, 0}, 9, 12, 5, {5, 5}},   // kept within the text
+        {{0, 0}, 0, -1, 5, {0, 5}},  // all
+        {{1, 3}, -1, 0, 5, {3, 3}},  // no selection, the caret stays
+        {{0, 0}, 4, 2, 5, {2, 4}},   // put in order
+        {{0, 0}, 9, 12, 5, {5, 5}},  // kept within the text
         {{0, 0}, 2, 2, 0, {0, 0}},
     };
     for (const auto& c : cases) {
-        const EditSelection got =
-            SetSelection(c.current, static_cast<WParam>(static_cast<LParam>(c.start)), static_cast<LParam>(c.end), c.length);
+        const EditSelection got = SetSelection(c.current, static_cast<WParam>(static_cast<LParam>(c.start)),
+                                               static_cast<LParam>(c.end), c.length);
         EXPECT_EQ(got.start, c.expected.start) << c.start << "," << c.end;
         EXPECT_EQ(got.end, c.expected.end) << c.start << "," << c.end;
     }
@@ -39,27 +40,54 @@ TEST(EditRules, SetSelectionAsEmSetSelDoes) {
 }
 
 TEST(EditRules, NumberFieldsTakeDigitsAndEditingKeys) {
-    for (const unsigned char c : {'0', '5', '9', '\b', '\x7F', '\x01'}) EXPECT_TRUE(AcceptsTypedCharacter(Style::EsNumber, c)) << int(c);
-    for (const unsigned char c : {'.', ' ', '-', 'a', '/', ':'}) EXPECT_FALSE(AcceptsTypedCharacter(Style::EsNumber, c)) << c;
+    for (const unsigned char c : {'0', '5', '9', '\b', '\x7F', '\x01'})
+        EXPECT_TRUE(AcceptsTypedCharacter(Style::EsNumber, c)) << int(c);
+    for (const unsigned char c : {'.', ' ', '-', 'a', '/', ':'})
+        EXPECT_FALSE(AcceptsTypedCharacter(Style::EsNumber, c)) << c;
     for (const unsigned char c : {'.', ' ', 'a'}) EXPECT_TRUE(AcceptsTypedCharacter(0, c)) << c;
 }
 
 TEST(EditRules, TheTextLimitLeavesRoomAsWindowsDoes) {
     EXPECT_EQ(EditTextLimit(131), 131);
-    EXPECT_EQ(EditTextLimit(0), 0x7FFFFFFE);  // EM_LIMITTEXT(0): the most Windows allows
+    EXPECT_EQ(EditTextLimit(0), 0x7FFFFFFE);            // EM_LIMITTEXT(0): the most Windows allows
     EXPECT_EQ(EditTextLimit(0x80000000u), 0x7FFFFFFE);  // more than an int holds
+}
+
+// GetWindowText's copy never writes past the count it is given, and with no room writes nothing.
+TEST(TextCopy, CopiesAtMostTheRoomGivenAndTerminates) {
+    const struct {
+        int maxCount;
+        int copied;
+        std::string buffer;  // all 6 bytes after the copy
+    } cases[] = {
+        {6, 3, std::string("abc\0##", 6)},
+        {4, 3, std::string("abc\0##", 6)},
+        {3, 2, std::string("ab\0###", 6)},
+        {1, 0, std::string("\0#####", 6)},
+        {0, 0, "######"},
+        {-1, 0, "######"},
+    };
+    for (const auto& c : cases) {
+        std::string buffer(6, '#');
+        EXPECT_EQ(CopyText("abc", buffer.data(), c.maxCount), c.copied) << c.maxCount;
+        EXPECT_EQ(buffer, c.buffer) << c.maxCount;
+    }
+    char exact[1] = {'#'};  // a zero-sized copy into the last byte of a buffer leaves it alone
+    EXPECT_EQ(CopyText("abc", exact + 1, 0), 0);
+    EXPECT_EQ(exact[0], '#');
 }
 
 TEST(EditRules, DigitsOfEveryScriptAreTheirAsciiDigits) {
     const struct {
         char32_t typed, taken;
     } cases[] = {
-        {U'7', U'7'},       {U'a', U'a'},       {0x0660, U'0'}, {0x0669, U'9'}, {0x065F, 0x065F}, {0x066A, 0x066A},
-        {0x06F4, U'4'},     {0x0966, U'0'},     {0x096F, U'9'}, {0xFF10, U'0'}, {0xFF19, U'9'},   {0xFF0E, U'.'},
-        {0xFF0C, U','},     {0x1D7CE, U'0'},    {0x1D7D7, U'9'}, {0x1D7D8, U'0'}, {0x1D7FF, U'9'}, {0x1E4F9, U'9'},
-        {0x1FBF9, U'9'},    {0x10FFFF, 0x10FFFF},
+        {U'7', U'7'},     {U'a', U'a'},    {0x0660, U'0'},  {0x0669, U'9'},  {0x065F, 0x065F},
+        {0x066A, 0x066A}, {0x06F4, U'4'},  {0x0966, U'0'},  {0x096F, U'9'},  {0xFF10, U'0'},
+        {0xFF19, U'9'},   {0xFF0E, U'.'},  {0xFF0C, U','},  {0x1D7CE, U'0'}, {0x1D7D7, U'9'},
+        {0x1D7D8, U'0'},  {0x1D7FF, U'9'}, {0x1E4F9, U'9'}, {0x1FBF9, U'9'}, {0x10FFFF, 0x10FFFF},
     };
-    for (const auto& c : cases) EXPECT_EQ(AsciiForTyped(c.typed), c.taken) << std::hex << static_cast<unsigned>(c.typed);
+    for (const auto& c : cases)
+        EXPECT_EQ(AsciiForTyped(c.typed), c.taken) << std::hex << static_cast<unsigned>(c.typed);
     EXPECT_EQ(WithAsciiDigits("\uFF15\uFF10\uFF0E\uFF15"), "50.5");
     EXPECT_EQ(WithAsciiDigits("a\u0662\u0665b\U0001D7D9"), "a25b1");
     EXPECT_EQ(WithAsciiDigits("caf\u00E9 12"), "caf\u00E9 12");  // other characters stay as they are
@@ -130,7 +158,8 @@ public:
     void setFocus() override { notes_.push_back("focus " + std::to_string(id_)); }
     LResult send(MessageId message, WParam wParam, LParam lParam) override {
         if (message == Msg::EditSetSelection)
-            notes_.push_back("select " + std::to_string(id_) + " " + std::to_string(wParam) + "," + std::to_string(lParam));
+            notes_.push_back("select " + std::to_string(id_) + " " + std::to_string(wParam) + "," +
+                             std::to_string(lParam));
         return 0;
     }
     void invalidate(bool) override {}
@@ -173,8 +202,8 @@ std::vector<int> ids(const std::vector<const ControlTemplate*>& controls) {
 
 TEST(DialogManager, DefaultButtonFirstStopAndTheTabCycles) {
     EXPECT_EQ(DefaultButtonId(kDialog), 16);  // the last BS_DEFPUSHBUTTON
-    constexpr DialogTemplate none = {1, 0, 0, 0, 0, 100, 100, "", "", 8, 0, false, 0, std::span(kControls, 1)};
-    EXPECT_EQ(DefaultButtonId(none), 0);
+    constexpr DialogTemplate kNone = {1, 0, 0, 0, 0, 100, 100, "", "", 8, 0, false, 0, std::span(kControls, 1)};
+    EXPECT_EQ(DefaultButtonId(kNone), 0);
     ASSERT_NE(FirstTabStop(kDialog), nullptr);
     EXPECT_EQ(FirstTabStop(kDialog)->id, 10);
     EXPECT_EQ(ids(TabCycle(kDialog, kWindowsKeyboard)), (std::vector<int>{10, 12}));
@@ -215,9 +244,9 @@ TEST(DialogManager, KeysDoWhatIsDialogMessageDoes) {
         HandleDialogKey(dialog, kDialog, dialog, c.key, c.focused, c.rules);
         EXPECT_EQ(notes, c.expected) << static_cast<int>(c.key) << " on " << c.focused;
     }
-    constexpr DialogTemplate noDefault = {1, 0, 0, 0, 0, 100, 100, "", "", 8, 0, false, 0, std::span(kControls, 1)};
+    constexpr DialogTemplate kNoDefault = {1, 0, 0, 0, 0, 100, 100, "", "", 8, 0, false, 0, std::span(kControls, 1)};
     notes.clear();
-    HandleDialogKey(dialog, noDefault, dialog, DialogKey::Enter, 10);
+    HandleDialogKey(dialog, kNoDefault, dialog, DialogKey::Enter, 10);
     EXPECT_EQ(notes, std::vector<std::string>{"command 1"});  // IDOK when no button is the default
 }
 

@@ -1,12 +1,12 @@
-#include "method_file.h"
+#include "methods/method_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "event_parameters.h"
-#include "installed_methods.h"
-#include "results_listing.h"
+#include "engine/results_listing.h"
+#include "methods/installed_methods.h"
+#include "tests/common/event_parameters.h"
 
 using namespace vantry;
 using methods::MethodFile;
@@ -54,9 +54,11 @@ TEST(MethodFile, EveryMistakeIsAnErrorAtItsPlace) {
     const Case cases[] = {
         {withTables("2 = [60, 39.99]\n", "1 = [100]\n"),
          "f.toml:6:5: the shares of the split for 2 Ds add up to 99.99, not 100\n"},
-        {withTables("2 = [60, 40.001]\n", "1 = [100]\n"), "f.toml:6:10: 40.001 has 3 decimals; a share has at most 2\n"},
+        {withTables("2 = [60, 40.001]\n", "1 = [100]\n"),
+         "f.toml:6:10: 40.001 has 3 decimals; a share has at most 2\n"},
         {withTables("2 = [60, 40]\n", "1 = [100]\n2 = [40, 60]\n"),
-         "f.toml:9:10: place 2 of the 2-place row gets more than place 1; a place never gets more than the one before it\n"},
+         "f.toml:9:10: place 2 of the 2-place row gets more than place 1; a place never gets more than the one before "
+         "it\n"},
         {withTables("2 = [60, 40]\n", "2 = [0, 0]\n"),
          "f.toml:8:5: the shares of the 2-place row add up to 0, not 100\n"
          "f.toml:8:6: place 1 of the 2-place row gets 0; the first place must get more than 0\n"},
@@ -67,17 +69,21 @@ TEST(MethodFile, EveryMistakeIsAnErrorAtItsPlace) {
         {withTables("2 = [6e1, 40]\n", "1 = [100]\n"),
          "f.toml:6:6: write a share as a plain decimal number, such as 17.25, not \"6e1\"\n"},
         {withTables("2 = [\"60\", 40]\n", "1 = [100]\n"), "f.toml:6:6: a share is a number, such as 17.25\n"},
-        {withTables("8 = [60, 40]\n", "1 = [100]\n"), "f.toml:6:1: a D count is a whole number from 1 to 7, not \"8\"\n"},
+        {withTables("8 = [60, 40]\n", "1 = [100]\n"),
+         "f.toml:6:1: a D count is a whole number from 1 to 7, not \"8\"\n"},
         {withTables("2 = [60, 40]\n", "31 = [100]\n"),
          "f.toml:8:1: a place count is a whole number from 1 to 30, not \"31\"\n"},
-        {withTables("2 = [60, 40]\n", ""), "f.toml:7:1: [places] has no row; a method pays at least one number of places\n"},
+        {withTables("2 = [60, 40]\n", ""),
+         "f.toml:7:1: [places] has no row; a method pays at least one number of places\n"},
         {withTables("3 = [60, 40]\n", "1 = [100]\n"), "f.toml:6:5: the split for 3 Ds has 2 shares; it needs 3\n"},
         {withTables("1 = [60, 40]\n", "1 = [100]\n"), "f.toml:6:5: the split for 1 D has 2 shares; it needs 1\n"},
         {withTables("1 = [90]\n", "1 = [100]\n"),
          "f.toml:6:5: one D always takes the whole pool: write 1 = [100], or leave it out\n"},
-        {withTables("2 = 60\n", "1 = [100]\n"), "f.toml:6:5: write the shares as a list in square brackets, such as [60, 40]\n"},
+        {withTables("2 = 60\n", "1 = [100]\n"),
+         "f.toml:6:5: write the shares as a list in square brackets, such as [60, 40]\n"},
         {std::string(kHeader) + "[division]\n2 = [60, 40]\n[places]\n1 = [100]\n",
-         "f.toml:1:1: missing divisions: a table: [divisions], then a line such as 2 = [60, 40] for each number of Ds paid\n"
+         "f.toml:1:1: missing divisions: a table: [divisions], then a line such as 2 = [60, 40] for each number of Ds "
+         "paid\n"
          "f.toml:5:2: unknown key \"division\"; did you mean divisions?\n"},
         {"name = \"Test\"\nmoney = \"cent\"\nadded-money = \"with-the-pool\"\nautomatic-places = \"entry-fee-back\"\n"
          "[divisions]\n[places]\n1 = [100]\n",
@@ -91,7 +97,8 @@ TEST(MethodFile, EveryMistakeIsAnErrorAtItsPlace) {
         {"name = \"Caf\xC3\xA9 4D\"\n" + good.substr(good.find('\n') + 1),
          "f.toml:1:8: the name may hold only printable ASCII characters: letters, digits, spaces and signs such as "
          "- & ' ( )\n"},
-        {"name = \" Padded\"\n" + good.substr(good.find('\n') + 1), "f.toml:1:8: the name starts or ends with a space\n"},
+        {"name = \" Padded\"\n" + good.substr(good.find('\n') + 1),
+         "f.toml:1:8: the name starts or ends with a space\n"},
         {"name = \"\"\n" + good.substr(good.find('\n') + 1), "f.toml:1:8: the name is empty\n"},
         {"note = 4\n" + good, "f.toml:1:8: note must be one line of text in double quotes\n"},
         // A share is read where it stands, on the first line too.
@@ -101,16 +108,20 @@ TEST(MethodFile, EveryMistakeIsAnErrorAtItsPlace) {
         {"nome = \"x\"\n" + good, "f.toml:1:1: unknown key \"nome\"; did you mean name?\n"},
         {"name = 4\n" + good.substr(good.find('\n') + 1),
          "f.toml:1:8: name must be the method's name in double quotes, such as name = \"Sandhill 4D\"\n"},
-        {"note = \"two\\nlines\"\n" + good, "f.toml:1:8: the note must be one line, without tabs or other control characters\n"},
+        {"note = \"two\\nlines\"\n" + good,
+         "f.toml:1:8: the note must be one line, without tabs or other control characters\n"},
         {"note = \"x\"\n",
          "f.toml:1:1: missing name: the method's name in double quotes, such as name = \"Sandhill 4D\"\n"
          "f.toml:1:1: missing money: \"cents\" or \"whole-dollars\"\n"
          "f.toml:1:1: missing added-money: \"with-the-pool\" or \"evenly\"\n"
          "f.toml:1:1: missing automatic-places: \"entry-fee-back\" or \"none\"\n"
-         "f.toml:1:1: missing divisions: a table: [divisions], then a line such as 2 = [60, 40] for each number of Ds paid\n"
-         "f.toml:1:1: missing places: a table: [places], then a line such as 2 = [60, 40] for each number of places paid\n"},
+         "f.toml:1:1: missing divisions: a table: [divisions], then a line such as 2 = [60, 40] for each number of Ds "
+         "paid\n"
+         "f.toml:1:1: missing places: a table: [places], then a line such as 2 = [60, 40] for each number of places "
+         "paid\n"},
         // What toml++ cannot parse is one problem, where the parser stopped.
-        {"name = \"Test\nmoney = \"cents\"\n", "f.toml:1:13: Error while parsing string: unescaped control characters other than TAB (U+0009) are "
+        {"name = \"Test\nmoney = \"cents\"\n",
+         "f.toml:1:13: Error while parsing string: unescaped control characters other than TAB (U+0009) are "
          "explicitly prohibited\n"},
         // A character toml++ 3.3 classified by reaching a point it marks unreachable.
         {withTables("2 = [60\xC2\xA7, 40]\n", ""),
@@ -133,8 +144,9 @@ TEST(MethodFile, SharesAreTheirDecimalsExactly) {
     EXPECT_EQ(file.rules.schedule.fraction(1, 2), 0.011);
     EXPECT_NE(file.rules.schedule.fraction(1, 2), 1.1 / 100);
     // 0.6 + 0.3 + 0.1 is not 1.0 in doubles, and the row is still whole.
-    EXPECT_NE(file.rules.schedule.fraction(2, 1) + file.rules.schedule.fraction(2, 2) + file.rules.schedule.fraction(2, 3),
-              1.0);
+    EXPECT_NE(
+        file.rules.schedule.fraction(2, 1) + file.rules.schedule.fraction(2, 2) + file.rules.schedule.fraction(2, 3),
+        1.0);
     EXPECT_TRUE(file.rules.hasRow[2]);
     // Trailing 0s of a row are its places all the same; more decimals than two are only 0s.
     EXPECT_TRUE(ReadMethodText(withTables("", "3 = [60, 40, 0]\n")).valid());
@@ -166,9 +178,15 @@ TEST(MethodFile, PercentagesAreWrittenAsTheirDecimals) {
     const struct {
         double fraction;
         const char* text;
-    } cases[] = {{0.1724, "17.24"}, {0.007, "0.7"}, {0.35, "35"}, {1.0, "100"}, {0.0, "0"}, {0.0655, "6.55"},
+    } cases[] = {{0.1724, "17.24"},
+                 {0.007, "0.7"},
+                 {0.35, "35"},
+                 {1.0, "100"},
+                 {0.0, "0"},
+                 {0.0655, "6.55"},
                  // Not a whole number of hundredths: written as it is, never rounded into one.
-                 {0.123456, "12.3456"}, {1.5, "150"}};
+                 {0.123456, "12.3456"},
+                 {1.5, "150"}};
     for (const auto& c : cases) EXPECT_EQ(methods::PercentText(c.fraction), c.text);
 }
 

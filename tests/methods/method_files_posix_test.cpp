@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "method_files.h"
+#include "methods/method_files.h"
 
 namespace {
 

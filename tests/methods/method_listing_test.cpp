@@ -5,9 +5,9 @@
 #include <random>
 #include <string>
 
-#include "event_parameters.h"
-#include "method_file.h"
-#include "results_listing.h"
+#include "engine/results_listing.h"
+#include "methods/method_file.h"
+#include "tests/common/event_parameters.h"
 
 using namespace vantry;
 using engine::ResultListing;
@@ -57,12 +57,12 @@ TEST(MethodListing, WholeDollarsWithTheAddedMoneyInEqualParts) {
         "    2 = $ 37   (30.00%)",
         "    3 = $ 25   (20.00%)",
     };
-    EXPECT_EQ(listing(event(10, 25, 250, 80, 3, 0), rules), expected);
+    EXPECT_EQ(listing(Event(10, 25, 250, 80, 3, 0), rules), expected);
 
     // The same event in cents judges $24.67 itself, and pays two places.
     engine::MethodRules inCents = rules;
     inCents.money = engine::MoneyShown::Cents;
-    EXPECT_EQ(listing(event(10, 25, 250, 80, 3, 0), inCents)[4],
+    EXPECT_EQ(listing(Event(10, 25, 250, 80, 3, 0), inCents)[4],
               "Even Split payout to 2 placings, Pool = $450.00, Producer = $50.00");
 }
 
@@ -125,9 +125,9 @@ TEST(MethodListing, AFiveDSplitAndATableOfTenRows) {
         "    5 = $26.00   (10.00%)",
         "    6 = $20.80   (8.00%)",
     };
-    EXPECT_EQ(listing(event(100, 20, 1000, 80, 5, 0), rules), expected);
+    EXPECT_EQ(listing(Event(100, 20, 1000, 80, 5, 0), rules), expected);
     // A whole percentage keeps the width of two; a fixed count takes its own row.
-    const ResultListing three = listing(event(100, 20, 1000, 80, 5, 3), rules);
+    const ResultListing three = listing(Event(100, 20, 1000, 80, 5, 3), rules);
     EXPECT_EQ(three[7], "    1 = $335.40   (43.00%)");
     EXPECT_EQ(three[three.size() - 1], "    3 = $62.40   (24.00%)");
 }
@@ -139,20 +139,21 @@ TEST(MethodListing, WhatAMethodCannotPayIsSaid) {
         engine::PayoutParameters params;
         const char* why;
     } cases[] = {
-        {event(40, 50, 100, 70, 5, 0), "Sandhill 4D pays 1, 2, 3 or 4 Ds, not 5"},
-        {event(40, 50, 100, 70, 0, 0), "Sandhill 4D pays 1, 2, 3 or 4 Ds, not 0"},
-        {event(40, 50, 100, 70, 4, 12), "Sandhill 4D has no 12-place row; its rows pay 1 to 4 places"},
-        {event(40, 50, 100, 70, 4, 45), "Sandhill 4D has no 30-place row; its rows pay 1 to 4 places"},
-        {event(40, 50, 100, 70, 1, 4), ""},
-        {event(40, 50, 100, 70, 4, -2), ""},
+        {Event(40, 50, 100, 70, 5, 0), "Sandhill 4D pays 1, 2, 3 or 4 Ds, not 5"},
+        {Event(40, 50, 100, 70, 0, 0), "Sandhill 4D pays 1, 2, 3 or 4 Ds, not 0"},
+        {Event(40, 50, 100, 70, 4, 12), "Sandhill 4D has no 12-place row; its rows pay 1 to 4 places"},
+        {Event(40, 50, 100, 70, 4, 45), "Sandhill 4D has no 30-place row; its rows pay 1 to 4 places"},
+        {Event(40, 50, 100, 70, 1, 4), ""},
+        {Event(40, 50, 100, 70, 4, -2), ""},
     };
     for (const auto& c : cases) EXPECT_EQ(engine::WhyMethodCannotPay(rules, c.params), c.why);
     rules.automaticPlaces = engine::AutomaticPlaces::None;
     rules.hasRow[2] = false;
-    EXPECT_EQ(engine::WhyMethodCannotPay(rules, event(40, 50, 100, 70, 4, 0)),
+    EXPECT_EQ(engine::WhyMethodCannotPay(rules, Event(40, 50, 100, 70, 4, 0)),
               "Sandhill 4D does not choose the places itself; give the places to pay: 1, 2 or 4");
     // The built-in methods take any D count, as they always have.
-    EXPECT_EQ(engine::WhyMethodCannotPay(engine::BuiltInRules(engine::PayoutMethod::Ibra), event(1, 1, 1, 70, -9, 45)), "");
+    EXPECT_EQ(engine::WhyMethodCannotPay(engine::BuiltInRules(engine::PayoutMethod::Ibra), Event(1, 1, 1, 70, -9, 45)),
+              "");
 }
 
 // The built-in methods written out and read back list what the built-in methods list, byte for
@@ -171,13 +172,14 @@ TEST(MethodListing, TheBuiltInMethodsAsFilesListByteForByteAsTheBuiltInMethods) 
         for (int ds = 1; ds <= 7; ++ds) {
             for (int places = -2; places <= 35; ++places) {
                 const engine::PayoutParameters events[] = {
-                    event(riders(random), cents(random) / 100.0, cents(random) / 10.0, payoff(random), ds, places),
-                    event(riders(random), cents(random) / 400.0, 0, 70, ds, places),
-                    event(40, 50, 100, 70, ds, places),
+                    Event(riders(random), cents(random) / 100.0, cents(random) / 10.0, payoff(random), ds, places),
+                    Event(riders(random), cents(random) / 400.0, 0, 70, ds, places),
+                    Event(40, 50, 100, 70, ds, places),
                 };
                 for (const engine::PayoutParameters& params : events) {
                     ASSERT_EQ(engine::WhyMethodCannotPay(fromFile, params), "");
-                    ASSERT_EQ(listing(params, fromFile), engine::ListPayout(engine::NormalisedParameters(params), method).lines)
+                    ASSERT_EQ(listing(params, fromFile),
+                              engine::ListPayout(engine::NormalisedParameters(params), method).lines)
                         << builtIn.name << " ds " << ds << " places " << places;
                     ++compared;
                 }

@@ -20,7 +20,8 @@ std::string versionString(std::vector<char>& block, const char* name) {
         size < sizeof(Translation))
         return "";
     char path[128];
-    std::snprintf(path, sizeof path, "\\StringFileInfo\\%04x%04x\\%s", translations->language, translations->codePage, name);
+    std::snprintf(path, sizeof path, "\\StringFileInfo\\%04x%04x\\%s", translations->language, translations->codePage,
+                  name);
     char* value = nullptr;
     if (!VerQueryValueA(block.data(), path, reinterpret_cast<void**>(&value), &size) || size == 0) return "";
     return value;

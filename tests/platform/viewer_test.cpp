@@ -1,10 +1,10 @@
 // The editor command: the platform's editor, handed exactly the file's name as one argument, in
 // the folder asked for; on Windows, the command line that carries that argument whole.
-#include "viewer.h"
+#include "platform/viewer.h"
 
 #include <gtest/gtest.h>
 
-#include "viewer_platform.h"
+#include "platform/viewer_platform.h"
 
 using namespace vantry::platform;
 
@@ -31,7 +31,10 @@ TEST(ViewerCommand, HandsTheEditorTheNameAsItIs) {
 #ifdef _WIN32
 // What CreateProcessW is given, split back by notepad's start-up code into the same argument.
 TEST(ViewerCommand, WindowsCommandLineCarriesEachArgumentWhole) {
-    struct Case { const char* file; const char* line; };
+    struct Case {
+        const char* file;
+        const char* line;
+    };
     const Case cases[] = {
         {"report.txt", "notepad report.txt"},
         {"C:\\out\\r-1.txt", "notepad C:\\out\\r-1.txt"},

@@ -11,8 +11,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "report_writer.h"
-#include "scratch_folder.h"
+#include "report/report_writer.h"
+#include "tests/common/scratch_folder.h"
 
 namespace {
 
@@ -68,7 +68,10 @@ std::vector<std::string> openDescriptors() { return namesIn("/proc/self/fd"); }
 TEST(ReportFile, AFailedWriteLeavesNoFileOpen) {
     // The disk fills up while the lines are written (500 lines), or only when the last of them
     // reach it (3 lines, still in the stream's buffer): in this process, for as long as the write.
-    struct Case { rlim_t room; int lines; };
+    struct Case {
+        rlim_t room;
+        int lines;
+    };
     for (const Case c : {Case{2000, 500}, Case{100, 3}}) {
         const ScratchFolder folder("leak");
         const std::string path = folder.file("report.txt");

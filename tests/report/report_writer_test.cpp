@@ -1,4 +1,4 @@
-#include "report_writer.h"
+#include "report/report_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "scratch_folder.h"
+#include "tests/common/scratch_folder.h"
 
 using namespace vantry::report;
 
@@ -28,8 +28,7 @@ constexpr const char* kLineEnd = "\n";
 constexpr const char* kDevice = "/dev/full";
 #endif
 
-const std::string kTitlePage1 =
-    std::string(27, ' ') + "Quorvath Payout Calculator" + std::string(18, ' ') + "Page 1  ";
+const std::string kTitlePage1 = std::string(27, ' ') + "Quorvath Payout Calculator" + std::string(18, ' ') + "Page 1  ";
 
 class ReportWriterTest : public ::testing::Test {
 protected:
@@ -89,8 +88,8 @@ protected:
     // column (80 - 26) / 2 = 27 and the notice's 58 in column (80 - 58) / 2 = 11.
     static std::string header(int page) {
         const std::string title = std::string(27, ' ') + "Quorvath Payout Calculator" + std::string(18, ' ') + "Page ";
-        const std::string notice =
-            std::string(11, ' ') + "Copyright (C) 2026 Quorvath Software. All rights reserved." + std::string(10, ' ');
+        const std::string notice = std::string(11, ' ') + "Copyright (C) 2026 Quorvath Software. All rights reserved." +
+                                   std::string(10, ' ');
         return title + std::to_string(page) + "  \n" + notice + "\n\n";
     }
 
@@ -111,7 +110,10 @@ TEST_F(ReportWriterTest, EmptyListingIsOneHeaderAndAFinalNewline) {
 }
 
 TEST_F(ReportWriterTest, PagesHold51BodyLines) {
-    struct Case { int lines; std::vector<std::string> pages; };
+    struct Case {
+        int lines;
+        std::vector<std::string> pages;
+    };
     const Case cases[] = {
         {1, {header(1) + body(1, 1) + "\n"}},
         {51, {header(1) + body(1, 51), header(2) + "\n"}},
@@ -125,7 +127,10 @@ TEST_F(ReportWriterTest, HeaderLinesAreExactly79Characters) {
     const std::string notice80(80, 'N');
     const std::string notice79(79, 'M');
     const std::string notice61(61, 'L');
-    struct Case { std::string notice; std::string line; };
+    struct Case {
+        std::string notice;
+        std::string line;
+    };
     const Case cases[] = {
         {notice80, std::string(79, 'N')},
         {notice79, notice79},
@@ -167,7 +172,11 @@ TEST_F(ReportWriterTest, ViewerRunsOnlyAfterTheFileIsComplete) {
 
 TEST_F(ReportWriterTest, FailuresAreReportedAndTheViewerIsNotRun) {
     fs::create_directories(folder_.path() / "folder");
-    struct Case { std::string file; std::string error; bool refusedBeforeWriting; };
+    struct Case {
+        std::string file;
+        std::string error;
+        bool refusedBeforeWriting;
+    };
     const Case cases[] = {
         {path("missing/report.txt"), path("missing/report.txt") + ": No such file or directory", false},
         {path("folder"), path("folder") + ": not a regular file", true},

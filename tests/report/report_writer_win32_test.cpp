@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
-#include "report_writer.h"
-#include "scratch_folder.h"
-#include "skips.h"
+#include "report/report_writer.h"
+#include "tests/common/scratch_folder.h"
+#include "tests/common/skips.h"
 
 using namespace vantry::report;
 

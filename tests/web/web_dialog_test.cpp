@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "default_event_listing.h"
-#include "dialog_fixture.h"
+#include "tests/common/default_event_listing.h"
+#include "tests/dialog/dialog_fixture.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST_F(DialogTest, WebControlsHaveTheNamesAndRolesOfTheResources) {
                        ".tabIndex"),
                   "region|Payout results|0");
         calculate();
-        driver.automation().idle(std::chrono::milliseconds(20));  // told once the listing is in
+        driver_.automation().idle(std::chrono::milliseconds(20));  // told once the listing is in
         EXPECT_EQ(page("document.getElementById('vantry-announce').textContent"), "Payout results: 21 lines");
         EXPECT_EQ(page("document.getElementById('vantry-announce').getAttribute('aria-live')"), "polite");
     });
@@ -50,28 +50,32 @@ TEST_F(DialogTest, WebDialogIsSetInTheTemplatesFace) {
 }
 
 TEST_F(DialogTest, WebMessageBoxKeepsTheKeyboardUntilItsOk) {
-    std::filesystem::create_directory(folder / "report.txt");
+    std::filesystem::create_directory(folder_ / "report.txt");
     const std::string okFocused = "document.activeElement === document.querySelector('#vantry-message-box button')";
     run([&] {
         calculate();
         page("document.getElementById('vantry-e2').focus()");
-        driver.automation().click(Id::EditPrintPayout);  // not answered: the box stays
-        ASSERT_TRUE(driver.automation().messageBox().has_value());
+        driver_.automation().click(Id::EditPrintPayout);  // not answered: the box stays
+        ASSERT_TRUE(driver_.automation().messageBox().has_value());
         const std::string box = "document.querySelector('#vantry-message-box [role=alertdialog]')";
         EXPECT_EQ(page("document.getElementById(" + box + ".getAttribute('aria-labelledby')).textContent"),
                   "Quorvath Payout Calculator");
-        EXPECT_EQ(page("document.getElementById(" + box + ".getAttribute('aria-describedby')).textContent.slice(0, 30)"),
-                  "The report could not be writte");
+        EXPECT_EQ(
+            page("document.getElementById(" + box + ".getAttribute('aria-describedby')).textContent.slice(0, 30)"),
+            "The report could not be writte");
         EXPECT_EQ(page(okFocused), "true");
         page("document.activeElement.blur()");  // a click on the page's margin
-        driver.automation().idle(std::chrono::milliseconds(20));
+        driver_.automation().idle(std::chrono::milliseconds(20));
         EXPECT_EQ(page(okFocused), "true");
-        page("document.body.dispatchEvent(new KeyboardEvent('keydown', {key: 'Tab', bubbles: true, cancelable: true}))");
+        page(
+            "document.body.dispatchEvent(new KeyboardEvent('keydown', {key: 'Tab', bubbles: true, cancelable: true}))");
         EXPECT_EQ(page(okFocused), "true");
-        page("document.activeElement.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', bubbles: true, cancelable: true}))");
-        EXPECT_FALSE(driver.automation().messageBox().has_value());
+        page(
+            "document.activeElement.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', bubbles: true, "
+            "cancelable: true}))");
+        EXPECT_FALSE(driver_.automation().messageBox().has_value());
         EXPECT_EQ(page("document.activeElement.id"), "vantry-e2");  // back where it was
-        driver.pump();
+        driver_.pump();
         calculate();  // the dialog works on
         EXPECT_EQ(listLines(), kDefaultEventListing);
     });
@@ -79,22 +83,22 @@ TEST_F(DialogTest, WebMessageBoxKeepsTheKeyboardUntilItsOk) {
 
 TEST_F(DialogTest, WebTabReachesEveryControlAndEnterPressesTheFocusedButton) {
     run([&] {
-        EXPECT_EQ(driver.focusedId(), Id::RiderCount);
+        EXPECT_EQ(driver_.focusedId(), Id::RiderCount);
         std::vector<int> order;
         for (int i = 0; i < 13; ++i) {
-            driver.pressKey(Key::Tab);
-            order.push_back(driver.focusedId());
+            driver_.pressKey(Key::Tab);
+            order.push_back(driver_.focusedId());
         }
         // The six fields, the method boxes, the three buttons (not the flat invitation) and the
         // list, each in template order; then round again.
         EXPECT_EQ(order, (std::vector<int>{Id::EntryFee, Id::AddedMoney, Id::PayoffPercent, Id::DsToPay, Id::Places,
-                                          Id::IbraMethod, Id::Brn4dMethod, Id::Nbha4dMethod, Id::CalculatePayout,
-                                          Id::Exit, Id::EditPrintPayout, Id::ResultList, Id::RiderCount}));
-        for (int i = 0; i < 9; ++i) driver.pressKey(Key::Tab);
-        ASSERT_EQ(driver.focusedId(), Id::CalculatePayout);
-        driver.pressKey(Key::Enter);  // presses Calculate Payout, not the default button
+                                           Id::IbraMethod, Id::Brn4dMethod, Id::Nbha4dMethod, Id::CalculatePayout,
+                                           Id::Exit, Id::EditPrintPayout, Id::ResultList, Id::RiderCount}));
+        for (int i = 0; i < 9; ++i) driver_.pressKey(Key::Tab);
+        ASSERT_EQ(driver_.focusedId(), Id::CalculatePayout);
+        driver_.pressKey(Key::Enter);  // presses Calculate Payout, not the default button
         EXPECT_EQ(listLines(), kDefaultEventListing);
-        EXPECT_TRUE(viewerCommands.empty());
+        EXPECT_TRUE(viewerCommands_.empty());
     });
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "vantry_resources.h"
+#include "ui/vantry_resources.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "viewer.h"
+#include "platform/viewer.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) return 2;

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "payout_tool.h"
-#include "scratch_folder.h"
-#include "tool_run.h"
+#include "cli/payout_tool.h"
+#include "tests/common/scratch_folder.h"
+#include "tests/common/tool_run.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "dialog_fixture.h"
-#include "png_reader.h"
-#include "viewer.h"
-#include "png_writer.h"
-#include "screenshot_checks.h"
+#include "platform/viewer.h"
+#include "tests/common/png_reader.h"
+#include "tests/common/screenshot_checks.h"
+#include "tests/dialog/dialog_fixture.h"
+#include "ui/icon/png_writer.h"
 
 namespace {
 
@@ -55,20 +55,20 @@ bool capture(HWND window, std::vector<unsigned char>& rgb, int& width, int& heig
 }
 
 TEST_F(DialogTest, Win32ScreenshotAfterACalculation) {
-    const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog.png";
+    const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog_.png";
     std::filesystem::remove(path);  // the picture looked at is this run's
     Rect list, field;
     run([&] {
-        driver.paste(Id::DsToPay, "7");
+        driver_.paste(Id::DsToPay, "7");
         calculate();
         std::vector<unsigned char> rgb;
         int width = 0, height = 0;
         HWND window = FindWindowA("#32770", "Quorvath Payout Calculator");
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(capture(window, rgb, width, height));
-        ASSERT_TRUE(WritePng(path, rgb, width, height));
-        list = driver.control(Id::ResultList).bounds;
-        field = driver.control(Id::RiderCount).bounds;
+        ASSERT_TRUE(vantry::app::WritePng(path, rgb, width, height));
+        list = driver_.control(Id::ResultList).bounds;
+        field = driver_.control(Id::RiderCount).bounds;
     });
     DecodedPng shot;
     std::string error;
@@ -103,7 +103,8 @@ void CALLBACK lookWhileTheEditorRuns(HWND, UINT, UINT_PTR timer, DWORD) {
                       !GetUpdateRect(GetDlgItem(state.dialog, Id::ResultList), nullptr, FALSE);
     std::vector<unsigned char> rgb;
     int width = 0, height = 0;
-    state.captured = capture(state.dialog, rgb, width, height) && WritePng(state.screenshot, rgb, width, height);
+    state.captured = capture(state.dialog, rgb, width, height) &&
+                     vantry::app::WritePng(state.screenshot, rgb, width, height);
     postClick(GetDlgItem(state.dialog, Id::Exit));
     postClick(GetDlgItem(state.dialog, Id::Brn4dMethod));
     PostMessageW(GetDlgItem(state.dialog, Id::RiderCount), WM_CHAR, '9', 1);
@@ -112,7 +113,7 @@ void CALLBACK lookWhileTheEditorRuns(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(DialogTest, Win32DialogStaysPaintedAndTakesNoInputWhileTheEditorRuns) {
     // The real hand-off, to the stand-in notepad.exe beside this program, open for three seconds.
-    dialog.SetViewerRunner(vantry::app::CVantryDlg::OpenInEditor);
+    dialog_.setViewerRunner(vantry::app::CVantryDlg::openInEditor);
     SetEnvironmentVariableA("VANTRY_FAKE_VIEWER_SECONDS", "3");
     WhileTheEditorRuns state;
     state.screenshot = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog-while-editing.png";
@@ -123,20 +124,20 @@ TEST_F(DialogTest, Win32DialogStaysPaintedAndTakesNoInputWhileTheEditorRuns) {
     const std::intptr_t ended = run([&] {
         calculate();
         listed = listLines();
-        list = driver.control(Id::ResultList).bounds;
-        field = driver.control(Id::RiderCount).bounds;
+        list = driver_.control(Id::ResultList).bounds;
+        field = driver_.control(Id::RiderCount).bounds;
         state.dialog = FindWindowA("#32770", "Quorvath Payout Calculator");
         ASSERT_NE(state.dialog, nullptr);
         // Runs from the first message loop to look: the one that waits for the editor.
-        driver.automation().post([&] {
+        driver_.automation().post([&] {
             HWND cover = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE | SS_BLACKRECT, 0, 0,
                                          2000, 2000, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
             UpdateWindow(cover);
             DestroyWindow(cover);  // uncovers the dialog, which must paint itself again
             SetTimer(nullptr, 0, 500, lookWhileTheEditorRuns);
         });
-        driver.automation().click(Id::EditPrintPayout);  // returns once the editor has ended
-        driver.pump();
+        driver_.automation().click(Id::EditPrintPayout);  // returns once the editor has ended
+        driver_.pump();
         EXPECT_TRUE(state.looked) << "nothing was handled while the editor ran";
         EXPECT_TRUE(state.repainted) << "the uncovered dialog was not painted while the editor ran";
         EXPECT_EQ(text(Id::RiderCount), "40");
@@ -156,11 +157,11 @@ TEST_F(DialogTest, Win32DialogStaysPaintedAndTakesNoInputWhileTheEditorRuns) {
 
 // Notepad that ends with a failure: the report is written, and the producer is told where it is.
 TEST_F(DialogTest, Win32AnEditorThatFailsIsToldWithTheReportsPath) {
-    vantry::framework::Automation& automation = driver.automation();
+    vantry::framework::Automation& automation = driver_.automation();
     std::optional<vantry::framework::MessageBoxState> seen;
     // The box comes once the editor has ended: what is posted then runs in the box's loop.
-    dialog.SetViewerRunner([&](const vantry::platform::ViewerCommand& command) {
-        const std::string told = vantry::app::CVantryDlg::OpenInEditor(command);
+    dialog_.setViewerRunner([&](const vantry::platform::ViewerCommand& command) {
+        const std::string told = vantry::app::CVantryDlg::openInEditor(command);
         automation.post([&] {
             if ((seen = automation.messageBox())) automation.answerMessageBox();
         });
@@ -170,11 +171,11 @@ TEST_F(DialogTest, Win32AnEditorThatFailsIsToldWithTheReportsPath) {
     run([&] {
         calculate();
         automation.click(Id::EditPrintPayout);
-        driver.pump();
+        driver_.pump();
     });
     SetEnvironmentVariableA("VANTRY_FAKE_VIEWER_STATUS", nullptr);
     ASSERT_TRUE(seen.has_value());
-    EXPECT_EQ(seen->text, "The report was written, but could not be opened.\n" + (folder / "report.txt").string() +
+    EXPECT_EQ(seen->text, "The report was written, but could not be opened.\n" + (folder_ / "report.txt").string() +
                               ": notepad failed (exit status 3)");
     EXPECT_NE(readReport().find("\n    2 = $90.00   (40.00%)\n"), std::string::npos);
 }

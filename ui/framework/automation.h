@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "window_types.h"
+#include "ui/framework/window_types.h"
 
 // What a person can do to a running dialog, and what they can see of it, offered by each backend
 // so that its real windows can be driven from outside the dialog's code: by the tests, and by
@@ -19,10 +19,10 @@ enum class Key { Tab, BackTab, Enter, Escape };  // BackTab: Shift+Tab
 
 struct ControlState {
     bool exists = false;
-    std::string text;     // an edit's text, a button's or label's caption
+    std::string text;  // an edit's text, a button's or label's caption
     bool checked = false;
     bool focused = false;
-    Rect bounds;          // in pixels, relative to the dialog's client area
+    Rect bounds;  // in pixels, relative to the dialog's client area
 };
 
 struct MessageBoxState {
@@ -53,7 +53,7 @@ public:
     // Whether Tab reaches every control (a page's keyboard), or only the WS_TABSTOP ones as
     // Windows' dialog manager moves it.
     virtual bool tabReachesEveryControl() const { return false; }
-    virtual void postKey(Key key) = 0;                          // to the control with the focus
+    virtual void postKey(Key key) = 0;                           // to the control with the focus
     virtual void type(int id, std::string_view characters) = 0;  // focuses `id`, a keystroke each
     virtual void click(int id) = 0;
     virtual void clickCloseBox() = 0;
@@ -61,14 +61,14 @@ public:
     virtual bool canMinimise() const { return true; }
     virtual void setMinimised(bool minimised) = 0;
 
-    virtual bool dialogRunning() = 0;              // shown and not yet ended (EndDialog)
-    virtual ControlState readControl(int id) = 0;  // id 0: the dialog itself
-    virtual int focusedControl() = 0;              // 0 when no control of the dialog has it
+    virtual bool dialogRunning() = 0;                           // shown and not yet ended (EndDialog)
+    virtual ControlState readControl(int id) = 0;               // id 0: the dialog itself
+    virtual int focusedControl() = 0;                           // 0 when no control of the dialog has it
     virtual ControlColours colours(int id, unsigned kind) = 0;  // asked as a control of that kind
-    virtual std::optional<Point> lastIconDrawn() = 0;  // on the dialog, as a minimised dialog does
+    virtual std::optional<Point> lastIconDrawn() = 0;           // on the dialog, as a minimised dialog does
 
     virtual std::optional<MessageBoxState> messageBox() = 0;  // the box showing now, if any
-    virtual void answerMessageBox() = 0;                        // presses its OK
+    virtual void answerMessageBox() = 0;                      // presses its OK
 
     // What went wrong in a wait since it was last asked (a dialog that never showed, a pump that
     // ran out of time with events still coming), in a sentence; empty when nothing did. Asking

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string_view>
 
-#include "dialog_template.h"
-#include "resources.h"
-#include "window_types.h"
+#include "ui/framework/dialog_template.h"
+#include "ui/framework/resources.h"
+#include "ui/framework/window_types.h"
 
 // What a backend (Win32, FLTK, the web page, or the in-memory one of the tests) supplies to the
 // framework. The dialog code never sees this header's implementations; it talks to CWnd /

@@ -1,6 +1,6 @@
-#include "framework.h"
+#include "ui/framework/framework.h"
 
-#include "backend.h"
+#include "ui/framework/backend.h"
 
 namespace vantry::framework {
 
@@ -142,10 +142,10 @@ CWinApp::~CWinApp() {
 
 bool CWinApp::InitInstance() { return true; }
 
-CWinApp* CWinApp::Current() { return theApplication; }
+CWinApp* CWinApp::current() { return theApplication; }
 
 int RunApplication() {
-    CWinApp* app = CWinApp::Current();
+    CWinApp* app = CWinApp::current();
     if (app == nullptr) return 1;
     app->InitInstance();  // a dialog program returns FALSE: there is no message loop to enter
     return 0;

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string_view>
 
-#include "resources.h"
-#include "window_types.h"
+#include "ui/framework/resources.h"
+#include "ui/framework/window_types.h"
 
 // Our thin stand-in for the few MFC classes a dialog program needs, with their Windows meaning.
 
@@ -109,7 +109,7 @@ public:
     CWnd* m_pMainWnd = nullptr;
 
     // The one application object; the backend's entry point starts it.
-    static CWinApp* Current();
+    static CWinApp* current();
 };
 
 // LoadIconW on the module's icon group `resourceId`; nullptr when there is none.

@@ -4,8 +4,8 @@
 #include <functional>
 #include <utility>
 
-// What automation hands a running dialog's loop. Actions posted to a dialog's message loop, as PostMessage posts a message: run in order, once
-// each, by whichever loop next looks (the dialog's, or a message box's).
+// What automation hands a running dialog's loop. Actions posted to a dialog's message loop, as PostMessage posts a
+// message: run in order, once each, by whichever loop next looks (the dialog's, or a message box's).
 
 namespace vantry::framework {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "backend.h"
+#include "ui/framework/backend.h"
 
 // A backend as the tests link it: the program's own, also keeping where the dialog last drew its
 // icon, which a minimised dialog shows and a test cannot read back from the screen. Only the

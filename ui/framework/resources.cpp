@@ -1,4 +1,4 @@
-#include "resources.h"
+#include "ui/framework/resources.h"
 
 #include <cstdlib>
 

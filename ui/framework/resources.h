@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "dialog_template.h"
+#include "ui/framework/dialog_template.h"
 
 // A program's resources, found by number as a Windows program finds the resources linked into
 // its executable: the application hands its module to the framework, and the framework knows

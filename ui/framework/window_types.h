@@ -82,9 +82,9 @@ enum : int { IconWidth = 11, IconHeight = 12 };
 namespace Style {
 // WS_*
 inline constexpr std::uint32_t Popup = 0x80000000, Child = 0x40000000, Visible = 0x10000000, Caption = 0x00C00000,
-                               Border = 0x00800000, VScroll = 0x00200000, HScroll = 0x00100000,
-                               SysMenu = 0x00080000, Group = 0x00020000, TabStop = 0x00010000,
-                               MinimizeBox = 0x00020000, MaximizeBox = 0x00010000;
+                               Border = 0x00800000, VScroll = 0x00200000, HScroll = 0x00100000, SysMenu = 0x00080000,
+                               Group = 0x00020000, TabStop = 0x00010000, MinimizeBox = 0x00020000,
+                               MaximizeBox = 0x00010000;
 // DS_*, ES_*
 inline constexpr std::uint32_t DsSetFont = 0x00000040, DsModalFrame = 0x00000080, EsAutoHScroll = 0x00000080,
                                EsNumber = 0x00002000;

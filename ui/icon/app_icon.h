@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resources.h"
+#include "ui/framework/resources.h"
 
 namespace vantry::app {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "resources.h"
+#include "ui/framework/resources.h"
 
 // The application's icons are drawn as text, one character a pixel, and turned into palette
 // indexes when the program is compiled. A row of the wrong length, a missing row or an unknown

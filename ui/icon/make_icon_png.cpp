@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app_icon.h"
-#include "png_writer.h"
+#include "ui/icon/app_icon.h"
+#include "ui/icon/png_writer.h"
 
 int main(int argc, char** argv) {
     const int size = argc == 3 ? std::atoi(argv[1]) : 0;
@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const std::size_t at = (static_cast<std::size_t>(y / scale) * source->size + x / scale) * 4;
-            rgba.insert(rgba.end(), art.begin() + static_cast<std::ptrdiff_t>(at), art.begin() + static_cast<std::ptrdiff_t>(at + 4));
+            rgba.insert(rgba.end(), art.begin() + static_cast<std::ptrdiff_t>(at),
+                        art.begin() + static_cast<std::ptrdiff_t>(at + 4));
         }
-    return WritePng(argv[2], rgba, size, size, 4) ? 0 : 1;
+    return vantry::app::WritePng(argv[2], rgba, size, size, 4) ? 0 : 1;
 }

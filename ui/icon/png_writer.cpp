@@ -1,9 +1,11 @@
-#include "png_writer.h"
+#include "ui/icon/png_writer.h"
 
 #include <cstdint>
 #include <fstream>
 
 #include <zlib.h>
+
+namespace vantry::app {
 
 namespace {
 
@@ -27,20 +29,19 @@ void chunk(std::ofstream& file, const char* type, const std::vector<unsigned cha
 
 }  // namespace
 
-bool WritePng(const std::string& path, const std::vector<unsigned char>& pixels, int width, int height,
-              int channels) {
+bool WritePng(const std::string& path, const std::vector<unsigned char>& pixels, int width, int height, int channels) {
     if (channels != 3 && channels != 4) return false;
     if (width <= 0 || height <= 0 || pixels.size() < static_cast<std::size_t>(width) * height * channels) return false;
     std::ofstream file(path, std::ios::binary);
     if (!file) return false;
-    static const unsigned char signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    file.write(reinterpret_cast<const char*>(signature), sizeof signature);
+    static const unsigned char kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    file.write(reinterpret_cast<const char*>(kSignature), sizeof kSignature);
 
     std::vector<unsigned char> header;
     putBig32(header, static_cast<std::uint32_t>(width));
     putBig32(header, static_cast<std::uint32_t>(height));
     const unsigned char colourType = channels == 4 ? 6 : 2;  // RGBA or RGB
-    header.insert(header.end(), {8, colourType, 0, 0, 0});  // 8 bits, deflate, no filter, no interlace
+    header.insert(header.end(), {8, colourType, 0, 0, 0});   // 8 bits, deflate, no filter, no interlace
     chunk(file, "IHDR", header);
 
     // Scanlines, each after its filter byte: 0, none. Compressed whole, as one zlib stream.
@@ -53,9 +54,12 @@ bool WritePng(const std::string& path, const std::vector<unsigned char>& pixels,
     }
     uLongf size = compressBound(static_cast<uLong>(raw.size()));
     std::vector<unsigned char> zlib(size);
-    if (compress2(zlib.data(), &size, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION) != Z_OK) return false;
+    if (compress2(zlib.data(), &size, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION) != Z_OK)
+        return false;
     zlib.resize(size);
     chunk(file, "IDAT", zlib);
     chunk(file, "IEND", {});
     return static_cast<bool>(file);
 }
+
+}  // namespace vantry::app

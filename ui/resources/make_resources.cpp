@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "icon/app_icon.h"
 #include "product_info.h"
-#include "vantry_resources.h"
-#include "window_types.h"
+#include "ui/framework/window_types.h"
+#include "ui/icon/app_icon.h"
+#include "ui/vantry_resources.h"
 
 namespace {
 
@@ -69,8 +69,8 @@ std::string resourceScript(const std::string& folder, const std::string& manifes
     rc << "BEGIN\n";
     for (const ControlTemplate& c : t.controls) {
         rc << "    CONTROL " << rcString(c.text) << ", " << c.id << ", \"" << windowClass(c.kind) << "\", "
-           << hex(kChildVisible | c.style) << ", " << c.x << ", " << c.y << ", " << c.width << ", " << c.height
-           << ", " << hex(c.exStyle) << "\n";
+           << hex(kChildVisible | c.style) << ", " << c.x << ", " << c.y << ", " << c.width << ", " << c.height << ", "
+           << hex(c.exStyle) << "\n";
     }
     rc << "END\n\n";
 
@@ -80,8 +80,12 @@ std::string resourceScript(const std::string& folder, const std::string& manifes
     const std::string commas = std::to_string(product::kVersionMajor) + "," + std::to_string(product::kVersionMinor) +
                                "," + std::to_string(product::kVersionPatch) + ",0";
     rc << "1 VERSIONINFO\n"
-          "FILEVERSION " << commas << "\n"
-          "PRODUCTVERSION " << commas << "\n"
+          "FILEVERSION "
+       << commas
+       << "\n"
+          "PRODUCTVERSION "
+       << commas
+       << "\n"
           "FILEOS 0x40004\n"
           "FILETYPE 0x1\n"
           "BEGIN\n"
@@ -89,14 +93,26 @@ std::string resourceScript(const std::string& folder, const std::string& manifes
           "    BEGIN\n"
           "        BLOCK \"040904B0\"\n"
           "        BEGIN\n"
-          "            VALUE \"CompanyName\", " << rcString(product::kCompany) << "\n"
-          "            VALUE \"FileDescription\", " << rcString(product::kDescription) << "\n"
-          "            VALUE \"FileVersion\", \"" << version << "\"\n"
+          "            VALUE \"CompanyName\", "
+       << rcString(product::kCompany)
+       << "\n"
+          "            VALUE \"FileDescription\", "
+       << rcString(product::kDescription)
+       << "\n"
+          "            VALUE \"FileVersion\", \""
+       << version
+       << "\"\n"
           "            VALUE \"InternalName\", \"vantry\"\n"
-          "            VALUE \"LegalCopyright\", " << rcString(product::kCopyright) << "\n"
+          "            VALUE \"LegalCopyright\", "
+       << rcString(product::kCopyright)
+       << "\n"
           "            VALUE \"OriginalFilename\", \"vantry.exe\"\n"
-          "            VALUE \"ProductName\", " << rcString(product::kName) << "\n"
-          "            VALUE \"ProductVersion\", \"" << version << "\"\n"
+          "            VALUE \"ProductName\", "
+       << rcString(product::kName)
+       << "\n"
+          "            VALUE \"ProductVersion\", \""
+       << version
+       << "\"\n"
           "        END\n"
           "    END\n"
           "    BLOCK \"VarFileInfo\"\n"
@@ -144,15 +160,15 @@ std::vector<std::uint8_t> iconImage(const framework::IconImage& icon) {
         std::vector<std::uint8_t> row(static_cast<std::size_t>(colourStride), 0);
         for (int x = 0; x < size; ++x) {
             const int index = indexAt(x, y);
-            row[static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>((index < 0 ? 0 : index) << (x % 2 ? 0 : 4));
+            row[static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>((index < 0 ? 0 : index)
+                                                                              << (x % 2 ? 0 : 4));
         }
         image.insert(image.end(), row.begin(), row.end());
     }
     for (int y = size - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(static_cast<std::size_t>(maskStride), 0);
         for (int x = 0; x < size; ++x)
-            if (indexAt(x, y) < 0)
-                row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            if (indexAt(x, y) < 0) row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
         image.insert(image.end(), row.begin(), row.end());
     }
     return image;
@@ -172,8 +188,8 @@ std::vector<std::uint8_t> iconFile() {
         file.push_back(static_cast<std::uint8_t>(size));
         file.push_back(16);  // colours
         file.push_back(0);
-        put16(file, 1);      // planes
-        put16(file, 4);      // bits per pixel
+        put16(file, 1);  // planes
+        put16(file, 4);  // bits per pixel
         put32(file, static_cast<std::uint32_t>(image.size()));
         put32(file, offset);
         offset += static_cast<std::uint32_t>(image.size());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../dialog_template.h"
-#include "../window_types.h"
+#include "ui/framework/dialog_template.h"
+#include "ui/framework/window_types.h"
 
 // What a control's style bits say, read here once for every backend that draws controls itself.
 

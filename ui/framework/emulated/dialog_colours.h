@@ -1,8 +1,8 @@
 #pragma once
 
-#include "control_styles.h"
-#include "emulated_gdi.h"
-#include "emulated_peers.h"
+#include "ui/framework/emulated/control_styles.h"
+#include "ui/framework/emulated/emulated_gdi.h"
+#include "ui/framework/emulated/emulated_peers.h"
 
 // The colours of a dialog whose controls a backend draws itself. Windows asks the dialog for each
 // control's background (WM_CTLCOLOR*) just before the control paints; a backend that draws

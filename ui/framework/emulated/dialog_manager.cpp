@@ -1,7 +1,7 @@
-#include "dialog_manager.h"
+#include "ui/framework/emulated/dialog_manager.h"
 
-#include "../window_types.h"
-#include "control_styles.h"
+#include "ui/framework/emulated/control_styles.h"
+#include "ui/framework/window_types.h"
 
 namespace vantry::framework {
 
@@ -77,9 +77,7 @@ void HandleDialogKey(WindowPeer& dialog, const DialogTemplate& layout, DialogEve
             events.command(defaultId != 0 ? defaultId : kIdOk);
             return;
         }
-        case DialogKey::Escape:
-            events.command(kIdCancel);
-            return;
+        case DialogKey::Escape: events.command(kIdCancel); return;
     }
 }
 

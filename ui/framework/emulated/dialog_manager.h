@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "../backend.h"
-#include "../dialog_template.h"
+#include "ui/framework/backend.h"
+#include "ui/framework/dialog_template.h"
 
 // The parts of Windows' dialog manager that a backend without it reproduces: which button
 // answers Enter, the order Tab moves the focus in, and what Tab, Enter and Esc do.

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "../window_types.h"
+#include "ui/framework/window_types.h"
 
 // How a Windows edit control answers the messages the dialog sends it, for backends whose edit
 // fields are not Windows' own.
@@ -28,7 +28,6 @@ LResult PackedSelection(EditSelection selection);
 // another; EM_LIMITTEXT(0) sets the largest it allows.
 inline constexpr int kDefaultEditTextLimit = 32767;
 int EditTextLimit(WParam wParam);
-
 
 // Whether a character typed into an edit of `style` goes in: ES_NUMBER refuses all but digits.
 // Control characters (editing keys) are the edit's own business and always pass.
@@ -59,7 +58,8 @@ inline std::string WithAsciiDigits(std::string_view text) {
             continue;
         }
         char32_t character = lead & (0x3F >> (length - 1));
-        for (std::size_t k = 1; k < length; ++k) character = (character << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        for (std::size_t k = 1; k < length; ++k)
+            character = (character << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         const char32_t ascii = AsciiForTyped(character);
         if (ascii < 0x80 && ascii != character) converted += static_cast<char>(ascii);
         else converted.append(text.substr(i, length));

@@ -1,4 +1,4 @@
-#include "emulated_gdi.h"
+#include "ui/framework/emulated/emulated_gdi.h"
 
 namespace vantry::framework {
 
@@ -35,9 +35,7 @@ DcHandle EmulatedGdiBackend::beginPaint(WindowPeer&) { return &paintDc_; }
 
 void EmulatedGdiBackend::endPaint(WindowPeer&, DcHandle) {}
 
-void EmulatedGdiBackend::setBackgroundColour(DcHandle dc, Colour colour) {
-    static_cast<Dc*>(dc)->background = colour;
-}
+void EmulatedGdiBackend::setBackgroundColour(DcHandle dc, Colour colour) { static_cast<Dc*>(dc)->background = colour; }
 
 void EmulatedGdiBackend::drawIcon(DcHandle, int x, int y, IconHandle icon) {
     if (const EmulatedIcon* image = iconOf(icon)) showIcon(x, y, *image);

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "../backend.h"
+#include "ui/framework/backend.h"
 
 // GDI for the backends that draw with something else (in memory, FLTK, a browser): a brush is
 // its colour, a device context keeps the background colour a handler sets, an icon is the image

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "emulated_gdi.h"
-#include "emulated_peers.h"
+#include "ui/framework/emulated/emulated_gdi.h"
+#include "ui/framework/emulated/emulated_peers.h"
 
 // What the tests look at inside the emulated layer that no backend asks: whether a paint is
 // queued, how many brushes are alive. The automation and the tests include this; no file of a

@@ -1,4 +1,4 @@
-#include "emulated_peers.h"
+#include "ui/framework/emulated/emulated_peers.h"
 
 namespace vantry::framework {
 
@@ -10,9 +10,7 @@ LResult EmulatedControl::send(MessageId message, WParam wParam, LParam lParam) {
                     selectInEdit(SetSelection({editCaret(), editCaret()}, wParam, lParam, editLength()));
                     return 0;
                 case Msg::EditGetSelection: return PackedSelection(editSelection());
-                case Msg::EditScrollCaret:
-                    scrollCaretIntoView();
-                    return 1;
+                case Msg::EditScrollCaret: scrollCaretIntoView(); return 1;
                 case Msg::EditLimitText:
                     textLimit = EditTextLimit(wParam);
                     limitEditText(textLimit);

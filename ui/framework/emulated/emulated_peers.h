@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "../backend.h"
-#include "edit_rules.h"
-#include "list_box_storage.h"
+#include "ui/framework/backend.h"
+#include "ui/framework/emulated/edit_rules.h"
+#include "ui/framework/emulated/list_box_storage.h"
 
 // What the windows of every backend that is not Windows have in common: a dialog that owns one
 // control for each entry of its template, found by identifier as GetDlgItem finds it, with its
@@ -28,7 +28,7 @@ public:
     LResult send(MessageId message, WParam wParam, LParam lParam) override;
 
     const ControlTemplate& layout;
-    ListBoxStorage list;  // a list box's lines
+    ListBoxStorage list;                    // a list box's lines
     int textLimit = kDefaultEditTextLimit;  // an edit's: the most characters a person may enter
 
 protected:

@@ -1,4 +1,4 @@
-#include "list_box_storage.h"
+#include "ui/framework/emulated/list_box_storage.h"
 
 #include <cstring>
 
@@ -9,9 +9,7 @@ LResult ListBoxStorage::handle(MessageId message, WParam wParam, LParam lParam) 
         case Msg::ListInitStorage:
             items_.reserve(items_.size() + wParam);
             return static_cast<LResult>(items_.size() + wParam);  // the items now room is made for
-        case Msg::ListResetContent:
-            items_.clear();
-            return 0;
+        case Msg::ListResetContent: items_.clear(); return 0;
         case Msg::ListAddString:
             items_.emplace_back(reinterpret_cast<const char*>(lParam));
             return static_cast<LResult>(items_.size() - 1);
@@ -24,10 +22,8 @@ LResult ListBoxStorage::handle(MessageId message, WParam wParam, LParam lParam) 
                 std::memcpy(reinterpret_cast<char*>(lParam), item.c_str(), item.size() + 1);
             return static_cast<LResult>(item.size());
         }
-        case Msg::ListGetCount:
-            return static_cast<LResult>(items_.size());
-        default:
-            return 0;
+        case Msg::ListGetCount: return static_cast<LResult>(items_.size());
+        default: return 0;
     }
 }
 

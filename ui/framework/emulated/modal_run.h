@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "../backend.h"
-#include "dialog_manager.h"
+#include "ui/framework/backend.h"
+#include "ui/framework/emulated/dialog_manager.h"
 
 // The modal run a backend that is not Windows makes of a dialog, as DialogBoxParam makes it:
 // WM_INITDIALOG (the first tab stop focused when it answers TRUE), the dialog shown with its

@@ -1,4 +1,4 @@
-#include "check_box.h"
+#include "ui/framework/fltk/check_box.h"
 
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>

@@ -1,4 +1,4 @@
-#include "edit_field.h"
+#include "ui/framework/fltk/edit_field.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <string>
 
-#include "../emulated/edit_rules.h"
-#include "refusal_hint.h"
+#include "ui/framework/emulated/edit_rules.h"
+#include "ui/framework/fltk/refusal_hint.h"
 
 namespace vantry::framework {
 
@@ -25,9 +25,11 @@ RefusalHint* RefusalHintIn(Fl_Window* window, bool make) {
 }
 
 int EditField::handle(int event) {
-    const bool typed = event == FL_KEYBOARD && (Fl::event_state() & (FL_CTRL | FL_ALT | FL_META)) == 0 && Fl::event_length() > 0;
+    const bool typed = event == FL_KEYBOARD && (Fl::event_state() & (FL_CTRL | FL_ALT | FL_META)) == 0 &&
+                       Fl::event_length() > 0;
     if (!typed && event != FL_PASTE) return Fl_Input::handle(event);
-    const std::string text = WithAsciiDigits(std::string(Fl::event_text(), static_cast<std::size_t>(Fl::event_length())));
+    const std::string text = WithAsciiDigits(
+        std::string(Fl::event_text(), static_cast<std::size_t>(Fl::event_length())));
     if (typed) {
         for (const char c : text) {
             if (!AcceptsTypedCharacter(style_, static_cast<unsigned char>(c))) {
@@ -38,7 +40,8 @@ int EditField::handle(int event) {
         RefusalHint* hint = RefusalHintIn(window(), false);
         if (hint && static_cast<unsigned char>(text[0]) >= 0x20) hint->dismiss();  // a character went in
     }
-    if (text == std::string(Fl::event_text(), static_cast<std::size_t>(Fl::event_length()))) return Fl_Input::handle(event);
+    if (text == std::string(Fl::event_text(), static_cast<std::size_t>(Fl::event_length())))
+        return Fl_Input::handle(event);
     return enter(text.c_str(), static_cast<int>(text.size()));
 }
 

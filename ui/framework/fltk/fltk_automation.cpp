@@ -10,14 +10,14 @@
 #include <cstring>
 #include <string>
 
-#include "../automation.h"
-#include "../emulated/emulated_inspection.h"
-#include "../posted_actions.h"
-#include "../recording_backend.h"
-#include "fltk_backend.h"
-#include "fltk_inspection.h"
-#include "fltk_peers.h"
-#include "message_box.h"
+#include "ui/framework/automation.h"
+#include "ui/framework/emulated/emulated_inspection.h"
+#include "ui/framework/fltk/fltk_backend.h"
+#include "ui/framework/fltk/fltk_inspection.h"
+#include "ui/framework/fltk/fltk_peers.h"
+#include "ui/framework/fltk/message_box.h"
+#include "ui/framework/posted_actions.h"
+#include "ui/framework/recording_backend.h"
 
 // Drives the real FLTK window through FLTK's own event entry points, as the X server's events
 // would, and does for the window what a window manager would do where the test display has none.
@@ -65,12 +65,14 @@ class FltkAutomation : public Automation {
 public:
     void runWhenShown(std::function<void()> script) override {
         script_.set(std::move(script));
-        Fl::add_timeout(0.0, [](void* self) { static_cast<FltkAutomation*>(self)->startScript(); }, this);
+        Fl::add_timeout(
+            0.0, [](void* self) { static_cast<FltkAutomation*>(self)->startScript(); }, this);
     }
 
     void post(std::function<void()> action) override {
         posted_.post(std::move(action));
-        Fl::add_timeout(0.0, [](void* self) { static_cast<FltkAutomation*>(self)->posted_.runNext(); }, this);
+        Fl::add_timeout(
+            0.0, [](void* self) { static_cast<FltkAutomation*>(self)->posted_.runNext(); }, this);
     }
 
     void pump() override {
@@ -246,7 +248,8 @@ private:
         FltkDialog* dialog = running();
         while (dialog && Clock::now() < deadline) {
             pump();
-            if (dialog->window->visible() && !EmulatedInspection::paintPending(*dialog) && !dialog->window->damage()) break;
+            if (dialog->window->visible() && !EmulatedInspection::paintPending(*dialog) && !dialog->window->damage())
+                break;
             Fl::wait(std::chrono::duration<double>(deadline - Clock::now()).count());  // until an event
             dialog = running();
         }

@@ -1,12 +1,12 @@
-#include "fltk_backend.h"
+#include "ui/framework/fltk/fltk_backend.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/x.H>
 
-#include "../emulated/modal_run.h"
-#include "fltk_peers.h"
-#include "message_box.h"
+#include "ui/framework/emulated/modal_run.h"
+#include "ui/framework/fltk/fltk_peers.h"
+#include "ui/framework/fltk/message_box.h"
 
 namespace vantry::framework {
 

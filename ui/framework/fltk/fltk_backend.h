@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "../emulated/emulated_gdi.h"
+#include "ui/framework/emulated/emulated_gdi.h"
 
 // The dialog as a native Linux window, built with FLTK from the template data, reproducing the
 // Windows behaviours the dialog relies on.

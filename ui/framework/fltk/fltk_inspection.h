@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "fltk_backend.h"
-#include "fltk_peers.h"
-#include "message_box.h"
-#include "refusal_hint.h"
+#include "ui/framework/fltk/fltk_backend.h"
+#include "ui/framework/fltk/fltk_peers.h"
+#include "ui/framework/fltk/message_box.h"
+#include "ui/framework/fltk/refusal_hint.h"
 
 // What the tests look at inside the FLTK backend that the program itself never asks: the dialog
 // being run, the message box that is up, the hint a refused key shows. The automation and the

@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "fltk_backend.h"
+#include "ui/framework/fltk/fltk_backend.h"
 
 // The program's one backend.
 vantry::framework::FltkBackend& vantry::framework::TheFltkBackend() {

@@ -1,4 +1,4 @@
-#include "fltk_peers.h"
+#include "ui/framework/fltk/fltk_peers.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Browser.H>
@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "../emulated/dialog_colours.h"
-#include "../emulated/dialog_manager.h"
-#include "../emulated/edit_rules.h"
-#include "../emulated/emulated_gdi.h"
-#include "../emulated/text_copy.h"
+#include "ui/framework/emulated/dialog_colours.h"
+#include "ui/framework/emulated/dialog_manager.h"
+#include "ui/framework/emulated/edit_rules.h"
+#include "ui/framework/emulated/emulated_gdi.h"
+#include "ui/framework/emulated/text_copy.h"
 
 namespace vantry::framework {
 
@@ -104,7 +104,9 @@ int FltkControl::editCaret() const { return static_cast<const Fl_Input*>(widget)
 
 int FltkControl::editLength() const { return static_cast<const Fl_Input*>(widget)->size(); }
 
-void FltkControl::selectInEdit(EditSelection wanted) { static_cast<Fl_Input*>(widget)->position(wanted.end, wanted.start); }
+void FltkControl::selectInEdit(EditSelection wanted) {
+    static_cast<Fl_Input*>(widget)->position(wanted.end, wanted.start);
+}
 
 void FltkControl::scrollCaretIntoView() {
     auto* edit = static_cast<Fl_Input*>(widget);

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "../backend.h"
-#include "../emulated/dialog_manager.h"
-#include "../emulated/emulated_peers.h"
-#include "widget_factory.h"
+#include "ui/framework/backend.h"
+#include "ui/framework/emulated/dialog_manager.h"
+#include "ui/framework/emulated/emulated_peers.h"
+#include "ui/framework/fltk/widget_factory.h"
 
 class Fl_RGB_Image;
 

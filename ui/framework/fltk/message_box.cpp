@@ -1,4 +1,4 @@
-#include "message_box.h"
+#include "ui/framework/fltk/message_box.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -117,7 +117,8 @@ FltkMessageBox::FltkMessageBox(Fl_Window* owner, std::string_view text, std::str
     message_->align(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE);
     auto* band = new Fl_Box(FL_FLAT_BOX, 0, bandTop, width, height - bandTop, nullptr);
     band->color(kBandColour);
-    ok_ = new Fl_Return_Button(width - kMargin - kButtonWidth, bandTop + kBandPadding, kButtonWidth, kButtonHeight, "OK");
+    ok_ = new Fl_Return_Button(width - kMargin - kButtonWidth, bandTop + kBandPadding, kButtonWidth, kButtonHeight,
+                               "OK");
     ok_->callback(onAnswered);
     window_->end();
     window_->callback(onAnswered);  // Esc and the close box

@@ -26,7 +26,7 @@ public:
 private:
     friend class FltkInspection;  // the tests' look inside (fltk_inspection.h)
 
-    std::string text_;  // as given; it shows wrapped to the box
+    std::string text_;   // as given; it shows wrapped to the box
     std::string shown_;  // the text broken into the lines the box shows
     std::string caption_;
     std::unique_ptr<Fl_Window> window_;

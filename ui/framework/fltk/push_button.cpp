@@ -1,4 +1,4 @@
-#include "push_button.h"
+#include "ui/framework/fltk/push_button.h"
 
 #include <FL/fl_draw.H>
 

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "../emulated/edit_rules.h"
+#include "ui/framework/emulated/edit_rules.h"
 
 // The balloon an ES_NUMBER field shows when it refuses a character. Internal to the FLTK
 // backend: its edit field and its automation include this.

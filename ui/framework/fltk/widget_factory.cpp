@@ -1,15 +1,15 @@
-#include "widget_factory.h"
+#include "ui/framework/fltk/widget_factory.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Browser.H>
 #include <FL/fl_draw.H>
 
-#include "../emulated/control_styles.h"
-#include "../window_types.h"
-#include "check_box.h"
-#include "edit_field.h"
-#include "push_button.h"
+#include "ui/framework/emulated/control_styles.h"
+#include "ui/framework/fltk/check_box.h"
+#include "ui/framework/fltk/edit_field.h"
+#include "ui/framework/fltk/push_button.h"
+#include "ui/framework/window_types.h"
 
 namespace vantry::framework {
 

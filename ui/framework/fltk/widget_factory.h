@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "../dialog_template.h"
-#include "../emulated/dialog_units.h"
+#include "ui/framework/dialog_template.h"
+#include "ui/framework/emulated/dialog_units.h"
 
 class Fl_Widget;
 

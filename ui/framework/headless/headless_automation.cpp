@@ -1,7 +1,7 @@
-#include "../automation.h"
-#include "../posted_actions.h"
-#include "../recording_backend.h"
-#include "headless_backend.h"
+#include "ui/framework/automation.h"
+#include "ui/framework/headless/headless_backend.h"
+#include "ui/framework/posted_actions.h"
+#include "ui/framework/recording_backend.h"
 
 // Drives the in-memory dialog as a person would drive the real one. The tests' program runs this
 // backend: the in-memory one, whose modal loop runs the script it is given.
@@ -12,8 +12,8 @@ namespace {
 
 class AutomatedHeadlessBackend : public IconRecordingBackend<HeadlessBackend> {
 public:
-    NextDialogScript whenShown;       // runs once, in the next modal loop
-    PostedActions posted;             // run by whichever loop looks next, a message box's too
+    NextDialogScript whenShown;  // runs once, in the next modal loop
+    PostedActions posted;        // run by whichever loop looks next, a message box's too
 
 protected:
     void runMessageLoop(HeadlessDialog&) override {
@@ -84,9 +84,9 @@ public:
         HeadlessControl* control = dialog->control(id);
         if (control == nullptr) return {};
         const ControlTemplate& t = control->layout;
-        constexpr int k = HeadlessDialog::kPixelsPerUnit;
+        constexpr int kScale = HeadlessDialog::kPixelsPerUnit;
         return {true, control->text, control->check == kCheckSet, dialog->focusedId == id,
-                Rect{t.x * k, t.y * k, (t.x + t.width) * k, (t.y + t.height) * k}};
+                Rect{t.x * kScale, t.y * kScale, (t.x + t.width) * kScale, (t.y + t.height) * kScale}};
     }
 
     int focusedControl() override { return backend_.dialog() ? backend_.dialog()->focusedId : 0; }

@@ -1,9 +1,9 @@
-#include "headless_backend.h"
+#include "ui/framework/headless/headless_backend.h"
 
 #include <chrono>
 #include <thread>
 
-#include "../emulated/modal_run.h"
+#include "ui/framework/emulated/modal_run.h"
 
 namespace vantry::framework {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "../emulated/emulated_gdi.h"
-#include "headless_peers.h"
+#include "ui/framework/emulated/emulated_gdi.h"
+#include "ui/framework/headless/headless_peers.h"
 
 // An in-memory dialog for fast, deterministic tests. It reproduces the Windows behaviours the
 // dialog relies on (edit text and selection, ES_NUMBER, the focus, auto check boxes, the list's

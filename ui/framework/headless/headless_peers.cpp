@@ -1,7 +1,7 @@
-#include "headless_peers.h"
+#include "ui/framework/headless/headless_peers.h"
 
-#include "../emulated/control_styles.h"
-#include "../emulated/text_copy.h"
+#include "ui/framework/emulated/control_styles.h"
+#include "ui/framework/emulated/text_copy.h"
 
 namespace vantry::framework {
 

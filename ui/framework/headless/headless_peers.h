@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "../backend.h"
-#include "../emulated/dialog_manager.h"
-#include "../emulated/edit_rules.h"
-#include "../emulated/emulated_peers.h"
+#include "ui/framework/backend.h"
+#include "ui/framework/emulated/dialog_manager.h"
+#include "ui/framework/emulated/edit_rules.h"
+#include "ui/framework/emulated/emulated_peers.h"
 
 // The windows of the in-memory backend: the dialog and its controls, keeping the state Windows
 // keeps for them and answering the dialog's messages as Windows does. They also count what the
@@ -36,8 +36,8 @@ public:
     EditSelection selection;
     int check = kCheckCleared;
 
-    int updates = 0;       // UpdateWindow calls
-    int caretScrolls = 0;  // EM_SCROLLCARET calls
+    int updates = 0;                                         // UpdateWindow calls
+    int caretScrolls = 0;                                    // EM_SCROLLCARET calls
     std::vector<std::pair<WParam, LParam>> storageRequests;  // LB_INITSTORAGE items and bytes
 
     // A list box out of memory, on demand: LB_INITSTORAGE answers LB_ERRSPACE, and the n-th

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "web_dom.h"
+#include "ui/framework/web/web_dom.h"
 
 // What assistive technology needs of the page beyond its elements: the names a Windows program
 // gives its controls from its resources (a field by its label, a list by its name) and the groups

@@ -1,11 +1,11 @@
 #include <emscripten.h>
 
-#include "../automation.h"
-#include "../posted_actions.h"
-#include "../recording_backend.h"
-#include "web_backend.h"
-#include "web_dom.h"
-#include "web_peers.h"
+#include "ui/framework/automation.h"
+#include "ui/framework/posted_actions.h"
+#include "ui/framework/recording_backend.h"
+#include "ui/framework/web/web_backend.h"
+#include "ui/framework/web/web_dom.h"
+#include "ui/framework/web/web_peers.h"
 
 // Drives the dialog's page as a person would: keys and clicks are dispatched as the page's own
 // events, on its own elements, and what shows is read back from them.

@@ -1,18 +1,20 @@
-#include "web_backend.h"
+#include "ui/framework/web/web_backend.h"
 
 #include <emscripten.h>
 
 #include <string>
 
-#include "../emulated/dialog_colours.h"
-#include "../emulated/modal_run.h"
-#include "web_dom.h"
-#include "web_peers.h"
+#include "ui/framework/emulated/dialog_colours.h"
+#include "ui/framework/emulated/modal_run.h"
+#include "ui/framework/web/web_dom.h"
+#include "ui/framework/web/web_peers.h"
 
 // Resolved by endModal; until then the program's start-up is suspended, and the page runs.
+// clang-format off
 EM_ASYNC_JS(void, waitForTheDialogsEnd, (), {
     await new Promise(resolve => { Module.vantryDialogEnded = resolve; });
 });
+// clang-format on
 
 EM_JS(void, resumeAfterTheDialogsEnd, (), {
     if (Module.vantryDialogEnded) {

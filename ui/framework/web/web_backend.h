@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../emulated/emulated_gdi.h"
+#include "ui/framework/emulated/emulated_gdi.h"
 
 // The dialog in a browser page, compiled to WebAssembly. A page has no modal loop: the dialog is
 // run by the page's own events, and the program's start-up waits for the dialog's end without

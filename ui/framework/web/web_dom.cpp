@@ -1,10 +1,10 @@
-#include "web_dom.h"
+#include "ui/framework/web/web_dom.h"
 
 #include <emscripten.h>
 
 #include <vector>
 
-#include "../emulated/dialog_manager.h"
+#include "ui/framework/emulated/dialog_manager.h"
 
 // Each control is the element with id "vantry-e<index>"; a check box is a label holding its input.
 
@@ -317,9 +317,9 @@ void CreateDialog(const char* caption, int width, int height, int fontPixelSize,
     jsDefineConstants(kDialogIndex, static_cast<int>(ElementKind::Edit), static_cast<int>(ElementKind::PushButton),
                       static_cast<int>(ElementKind::CheckBox), static_cast<int>(ElementKind::Static),
                       static_cast<int>(ElementKind::ListBox), kFramedAsDefault, kFlat, kTabStop, kCentredVertically,
-                      kDigitsOnly, kClosesDialog,
-                      static_cast<int>(DialogKey::Tab), static_cast<int>(DialogKey::BackTab),
-                      static_cast<int>(DialogKey::Enter), static_cast<int>(DialogKey::Escape));
+                      kDigitsOnly, kClosesDialog, static_cast<int>(DialogKey::Tab),
+                      static_cast<int>(DialogKey::BackTab), static_cast<int>(DialogKey::Enter),
+                      static_cast<int>(DialogKey::Escape));
     InstallStyle();
     InstallInput();
     jsCreateDialog(caption, width, height, fontPixelSize, family.c_str());

@@ -17,10 +17,10 @@ enum class ElementKind { Edit, PushButton, CheckBox, Static, ListBox };
 // Flags of an element, as the template's styles ask.
 inline constexpr int kFramedAsDefault = 1;  // the dark frame of a default push button
 inline constexpr int kFlat = 2;             // a flat button, no raised face
-inline constexpr int kTabStop = 4;           // in the Tab cycle: the page lets it take the focus
+inline constexpr int kTabStop = 4;          // in the Tab cycle: the page lets it take the focus
 inline constexpr int kCentredVertically = 8;
-inline constexpr int kDigitsOnly = 16;       // an edit that takes only digits: a phone shows its number pad
-inline constexpr int kClosesDialog = 32;     // the dialog's OK or Cancel: "Exit"
+inline constexpr int kDigitsOnly = 16;    // an edit that takes only digits: a phone shows its number pad
+inline constexpr int kClosesDialog = 32;  // the dialog's OK or Cancel: "Exit"
 
 // The index that stands for the dialog itself, where an index of a control may be given.
 inline constexpr int kDialogIndex = -1;

@@ -1,9 +1,9 @@
 #include <emscripten.h>
 
-#include "../emulated/edit_rules.h"
-#include "../window_types.h"
-#include "web_backend.h"
-#include "web_peers.h"
+#include "ui/framework/emulated/edit_rules.h"
+#include "ui/framework/web/web_backend.h"
+#include "ui/framework/web/web_peers.h"
+#include "ui/framework/window_types.h"
 
 // What the page hands to the dialog: clicks, keys, the close box, the paint it was asked for.
 

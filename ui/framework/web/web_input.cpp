@@ -1,7 +1,7 @@
 #include <emscripten.h>
 
-#include "../emulated/edit_rules.h"
-#include "web_dom.h"
+#include "ui/framework/emulated/edit_rules.h"
+#include "ui/framework/web/web_dom.h"
 
 // What the page's keyboard and input methods hand to the dialog: the keys its dialog manager
 // answers, and each character an edit takes or refuses. Whatever way text comes in (a key, a

@@ -1,7 +1,7 @@
 #include <emscripten.h>
 
-#include "web_backend.h"
-#include "web_dom.h"
+#include "ui/framework/web/web_backend.h"
+#include "ui/framework/web/web_dom.h"
 
 // The page's program: the framework's start-up runs the one application object. When its dialog
 // ends (Exit, Esc, the close box) the page says so and offers to start it again.

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "web_dom.h"
+#include "ui/framework/web/web_dom.h"
 
 // The message box of the page: drawn over the dialog, which takes no input until its OK.
 

@@ -1,13 +1,13 @@
-#include "web_peers.h"
+#include "ui/framework/web/web_peers.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "../emulated/control_styles.h"
-#include "../emulated/edit_rules.h"
-#include "../emulated/emulated_gdi.h"
-#include "../emulated/text_copy.h"
-#include "web_dom.h"
+#include "ui/framework/emulated/control_styles.h"
+#include "ui/framework/emulated/edit_rules.h"
+#include "ui/framework/emulated/emulated_gdi.h"
+#include "ui/framework/emulated/text_copy.h"
+#include "ui/framework/web/web_dom.h"
 
 namespace vantry::framework {
 
@@ -48,7 +48,8 @@ void WebControl::setFocus() {
 }
 
 Rect WebControl::clientRect() const {
-    return Rect{0, 0, DialogUnitsToPixelsX(layout.width, dialog.base), DialogUnitsToPixelsY(layout.height, dialog.base)};
+    return Rect{0, 0, DialogUnitsToPixelsX(layout.width, dialog.base),
+                DialogUnitsToPixelsY(layout.height, dialog.base)};
 }
 
 EditSelection WebControl::editSelection() const { return {web::SelectionStart(index), web::SelectionEnd(index)}; }
@@ -69,7 +70,8 @@ WebDialog::WebDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEve
       base(units),
       width(DialogUnitsToPixelsX(dialogLayout.width, units)),
       height(DialogUnitsToPixelsY(dialogLayout.height, units)) {
-    web::CreateDialog(std::string(layout.caption).c_str(), width, height, fontPixelSize, web::CssFontFamily(layout.fontFace));
+    web::CreateDialog(std::string(layout.caption).c_str(), width, height, fontPixelSize,
+                      web::CssFontFamily(layout.fontFace));
     const std::vector<const ControlTemplate*> cycle = TabCycle(layout, kPageKeyboard);
     int index = 0;
     for (const ControlTemplate& c : layout.controls) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "../backend.h"
-#include "../emulated/dialog_manager.h"
-#include "../emulated/dialog_units.h"
-#include "../emulated/emulated_peers.h"
+#include "ui/framework/backend.h"
+#include "ui/framework/emulated/dialog_manager.h"
+#include "ui/framework/emulated/dialog_units.h"
+#include "ui/framework/emulated/emulated_peers.h"
 
 // The dialog and its controls as elements of a page, answering the dialog's messages as
 // Windows' own controls do. The page's events reach them through vantry_web_* (web_events.cpp).

@@ -1,6 +1,6 @@
 #include <emscripten.h>
 
-#include "web_dom.h"
+#include "ui/framework/web/web_dom.h"
 
 // How the dialog looks in a page: a window frame with its title and close box, the controls as
 // Windows draws them, and a message box over the dialog. Put in the page once.

@@ -3,11 +3,11 @@
 #include <functional>
 #include <string>
 
-#include "../automation.h"
-#include "../posted_actions.h"
-#include "../recording_backend.h"
-#include "win32_backend.h"
-#include "win32_windows.h"
+#include "ui/framework/automation.h"
+#include "ui/framework/posted_actions.h"
+#include "ui/framework/recording_backend.h"
+#include "ui/framework/win32/win32_backend.h"
+#include "ui/framework/win32/win32_windows.h"
 
 // Drives the real Win32 dialog with the messages a person's keyboard and mouse would cause, and
 // reads the controls back with USER32, as an accessibility tool would.
@@ -208,8 +208,8 @@ public:
         HWND dialog = dialogWindow();
         HDC dc = CreateCompatibleDC(nullptr);
         HWND control = id == 0 ? dialog : GetDlgItem(dialog, id);
-        auto brush = reinterpret_cast<HBRUSH>(SendMessageW(dialog, WM_CTLCOLORMSGBOX + kind, reinterpret_cast<WPARAM>(dc),
-                                                           reinterpret_cast<LPARAM>(control)));
+        auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+            dialog, WM_CTLCOLORMSGBOX + kind, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
         colours.background = GetBkColor(dc);
         LOGBRUSH logBrush{};
         if (brush && GetObjectW(brush, sizeof logBrush, &logBrush) == sizeof logBrush) colours.brush = logBrush.lbColor;

@@ -1,4 +1,4 @@
-#include "win32_backend.h"
+#include "ui/framework/win32/win32_backend.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "../backend.h"
-#include "win32_windows.h"
+#include "ui/framework/backend.h"
+#include "ui/framework/win32/win32_windows.h"
 
 namespace vantry::framework {
 
@@ -67,24 +67,19 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             dialog->painted = false;
             dialog->events.paint();
             return dialog->painted ? TRUE : FALSE;  // FALSE: the dialog manager paints as usual
-        case WM_QUERYDRAGICON:
-            return reinterpret_cast<INT_PTR>(dialog->events.queryDragIcon());
+        case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(dialog->events.queryDragIcon());
         case WM_CTLCOLORMSGBOX:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORSTATIC:
-            return onControlColour(*dialog, message, wParam, lParam);
+        case WM_CTLCOLORSTATIC: return onControlColour(*dialog, message, wParam, lParam);
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) dialog->events.command(LOWORD(wParam));
             return TRUE;
-        case WM_DESTROY:
-            dialog->events.destroyed();
-            return FALSE;
-        default:
-            return FALSE;
+        case WM_DESTROY: dialog->events.destroyed(); return FALSE;
+        default: return FALSE;
     }
 }
 

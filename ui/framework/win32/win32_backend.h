@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "../backend.h"
+#include "ui/framework/backend.h"
 
 // The real thing: dialogs from the executable's resources on USER32 / GDI32, every operation
 // passed straight through (win32_backend.cpp). This header stays free of <windows.h>, whose

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "win32_backend.h"
+#include "ui/framework/win32/win32_backend.h"
 
 // The Windows program: the framework's start-up runs the one application object.
 

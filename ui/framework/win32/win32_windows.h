@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "../backend.h"
+#include "ui/framework/backend.h"
 
 // The backend's windows as the framework sees them. Internal to the Windows backend: its own
 // files and its automation include this, nothing else does.
