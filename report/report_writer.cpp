@@ -27,9 +27,14 @@ void CentreText(std::string_view text, char (&field)[kFieldWidth + 2]) {
     std::memcpy(field + (kCentreColumns - n) / 2, text.data(), n);
 }
 
+void BlankEmptyColumns(char (&field)[kFieldWidth + 2]) {
+    for (std::size_t column = 0; column < kHeaderWidth; ++column)
+        if (field[column] == '\0') field[column] = ' ';
+}
+
 class ReportWriter {
 public:
-    ReportWriter(std::FILE* file, std::string_view notice) : file_(file), notice_(notice) {}
+    explicit ReportWriter(std::FILE* file) : file_(file) {}
 
     bool writeAll(const std::vector<std::string>& lines) {
         WritePageHeader();
@@ -58,8 +63,8 @@ private:
         FormatText(field_ + kPageNumberColumn, kFieldWidth - kPageNumberColumn, "%d", {pageNumber_});
         writeHeaderLine();
 
-        CentreText(notice_, field_);
-        writeHeaderLine();
+        write(noticeLine_.data(), noticeLine_.size());
+        write("\n", 1);
 
         write("\n", 1);
     }
@@ -67,8 +72,7 @@ private:
     // Blanks the empty columns and cuts the line at 79 characters, so a long page number keeps
     // only its first digits and an 80-character notice loses its last one.
     void writeHeaderLine() {
-        for (std::size_t column = 0; column < kHeaderWidth; ++column)
-            if (field_[column] == '\0') field_[column] = ' ';
+        BlankEmptyColumns(field_);
         field_[kHeaderWidth] = '\n';
         write(field_, kHeaderWidth + 1);
     }
@@ -79,7 +83,7 @@ private:
     }
 
     std::FILE* file_;
-    std::string_view notice_;
+    const std::string noticeLine_ = detail::CentredHeaderLine(kOwnerNotice);  // the same on every page
     int pageNumber_ = 0;
     bool laterPage_ = false;
     bool ok_ = true;
@@ -88,8 +92,13 @@ private:
 
 }  // namespace
 
-bool WritePages(std::FILE* file, const std::vector<std::string>& lines, std::string_view notice) {
-    return ReportWriter(file, notice).writeAll(lines);
+bool WritePages(std::FILE* file, const std::vector<std::string>& lines) { return ReportWriter(file).writeAll(lines); }
+
+std::string detail::CentredHeaderLine(std::string_view text) {
+    char field[kFieldWidth + 2] = {};
+    CentreText(text, field);
+    BlankEmptyColumns(field);
+    return std::string(field, kHeaderWidth);
 }
 
 bool CheckReportTarget(const std::string& path, std::string& error) {

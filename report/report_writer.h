@@ -32,9 +32,15 @@ struct ReportOutcome {
 // and waits for it; returns why it could not, or nothing.
 using ReportOpener = std::function<std::string()>;
 
-// The pages alone: `lines` under a header on every page that carries `notice`, written to an
-// open file. False when a write failed; nothing more is written after one.
-bool WritePages(std::FILE* file, const std::vector<std::string>& lines, std::string_view notice = kOwnerNotice);
+// The pages alone: `lines` under a header on every page, written to an open file. False when a
+// write failed; nothing more is written after one.
+bool WritePages(std::FILE* file, const std::vector<std::string>& lines);
+
+namespace detail {
+// A header line as the pages carry the owner notice: `text` centred in 80 columns (at most 80
+// characters of it), the empty columns blank, cut at 79 characters.
+std::string CentredHeaderLine(std::string_view text);
+}  // namespace detail
 
 // Writes `lines` as the report `path` (text mode) and, only when the whole report is safely in
 // place, calls `open` and waits for it. The report is written to a scratch file
