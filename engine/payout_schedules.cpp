@@ -212,8 +212,6 @@ const MethodRules& BuiltInRules(PayoutMethod method) {
 
 const PlaceSchedule& placeScheduleFor(PayoutMethod method) { return BuiltInRules(method).schedule; }
 
-const DivisionSplit& DivisionSplitFor(PayoutMethod method) { return BuiltInRules(method).split; }
-
 DivisionShares divisionSharesFor(PayoutMethod method, int dsToPay) {
     return divisionSharesFor(BuiltInRules(method), dsToPay);
 }

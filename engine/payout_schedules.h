@@ -27,7 +27,6 @@ struct DivisionShares {
 };
 
 const PlaceSchedule& placeScheduleFor(PayoutMethod method);
-const DivisionSplit& DivisionSplitFor(PayoutMethod method);
 
 // Any D count is accepted: 1 to 6 select that split, every other value the seven-D split.
 DivisionShares divisionSharesFor(PayoutMethod method, int dsToPay);

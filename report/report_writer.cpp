@@ -27,7 +27,7 @@ void CentreText(std::string_view text, char (&field)[kFieldWidth + 2]) {
     std::memcpy(field + (kCentreColumns - n) / 2, text.data(), n);
 }
 
-void BlankEmptyColumns(char (&field)[kFieldWidth + 2]) {
+void blankEmptyColumns(char (&field)[kFieldWidth + 2]) {
     for (std::size_t column = 0; column < kHeaderWidth; ++column)
         if (field[column] == '\0') field[column] = ' ';
 }
@@ -69,10 +69,10 @@ private:
         write("\n", 1);
     }
 
-    // Blanks the empty columns and cuts the line at 79 characters, so a long page number keeps
-    // only its first digits and an 80-character notice loses its last one.
+    // Blanks the empty columns and cuts the line at 79 characters, so that a long page number
+    // keeps only its first digits (the notice line is cut the same way, by CentredHeaderLine).
     void writeHeaderLine() {
-        BlankEmptyColumns(field_);
+        blankEmptyColumns(field_);
         field_[kHeaderWidth] = '\n';
         write(field_, kHeaderWidth + 1);
     }
@@ -97,7 +97,7 @@ bool WritePages(std::FILE* file, const std::vector<std::string>& lines) { return
 std::string detail::CentredHeaderLine(std::string_view text) {
     char field[kFieldWidth + 2] = {};
     CentreText(text, field);
-    BlankEmptyColumns(field);
+    blankEmptyColumns(field);
     return std::string(field, kHeaderWidth);
 }
 

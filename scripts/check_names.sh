@@ -9,8 +9,11 @@ cd "$(dirname "$0")/.."
 
 build=${1:-build/default}
 tidy=run-clang-tidy-14
-command -v "$tidy" >/dev/null || { echo "FAILED: $tidy is not installed (scripts/install-deps.sh names)" >&2; exit 1; }
-[ -f "$build/compile_commands.json" ] || cmake --preset default >/dev/null || exit 1
+command -v "$tidy" >/dev/null || { echo "FAILED: $tidy is not installed (bash scripts/install-deps.sh names)" >&2; exit 1; }
+if [ ! -f "$build/compile_commands.json" ]; then
+  [ "$build" = build/default ] || { echo "FAILED: $build has no compile_commands.json" >&2; exit 1; }
+  cmake --preset default >/dev/null || exit 1
+fi
 "$tidy" -p "$build" -j "$(nproc)" -quiet "$(pwd)/(engine|report|platform|methods|cli|ui|tests|fuzz|bench)/" \
   > "$build/check_names.log" 2>&1
 found=$(sed 's/\x1b\[[0-9;]*m//g' "$build/check_names.log" | grep -E 'invalid case style' | sort -u)

@@ -11,7 +11,8 @@
 #   web       the web leg: Emscripten and Node (npm too, where the machine has none), Chromium with
 #             its driver and Selenium
 #   style     the format check (scripts/check_format.sh): clang-format 14, and git
-#   names     the naming check (scripts/check_names.sh): clang-tidy 14
+#   names     the naming check (scripts/check_names.sh): clang-tidy 14 and what the default
+#             build needs to be configured
 #   serve     build and serve the web edition (scripts/serve-web.sh)
 #   package   the release files (scripts/package.sh): the Debian package, the Windows installer
 #             and zip, the web edition's zip
@@ -31,7 +32,7 @@ for set in "$@"; do
     web) packages+=("${run[@]}" "${site[@]}" chromium chromium-driver python3-selenium git)
          command -v npm >/dev/null || packages+=(npm) ;;
     style) packages+=(clang-format-14 git) ;;
-    names) packages+=(clang-tidy-14 cmake ninja-build g++) ;;
+    names) packages+=("${run[@]}" clang-tidy-14 libgtest-dev libbenchmark-dev libx11-dev) ;;
     serve) packages+=("${run[@]}" "${site[@]}") ;;
     package) packages+=("${run[@]}" "${site[@]}" g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 nsis
                         dpkg-dev lintian python3 git) ;;

@@ -14,6 +14,10 @@ product's code and data, not of its unwind or debug tables). Such a function is 
 in a product class, and the check fails naming it, and each program given whose symbols hold it.
 An inline member only the tests call is emitted in the tests' objects alone, so it cannot reach a
 program's symbols; the backends keep those in inspection headers the product never includes.
+
+What it cannot see: a virtual function is referred to by its class's vtable, so a virtual member
+that only tests call passes; it reads the objects as built, so it is run on a complete build; and
+it looks only at names in the vantry namespaces, where all of the product's code is.
 """
 import argparse
 import os
@@ -41,11 +45,12 @@ def object_files(root):
                 yield os.path.join(folder, name)
 
 
-def kind_of(path, backend):
-    parts = path.replace("\\", "/").split("/")
+def kind_of(path, build, backend):
+    relative = os.path.relpath(path, build).replace("\\", "/")
+    parts = relative.split("/")
     target = next((p[:-4] for p in parts if p.endswith(".dir")), "")
-    if target.startswith("vantry_automation_") or "/tests/" in path.replace("\\", "/"):
-        return "tests"
+    if target.startswith("vantry_automation_") or parts[0] == "tests":
+        return "tests"  # the test programs are built in the build's tests/ folder
     product = {"vantry_engine", "vantry_report", "vantry_platform", "vantry_methods", "vantry_cli", "vantry-payout",
                "vantry_dialog", "vantry_framework", "vantry", f"vantry_backend_{backend}", f"vantry_backend_{backend}_main"}
     if backend != "win32":
@@ -110,7 +115,7 @@ def main():
     product_defined, product_used, test_used = set(), set(), set()
     counts = {"product": 0, "tests": 0}
     for path in object_files(args.build):
-        kind = kind_of(path, args.backend)
+        kind = kind_of(path, args.build, args.backend)
         if kind is None:
             continue
         counts[kind] += 1

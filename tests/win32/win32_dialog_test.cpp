@@ -55,7 +55,7 @@ bool capture(HWND window, std::vector<unsigned char>& rgb, int& width, int& heig
 }
 
 TEST_F(DialogTest, Win32ScreenshotAfterACalculation) {
-    const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog_.png";
+    const std::string path = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog.png";
     std::filesystem::remove(path);  // the picture looked at is this run's
     Rect list, field;
     run([&] {
