@@ -52,6 +52,8 @@ void DialogDriver::answerMessageBoxes() {
 void DialogDriver::click(int id) {
     answerMessageBoxes();
     automation_.click(id);
+    // The click returns once any box it opened has been answered and its loop has ended.
+    if (automation_.messageBox()) ADD_FAILURE() << "a message box is still up after its OK";
 }
 
 void DialogDriver::pressKey(Key key) {
@@ -77,7 +79,13 @@ void DialogDriver::minimise(bool minimised) {
 
 int DialogDriver::focusedId() { return automation_.focusedControl(); }
 
-ControlState DialogDriver::control(int id) { return automation_.readControl(id); }
+ControlState DialogDriver::control(int id) {
+    ControlState state = automation_.readControl(id);
+    // A control that is not there reads as empty text and no check mark, which a test could take
+    // for what it expects.
+    if (!state.exists) ADD_FAILURE() << "the dialog has no control " << id;
+    return state;
+}
 
 ControlColours DialogDriver::colours(int id, unsigned kind) { return automation_.colours(id, kind); }
 
