@@ -53,6 +53,38 @@ TEST(EditRules, TheTextLimitLeavesRoomAsWindowsDoes) {
     EXPECT_EQ(EditTextLimit(0x80000000u), 0x7FFFFFFE);  // more than an int holds
 }
 
+// The style bits mean what Windows makes of them only for the kind of control they belong to:
+// 0x2000 is ES_NUMBER on an edit and BS_MULTILINE on a button, 0x200 SS_CENTERIMAGE on a static.
+TEST(ControlStyles, EachBitIsReadForItsKindOfControl) {
+    using K = ControlKind;
+    const struct {
+        ControlKind kind;
+        std::uint32_t style;
+        bool defaultButton, flat, framedAsDefault, autoCheck, centred, digitsOnly;
+    } cases[] = {
+        {K::PushButton, Style::BsDefPushButton, true, false, true, false, false, false},
+        {K::PushButton, Style::BsDefPushButton | Style::BsFlat, true, true, false, false, false, false},
+        {K::PushButton, Style::BsPushButton | Style::BsMultiline, false, false, false, false, false, false},
+        {K::PushButton, Style::BsFlat, false, true, false, false, false, false},
+        {K::CheckBox, Style::BsAutoCheckBox, false, false, false, true, false, false},
+        {K::CheckBox, Style::BsDefPushButton, false, false, false, false, false, false},
+        {K::Static, Style::SsCenterImage, false, false, false, false, true, false},
+        {K::Edit, Style::EsNumber, false, false, false, false, false, true},
+        {K::Edit, Style::SsCenterImage, false, false, false, false, false, false},
+        {K::Static, Style::EsNumber | Style::BsFlat, false, false, false, false, false, false},
+    };
+    for (const auto& c : cases) {
+        const ControlTemplate t{1, c.kind, "", 0, 0, 10, 10, c.style, 0};
+        const int row = static_cast<int>(&c - cases);
+        EXPECT_EQ(HasDefaultButtonStyle(t), c.defaultButton) << row;
+        EXPECT_EQ(IsFlatButton(t), c.flat) << row;
+        EXPECT_EQ(IsFramedAsDefault(t), c.framedAsDefault) << row;
+        EXPECT_EQ(IsAutoCheckBox(t), c.autoCheck) << row;
+        EXPECT_EQ(IsCentredVertically(t), c.centred) << row;
+        EXPECT_EQ(IsDigitsOnly(t), c.digitsOnly) << row;
+    }
+}
+
 // GetWindowText's copy never writes past the count it is given, and with no room writes nothing.
 TEST(TextCopy, CopiesAtMostTheRoomGivenAndTerminates) {
     const struct {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -130,6 +131,18 @@ TEST_F(ReportWriterTest, HeaderLinesAreExactly79Characters) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(vantry::report::detail::CentredHeaderLine(c.notice), c.line) << c.notice.size() << " characters";
+}
+
+// A file that takes no write (open for reading, unbuffered so that the first write fails at
+// once, on every platform): the pages say they were not written.
+TEST_F(ReportWriterTest, PagesThatCannotBeWrittenAreToldSo) {
+    std::ofstream(path("read-only.txt")) << "kept\n";
+    std::FILE* file = std::fopen(path("read-only.txt").c_str(), "r");
+    ASSERT_NE(file, nullptr);
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    EXPECT_FALSE(WritePages(file, numbered(120)));
+    std::fclose(file);
+    EXPECT_EQ(read(path("read-only.txt")), "kept\n");
 }
 
 TEST_F(ReportWriterTest, LongBodyLinesAreWrittenWhole) {
