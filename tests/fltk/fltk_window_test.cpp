@@ -54,6 +54,36 @@ TEST_F(DialogTest, FltkControlsLandWhereTheTemplatePutsThem) {
     });
 }
 
+// The colours the dialog answers reach the widgets that take them: the fields and the list
+// white, the texts, the flat invitation and the window wheat; a raised button keeps its face.
+TEST_F(DialogTest, FltkWidgetsWearTheColoursTheDialogGivesThem) {
+    run([&] {
+        const auto colourAt = [&](int id) -> Fl_Color {
+            const Rect r = driver_.control(id).bounds;
+            for (const Fl_Widget* w : children())
+                if (w->x() == r.left && w->y() == r.top && w->w() == r.right - r.left) return w->color();
+            ADD_FAILURE() << "no widget where control " << id << " is";
+            return 0;
+        };
+        const auto labelColour = [&](const char* text) -> Fl_Color {
+            for (const Fl_Widget* w : children())
+                if (w->label() && std::string(w->label()) == text) return w->color();
+            ADD_FAILURE() << "no widget labelled " << text;
+            return 0;
+        };
+        const Fl_Color wheat = fl_rgb_color(245, 222, 179);
+        const Fl_Color white = fl_rgb_color(255, 255, 255);
+        ASSERT_NE(Fl::first_window(), nullptr);
+        EXPECT_EQ(Fl::first_window()->color(), wheat);
+        EXPECT_EQ(colourAt(Id::RiderCount), white);
+        EXPECT_EQ(colourAt(Id::ResultList), white);
+        EXPECT_EQ(colourAt(Id::Invitation), wheat);
+        EXPECT_EQ(labelColour("Rider Count:"), wheat);
+        EXPECT_NE(colourAt(Id::CalculatePayout), wheat);
+        EXPECT_NE(colourAt(Id::Exit), wheat);
+    });
+}
+
 TEST_F(DialogTest, FltkNoControlOverlapsAnotherOrLeavesTheWindow) {
     run([&] {
         const std::vector<const Fl_Widget*> widgets = children();
