@@ -41,10 +41,6 @@ def chromium(width=1000, height=900, mobile=False, prefs=None):
                      "--disable-background-networking", "--disable-component-update", "--disable-sync",
                      "--disable-dev-shm-usage", f"--user-data-dir={profile}", f"--window-size={width},{height}"):
         options.add_argument(argument)
-    if mobile:
-        options.add_experimental_option("mobileEmulation", {
-            "deviceMetrics": {"width": width, "height": height, "pixelRatio": 3.0, "touch": True},
-            "userAgent": "Mozilla/5.0 (Linux; Android 14) Mobile"})
     if prefs:
         options.add_experimental_option("prefs", prefs)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
@@ -52,11 +48,28 @@ def chromium(width=1000, height=900, mobile=False, prefs=None):
     try:
         driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         driver.set_script_timeout(120)
+        if mobile:
+            emulate(driver, width, height, mobile=True)
         yield driver
     finally:
         if driver is not None:
             driver.quit()
         _remove(profile)
+
+
+PHONE_AGENT = "Mozilla/5.0 (Linux; Android 14) Mobile"
+
+
+def emulate(driver, width, height, mobile=False):
+    """Makes the open browser's screen `width` x `height` CSS pixels: a phone's when `mobile` (three
+    device pixels to one, touch, a phone's user agent), else a desktop's. One browser can so serve
+    every size a test looks at; starting one costs more than all the rest of most cases. The page
+    takes the size as it is loaded next."""
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 3.0 if mobile else 1.0, "mobile": mobile})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": mobile, "maxTouchPoints": 5})
+    agent = PHONE_AGENT if mobile else driver.execute_cdp_cmd("Browser.getVersion", {})["userAgent"]
+    driver.execute_cdp_cmd("Emulation.setUserAgentOverride", {"userAgent": agent})
 
 
 def _remove(folder, seconds=10):
@@ -91,25 +104,30 @@ def png_pixels(data):
         at += 12 + length
     channels = 3 if colour == 2 else 4
     raw, stride = zlib.decompress(idat), width * channels
-    rows, previous = [], bytearray(stride)
-    for y in range(height):
-        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for x in range(stride):
-            left = line[x - channels] if x >= channels else 0
-            up, up_left = previous[x], previous[x - channels] if x >= channels else 0
-            if kind == 1:
-                line[x] = (line[x] + left) & 255
-            elif kind == 2:
-                line[x] = (line[x] + up) & 255
-            elif kind == 3:
-                line[x] = (line[x] + (left + up) // 2) & 255
-            elif kind == 4:
-                p = left + up - up_left
-                guess = min((abs(p - left), 0, left), (abs(p - up), 1, up), (abs(p - up_left), 2, up_left))[2]
-                line[x] = (line[x] + guess) & 255
-        rows.append(line)
-        previous = line
-    return width, height, lambda x, y: tuple(rows[y][x * channels:x * channels + 3])
+    rows = []  # unfiltered as far down as asked: a phone's screenshot has millions of bytes
+
+    def row(y):
+        while len(rows) <= y:
+            at = len(rows) * (stride + 1)
+            kind, line = raw[at], bytearray(raw[at + 1:at + 1 + stride])
+            previous = rows[-1] if rows else bytearray(stride)
+            for x in range(stride):
+                left = line[x - channels] if x >= channels else 0
+                up, up_left = previous[x], previous[x - channels] if x >= channels else 0
+                if kind == 1:
+                    line[x] = (line[x] + left) & 255
+                elif kind == 2:
+                    line[x] = (line[x] + up) & 255
+                elif kind == 3:
+                    line[x] = (line[x] + (left + up) // 2) & 255
+                elif kind == 4:
+                    p = left + up - up_left
+                    guess = min((abs(p - left), 0, left), (abs(p - up), 1, up), (abs(p - up_left), 2, up_left))[2]
+                    line[x] = (line[x] + guess) & 255
+            rows.append(line)
+        return rows[y]
+
+    return width, height, lambda x, y: tuple(row(y)[x * channels:x * channels + 3])
 
 
 def dark_pixels(shot, left, top, right, bottom):

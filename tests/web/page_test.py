@@ -52,52 +52,53 @@ CYCLE = [1, 2, 3, 4, 5, 13, 15, 16, CALCULATE, 7, 18, LIST, RIDERS]
 
 
 def keyboard(site, tool):
-    for size in ({}, {"width": 390, "height": 844, "mobile": True}):  # the dialog's layout, then the phone's
-        keyboard_in(site, tool, size)
+    with browser.chromium() as driver:
+        for size in ({}, {"width": 390, "height": 844, "mobile": True}):  # the dialog's layout, then the phone's
+            keyboard_in(driver, site, tool, size)
     print("with the keyboard alone, in both layouts: the Tab cycle exact both ways, IBRA chosen, six values typed, "
           "Space on Calculate, the listing the tool's, the list scrolled down and up, the report opened")
 
 
-def keyboard_in(site, tool, size):
+def keyboard_in(driver, site, tool, size):
     event = {"riders": 57, "fee": 35, "added": 250, "payoff": 75, "ds": 3, "places": 0}
-    with browser.chromium(**size) as driver:
-        open_page(driver, site)
-        driver.execute_script("window.open = address => { window.reportAddress = address; return {}; };")
-        phone = driver.execute_script("return document.getElementById('vantry-dialog').classList.contains('vantry-phone')")
-        if phone != bool(size):
-            fail(f"the page is {'not ' if size else ''}in its phone layout")
-        if focused(driver) != RIDERS:
-            fail(f"the page starts with the focus on {focused(driver)}, not Rider Count")
-        # The whole cycle, forwards and back.
-        tabs_through(driver, CYCLE)
-        tabs_through(driver, list(reversed(CYCLE[:-1])) + [RIDERS], backwards=True)
-        # The IBRA box by Tab and Space; its click repaints the fields, as on Windows.
-        tabs_through(driver, CYCLE[:6])
-        keys(driver, " ")
-        browser.wait_for(driver, f"return document.activeElement.id === 'vantry-e{RIDERS}'", 5)
-        # Each field: Tab to it from the one before, type over its selected text.
-        for name in ("riders", "fee", "added", "payoff", "ds", "places"):
-            if name != "riders":
-                keys(driver, Keys.TAB)
-            keys(driver, str(event[name]))
-        tabs_through(driver, [13, 15, 16, CALCULATE])
-        keys(driver, " ")  # Space presses a push button
-        expected = tool_lines(tool, "ibra", event)
-        if not browser.wait_for(driver, f"return document.querySelectorAll('#vantry-e{LIST} div').length === {len(expected)}", 5) \
-                or list_lines(driver) != expected:
-            fail(f"the list by keyboard: {list_lines(driver)[:6]}... the tool: {expected[:6]}...")
-        browser.wait_for(driver, f"return document.activeElement.id === 'vantry-e{RIDERS}'", 5)
-        tabs_through(driver, CYCLE[:12])
-        keys(driver, Keys.PAGE_DOWN, Keys.ARROW_DOWN)
-        if not browser.wait_for(driver, f"return document.getElementById('vantry-e{LIST}').scrollTop > 0", 5):
-            fail("Page Down and the arrow keys do not scroll the list")
-        keys(driver, Keys.PAGE_UP, Keys.ARROW_UP, Keys.ARROW_UP)
-        if not browser.wait_for(driver, f"return document.getElementById('vantry-e{LIST}').scrollTop === 0", 5):
-            fail("Page Up and the arrow key up do not scroll the list back")
-        tabs_through(driver, [18], backwards=True)
-        keys(driver, Keys.ENTER)
-        if not browser.wait_for(driver, "return window.reportAddress", 10):
-            fail("Enter on Edit/Print Payout opened no report")
+    browser.emulate(driver, **(size or {"width": 1000, "height": 900}))
+    open_page(driver, site)
+    driver.execute_script("window.open = address => { window.reportAddress = address; return {}; };")
+    phone = driver.execute_script("return document.getElementById('vantry-dialog').classList.contains('vantry-phone')")
+    if phone != bool(size):
+        fail(f"the page is {'not ' if size else ''}in its phone layout")
+    if focused(driver) != RIDERS:
+        fail(f"the page starts with the focus on {focused(driver)}, not Rider Count")
+    # The whole cycle, forwards and back.
+    tabs_through(driver, CYCLE)
+    tabs_through(driver, list(reversed(CYCLE[:-1])) + [RIDERS], backwards=True)
+    # The IBRA box by Tab and Space; its click repaints the fields, as on Windows.
+    tabs_through(driver, CYCLE[:6])
+    keys(driver, " ")
+    browser.wait_for(driver, f"return document.activeElement.id === 'vantry-e{RIDERS}'", 5)
+    # Each field: Tab to it from the one before, type over its selected text.
+    for name in ("riders", "fee", "added", "payoff", "ds", "places"):
+        if name != "riders":
+            keys(driver, Keys.TAB)
+        keys(driver, str(event[name]))
+    tabs_through(driver, [13, 15, 16, CALCULATE])
+    keys(driver, " ")  # Space presses a push button
+    expected = tool_lines(tool, "ibra", event)
+    if not browser.wait_for(driver, f"return document.querySelectorAll('#vantry-e{LIST} div').length === {len(expected)}", 5) \
+            or list_lines(driver) != expected:
+        fail(f"the list by keyboard: {list_lines(driver)[:6]}... the tool: {expected[:6]}...")
+    browser.wait_for(driver, f"return document.activeElement.id === 'vantry-e{RIDERS}'", 5)
+    tabs_through(driver, CYCLE[:12])
+    keys(driver, Keys.PAGE_DOWN, Keys.ARROW_DOWN)
+    if not browser.wait_for(driver, f"return document.getElementById('vantry-e{LIST}').scrollTop > 0", 5):
+        fail("Page Down and the arrow keys do not scroll the list")
+    keys(driver, Keys.PAGE_UP, Keys.ARROW_UP, Keys.ARROW_UP)
+    if not browser.wait_for(driver, f"return document.getElementById('vantry-e{LIST}').scrollTop === 0", 5):
+        fail("Page Up and the arrow key up do not scroll the list back")
+    tabs_through(driver, [18], backwards=True)
+    keys(driver, Keys.ENTER)
+    if not browser.wait_for(driver, "return window.reportAddress", 10):
+        fail("Enter on Edit/Print Payout opened no report")
 
 
 def compose(driver, text):
@@ -146,8 +147,8 @@ def page_input(site):
             fail("a key typed after the held Enter did not reach Rider Count")
         if driver.execute_script("return window.reportAddress"):
             fail("a held Enter from before the dialog pressed Edit/Print Payout in it")
-    # A phone's decimal pad that has only a comma: in a money field it is the point.
-    with browser.chromium(width=390, height=844, mobile=True) as driver:
+        # A phone's decimal pad that has only a comma: in a money field it is the point.
+        browser.emulate(driver, 390, 844, mobile=True)
         open_page(driver, site)
         driver.execute_script("const field = document.getElementById('vantry-e1'); field.value = ''; field.focus();")
         driver.execute_cdp_cmd("Input.insertText", {"text": "12,5"})
@@ -167,8 +168,7 @@ def zoom(site):
     with browser.chromium() as driver:
         open_page(driver, site)
         normal = driver.execute_script(FIELD_TEXT)
-    for percent in (150, 200, 300):
-        with browser.chromium() as driver:
+        for percent in (150, 200, 300):
             scale = percent / 100
             driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
                 "width": round(1000 / scale), "height": round(900 / scale), "deviceScaleFactor": scale, "mobile": False})
@@ -207,9 +207,10 @@ def accessible(site, axe_js):
         violations = driver.execute_async_script(AXE_RUN)
         found.extend(f"{state}: {violation}" for violation in violations)
 
-    for width, height, mobile in ((1000, 900, False), (390, 844, True)):
-        size = f"{width} x {height}"
-        with browser.chromium(width=width, height=height, mobile=mobile) as driver:
+    with browser.chromium() as driver:
+        for width, height, mobile in ((1000, 900, False), (390, 844, True)):
+            size = f"{width} x {height}"
+            browser.emulate(driver, width, height, mobile)
             open_page(driver, site)
             check(driver, f"{size}, on load")
             # A refused key's hint beside Payoff Pct (it stays a few seconds).

@@ -82,19 +82,27 @@ def tool_lines(tool, method, event, *extra):
     return subprocess.run(args, check=True, capture_output=True, text=True).stdout.split("\n")[:-1]
 
 
-def calculate(driver, method, event, touch=False):
+def calculate(driver, method, event=None, touch=False):
     # The clicks and keys of one calculation go to the browser as one sequence of input actions:
-    # the same events a person makes, without a round trip to the driver for each. A method
-    # click repaints the fields from the stored values, as on Windows, once the page is idle: a
-    # person's next key comes later than that, and the pause keeps the sequence as slow.
+    # the same events a person makes, without a round trip to the driver for each. With no event
+    # the fields keep what the last calculation took, as when a producer compares the methods for
+    # one event. A method click repaints the fields from the stored values, as on Windows, once
+    # the page is idle: a person's next key comes later than that, and the pause keeps the sequence
+    # as slow. The first field is chosen and selected; Tab takes the rest, each selected whole as
+    # the focus arrives, as a person moves on. A finger has no Tab: it taps each field.
     actions = ActionChains(driver, duration=0)
     if touch:  # a finger instead of the mouse
         actions.w3c_actions = ActionBuilder(driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"), duration=0)
-    actions.click(element(driver, METHOD_BOXES[method])).pause(0.05)
-    for index, name in ((RIDERS, "riders"), (FEE, "fee"), (ADDED, "added"), (PAYOFF, "payoff"), (DS, "ds"),
-                        (PLACES, "places")):
-        actions.click(element(driver, index)).key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL)
-        actions.send_keys(Keys.DELETE, str(event[name]))
+    actions.click(element(driver, METHOD_BOXES[method]))
+    if event is not None:
+        actions.pause(0.05)
+        for index, name in ((RIDERS, "riders"), (FEE, "fee"), (ADDED, "added"), (PAYOFF, "payoff"), (DS, "ds"),
+                            (PLACES, "places")):
+            if index == RIDERS or touch:
+                actions.click(element(driver, index)).key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL)
+            else:
+                actions.send_keys(Keys.TAB)
+            actions.send_keys(str(event[name]))
     actions.click(element(driver, CALCULATE)).perform()
 
 
@@ -105,9 +113,12 @@ def listings(site, tool, phone=False):
         open_page(driver, site)
         if phone and not driver.execute_script("return document.getElementById('vantry-dialog').classList.contains('vantry-phone')"):
             fail("the page is not in its phone layout")
-        for event in events():
-            for method in METHOD_BOXES:
-                calculate(driver, method, event, touch=phone)
+        # Each event is typed once, under each method in turn (the first one turns about), and
+        # calculated under the other two with the fields as they stand.
+        for number, event in enumerate(events()):
+            methods = list(METHOD_BOXES)[number % 3:] + list(METHOD_BOXES)[:number % 3]
+            for method in methods:
+                calculate(driver, method, event if method == methods[0] else None, touch=phone)
                 expected = tool_lines(tool, method, event)
                 shown = list_lines(driver)
                 if shown != expected:
@@ -230,8 +241,8 @@ def phone(site, shots):
         open_page(driver, site)
         element(driver, CALCULATE).click()
         save_and_measure(driver, os.path.join(shots, "web-desktop.png"), "1000 x 900")
-    for width, height in ((360, 640), (390, 844), (844, 390)):
-        with browser.chromium(width=width, height=height, mobile=True) as driver:
+        for width, height in ((360, 640), (390, 844), (844, 390)):
+            browser.emulate(driver, width, height, mobile=True)
             open_page(driver, site)
             if driver.execute_script("return innerWidth") != width:
                 fail(f"the page is {driver.execute_script('return innerWidth')} pixels wide, not {width}")

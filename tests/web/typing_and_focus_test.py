@@ -27,6 +27,7 @@ from site_test import CALCULATE, EDIT_PRINT, EXIT, FEE, LIST, METHOD_BOXES, PAYO
     list_lines, open_page, tool_lines
 
 PHONE = {"width": 390, "height": 844, "mobile": True}
+DESKTOP = {"width": 1000, "height": 900}
 HINT = "return document.getElementById('vantry-hint')"
 HINT_TEXT = "const h = document.getElementById('vantry-hint'); return h ? h.textContent : null"
 
@@ -65,8 +66,15 @@ def expect_hint(driver, what):
 
 
 def hint(site):
-    for size in ({}, PHONE):
-        with browser.chromium(**size) as driver:
+    # The desktop's window and then the phone's, each in a window of its own in one browser: the
+    # two hints' few seconds run out together, at the end.
+    with browser.chromium() as driver:
+        windows = []
+        for size in ({}, PHONE):
+            if windows:
+                driver.switch_to.new_window("window")
+            windows.append(driver.current_window_handle)
+            browser.emulate(driver, **(size or DESKTOP))
             open_page(driver, site)
             layout = "phone" if size else "desktop"
             focus_empty(driver, PAYOFF)
@@ -91,6 +99,8 @@ def hint(site):
             if not browser.wait_for(driver, f"return document.getElementById('vantry-e{PAYOFF}').value === '706'", 2):
                 fail(f"{layout}: '70.6' pasted leaves {value_of(driver, PAYOFF)!r}")
             expect_hint(driver, f"{layout}, '70.6' pasted")
+        for window, layout in zip(reversed(windows), ("phone", "desktop")):
+            driver.switch_to.window(window)
             if not browser.wait_for(driver, "return !document.getElementById('vantry-hint')", 8):
                 fail(f"{layout}: the hint is still there after eight seconds")
     print("a refused key and a pasted refused character say so beside the field, to a screen reader too, "
