@@ -32,8 +32,45 @@ class Site:
         self.server.server_close()
 
 
+_kept = None  # the one browser that the cases of a test program share, while one_browser() lasts
+_kept_window = None  # and its first window, the one each case is given
+
+
+@contextlib.contextmanager
+def one_browser():
+    """While it lasts, each chromium() without prefs is the same browser, set to the size asked
+    for and left with one blank window afterwards: starting Chromium costs more than most cases
+    take. Cases that need a browser that has never seen the site (a service worker's first visit)
+    start their own outside it."""
+    global _kept, _kept_window
+    with _started(1000, 900) as driver:
+        _kept, _kept_window = driver, driver.current_window_handle
+        try:
+            yield
+        finally:
+            _kept = None
+
+
 @contextlib.contextmanager
 def chromium(width=1000, height=900, mobile=False, prefs=None):
+    if _kept is None or prefs:
+        with _started(width, height, mobile, prefs) as driver:
+            yield driver
+        return
+    emulate(_kept, width, height, mobile)
+    try:
+        yield _kept
+    finally:
+        for handle in _kept.window_handles:
+            if handle != _kept_window:
+                _kept.switch_to.window(handle)
+                _kept.close()
+        _kept.switch_to.window(_kept_window)
+        _kept.get("about:blank")
+
+
+@contextlib.contextmanager
+def _started(width=1000, height=900, mobile=False, prefs=None):
     profile = tempfile.mkdtemp(prefix="vantry-chromium-")
     options = Options()
     options.binary_location = "/usr/bin/chromium"

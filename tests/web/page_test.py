@@ -1,20 +1,21 @@
 #!/usr/bin/python3
 """The web page with a keyboard alone, with input methods, zoomed, and as axe-core sees it.
 
-    page_test.py keyboard SITE TOOL   only keys: IBRA chosen, six values typed, Calculate pressed,
-                                      the list reached and scrolled, the report opened; the list
-                                      is the tool's listing
-    page_test.py input SITE           Enter on the close box closes; a held key from before the
-                                      dialog does nothing in it; composed and mixed text keeps
-                                      only the digits a digits-only field takes
-    page_test.py zoom SITE            the browser zoomed to 150, 200 and 300 %, and a minimum font size
-                                      of 24: the text grows, the page reflows, nothing is cut
-    page_test.py axe SITE AXE_JS      axe-core's WCAG 2.2 A/AA and best-practice rules, at desktop and
-                                      phone widths: on load, after a calculation, with the message
-                                      box up, and closed; no violation
+    page_test.py SITE CASE... [--tool TOOL] [--axe AXE_JS]
+
+The cases given run one after another in one browser:
+    keyboard   only keys: IBRA chosen, six values typed, Calculate pressed, the list reached and
+               scrolled, the report opened; the list is the tool's listing (--tool)
+    input      Enter on the close box closes; a held key from before the dialog does nothing in it;
+               composed and mixed text keeps only the digits a digits-only field takes
+    zoom       the browser zoomed to 150, 200 and 300 %, and a minimum font size of 24: the text
+               grows, the page reflows, nothing is cut
+    axe        axe-core's WCAG 2.2 A/AA and best-practice rules (--axe), at desktop and phone
+               widths: on load, after a calculation, with the message box up, and closed; no
+               violation
 """
+import argparse
 import os
-import sys
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -237,11 +238,24 @@ def accessible(site, axe_js):
     print("axe-core: no violation of WCAG 2.2 A/AA or best practice, at desktop and phone widths, in five states each")
 
 
-if __name__ == "__main__":
-    mode, folder = sys.argv[1], sys.argv[2]
-    served = browser.Site(folder)
+def main():
+    parser = argparse.ArgumentParser(description="The page by keyboard, zoomed, and to axe-core; the cases given "
+                                                 "share one browser.")
+    parser.add_argument("site")
+    parser.add_argument("cases", nargs="+", choices=("keyboard", "input", "zoom", "axe"))
+    parser.add_argument("--tool", help="the command-line tool built for this machine")
+    parser.add_argument("--axe", help="axe.min.js of axe-core")
+    given = parser.parse_args()
+    served = browser.Site(given.site)
+    cases = {"keyboard": lambda: keyboard(served, given.tool), "input": lambda: page_input(served),
+             "zoom": lambda: zoom(served), "axe": lambda: accessible(served, given.axe)}
     try:
-        {"keyboard": lambda: keyboard(served, sys.argv[3]), "input": lambda: page_input(served),
-         "zoom": lambda: zoom(served), "axe": lambda: accessible(served, sys.argv[3])}[mode]()
+        with browser.one_browser():
+            for case in given.cases:
+                cases[case]()
     finally:
         served.stop()
+
+
+if __name__ == "__main__":
+    main()

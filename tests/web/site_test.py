@@ -1,17 +1,21 @@
 #!/usr/bin/python3
 """The web edition's static site in headless Chromium, used as a person uses it.
 
-    site_test.py listings SITE TOOL   20 events x 3 methods typed into the page: the list's lines are
-                                      the command-line tool's, line for line
-    site_test.py phone-listings SITE TOOL   the same on a 390 x 844 phone, tapped with touch input
-    site_test.py report SITE TOOL     "Edit/Print Payout" gives report.txt byte for byte as the tool's
-    site_test.py offline SITE         after a first visit, with the server stopped, a reload works
-    site_test.py phone SITE SHOTS     390 x 844: no horizontal scrolling, every control on the
-                                      screen and usable; screenshots of the phone and desktop layouts
-    site_test.py closed SITE          Exit shows "Closed", and "Start again" starts a fresh run
-    site_test.py zip SITE HOSTING     the release's web zip made from the site, unpacked and served:
-                                      every text and wasm file has its .gz, and the page calculates
+    site_test.py SITE CASE... [--tool TOOL] [--shots FOLDER] [--hosting HOSTING.txt]
+
+The cases given run one after another in one browser (but for a first visit, which needs its own):
+    listings         20 events x 3 methods typed into the page: the list's lines are the
+                     command-line tool's (--tool), line for line
+    phone-listings   the same on a 390 x 844 phone, tapped with touch input
+    report           "Edit/Print Payout" gives report.txt byte for byte as the tool's
+    offline          after a first visit, with the server stopped, a reload works
+    phone            390 x 844 and two other phones: no horizontal scrolling, every control on the
+                     screen and usable; screenshots of the phone and desktop layouts (--shots)
+    closed           Exit shows "Closed", and "Start again" starts a fresh run
+    zip              the release's web zip made from the site (--hosting), unpacked and served:
+                     every text and wasm file has its .gz, and the page calculates
 """
+import argparse
 import base64
 import gzip
 import os
@@ -323,18 +327,27 @@ def release_zip(folder, hosting):
     print(f"the web zip holds {len(names)} files in one folder, each text and wasm file with its .gz; served, it calculates")
 
 
-if __name__ == "__main__":
-    mode, folder = sys.argv[1], sys.argv[2]
-    if mode == "offline":
-        offline(folder)
-        sys.exit(0)
-    if mode == "zip":
-        release_zip(folder, sys.argv[3])
-        sys.exit(0)
-    served = browser.Site(folder)
+def main():
+    parser = argparse.ArgumentParser(description="The site in headless Chromium; the cases given share one browser.")
+    parser.add_argument("site")
+    parser.add_argument("cases", nargs="+", choices=("listings", "phone-listings", "report", "offline", "phone",
+                                                     "closed", "zip"))
+    parser.add_argument("--tool", help="the command-line tool built for this machine")
+    parser.add_argument("--shots", help="the folder for screenshots")
+    parser.add_argument("--hosting", help="HOSTING.txt, for the release zip")
+    given = parser.parse_args()
+    served = browser.Site(given.site)
+    cases = {"listings": lambda: listings(served, given.tool), "report": lambda: report(served, given.tool),
+             "phone-listings": lambda: listings(served, given.tool, phone=True),
+             "phone": lambda: phone(served, given.shots), "closed": lambda: closed(served),
+             "offline": lambda: offline(given.site), "zip": lambda: release_zip(given.site, given.hosting)}
     try:
-        {"listings": lambda: listings(served, sys.argv[3]), "report": lambda: report(served, sys.argv[3]),
-         "phone-listings": lambda: listings(served, sys.argv[3], phone=True),
-         "phone": lambda: phone(served, sys.argv[3]), "closed": lambda: closed(served)}[mode]()
+        with browser.one_browser():
+            for case in given.cases:
+                cases[case]()
     finally:
         served.stop()
+
+
+if __name__ == "__main__":
+    main()

@@ -2,22 +2,21 @@
 """The page where a hostile tester found it short: a refused key that says so, digits of other
 scripts, and where the focus goes on a phone and after closing.
 
-    typing_and_focus_test.py hint SITE     70.6 typed and pasted into Payoff Pct, on the desktop and a
-                                           phone: 706 is kept, a hint beside the field says why (a
-                                           screen reader reads it), and goes at the next good key
-                                           or after a few seconds
-    typing_and_focus_test.py digits SITE TOOL   full-width, Arabic-Indic and Devanagari digits inserted,
-                                           composed and pasted go in as ASCII digits; the listing is
-                                           the tool's
-    typing_and_focus_test.py touch SITE    on a touch phone, a tap on Calculate or on a method box
-                                           leaves the focus where the tap left it; the fields are
-                                           still rewritten
-    typing_and_focus_test.py closed SITE   after Exit and after Esc: the focus on "Start again",
-                                           and "Closed" said
-    typing_and_focus_test.py order SITE    the phone layout shows the controls, and a screen reader
-                                           meets them, in the order Tab takes
+    typing_and_focus_test.py SITE CASE... [--tool TOOL]
+
+The cases given run one after another in one browser:
+    hint     70.6 typed and pasted into Payoff Pct, on the desktop and a phone: 706 is kept, a
+             hint beside the field says why (a screen reader reads it), and goes at the next good
+             key or after a few seconds
+    digits   full-width, Arabic-Indic and Devanagari digits inserted, composed and pasted go in as
+             ASCII digits; the listing is the tool's (--tool)
+    touch    on a touch phone, a tap on Calculate or on a method box leaves the focus where the tap
+             left it; the fields are still rewritten
+    closed   after Exit and after Esc: the focus on "Start again", and "Closed" said
+    order    the phone layout shows the controls, and a screen reader meets them, in the order Tab
+             takes
 """
-import sys
+import argparse
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -246,11 +245,22 @@ def order(site):
           "Calculate, Exit, Edit/Print, the list; the notes after")
 
 
-if __name__ == "__main__":
-    mode, folder = sys.argv[1], sys.argv[2]
-    served = browser.Site(folder)
+def main():
+    parser = argparse.ArgumentParser(description="The page's typing and focus; the cases given share one browser.")
+    parser.add_argument("site")
+    parser.add_argument("cases", nargs="+", choices=("hint", "digits", "touch", "closed", "order"))
+    parser.add_argument("--tool", help="the command-line tool built for this machine")
+    given = parser.parse_args()
+    served = browser.Site(given.site)
+    cases = {"hint": lambda: hint(served), "digits": lambda: digits(served, given.tool), "touch": lambda: touch(served),
+             "closed": lambda: closed(served), "order": lambda: order(served)}
     try:
-        {"hint": lambda: hint(served), "digits": lambda: digits(served, sys.argv[3]), "touch": lambda: touch(served),
-         "closed": lambda: closed(served), "order": lambda: order(served)}[mode]()
+        with browser.one_browser():
+            for case in given.cases:
+                cases[case]()
     finally:
         served.stop()
+
+
+if __name__ == "__main__":
+    main()
