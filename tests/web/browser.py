@@ -41,7 +41,7 @@ def one_browser():
     """While it lasts, each chromium() without prefs is the same browser, set to the size asked
     for and left with one blank window afterwards: starting Chromium costs more than most cases
     take. Cases that need a browser that has never seen the site (a service worker's first visit)
-    start their own outside it."""
+    ask chromium() for a fresh one."""
     global _kept, _kept_window
     with _started(1000, 900) as driver:
         _kept, _kept_window = driver, driver.current_window_handle
@@ -52,8 +52,10 @@ def one_browser():
 
 
 @contextlib.contextmanager
-def chromium(width=1000, height=900, mobile=False, prefs=None):
-    if _kept is None or prefs:
+def chromium(width=1000, height=900, mobile=False, prefs=None, fresh=False):
+    """A browser showing a screen of `width` x `height`, a phone's when `mobile`. `fresh` asks for
+    one that has never seen a site, even inside one_browser()."""
+    if _kept is None or prefs or fresh:
         with _started(width, height, mobile, prefs) as driver:
             yield driver
         return

@@ -174,7 +174,7 @@ def report(site, tool):
 
 def offline(folder):
     site = browser.Site(folder)
-    with browser.chromium() as driver:
+    with browser.chromium(fresh=True) as driver:
         open_page(driver, site)
         if not browser.wait_for(driver, "return navigator.serviceWorker.controller || (location.reload(), false)", 30):
             fail("the service worker never took the page")
@@ -317,7 +317,7 @@ def release_zip(folder, hosting):
                         fail(f"{name}.gz is not {name}")
         served = browser.Site(root)
         try:
-            with browser.chromium() as driver:
+            with browser.chromium(fresh=True) as driver:  # a first visit: nothing served from an earlier one
                 open_page(driver, served)
                 element(driver, CALCULATE).click()
                 if list_lines(driver)[:1] != ["Payoff Results using the following parameters:"]:

@@ -17,6 +17,7 @@ The cases given run one after another in one browser:
              takes
 """
 import argparse
+import time
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -68,7 +69,7 @@ def hint(site):
     # The desktop's window and then the phone's, each in a window of its own in one browser: the
     # two hints' few seconds run out together, at the end.
     with browser.chromium() as driver:
-        windows = []
+        windows, deadlines = [], []
         for size in ({}, PHONE):
             if windows:
                 driver.switch_to.new_window("window")
@@ -98,9 +99,10 @@ def hint(site):
             if not browser.wait_for(driver, f"return document.getElementById('vantry-e{PAYOFF}').value === '706'", 2):
                 fail(f"{layout}: '70.6' pasted leaves {value_of(driver, PAYOFF)!r}")
             expect_hint(driver, f"{layout}, '70.6' pasted")
-        for window, layout in zip(reversed(windows), ("phone", "desktop")):
+            deadlines.append(time.monotonic() + 8)
+        for window, deadline, layout in zip(reversed(windows), reversed(deadlines), ("phone", "desktop")):
             driver.switch_to.window(window)
-            if not browser.wait_for(driver, "return !document.getElementById('vantry-hint')", 8):
+            if not browser.wait_for(driver, "return !document.getElementById('vantry-hint')", max(0, deadline - time.monotonic())):
                 fail(f"{layout}: the hint is still there after eight seconds")
     print("a refused key and a pasted refused character say so beside the field, to a screen reader too, "
           "until a key goes in or a few seconds pass; on the desktop and a phone")
