@@ -4,8 +4,8 @@
     site_test.py SITE CASE... [--tool TOOL] [--shots FOLDER] [--hosting HOSTING.txt]
 
 The cases given run one after another in one browser (but for a first visit, which needs its own):
-    listings         20 events x 3 methods typed into the page: the list's lines are the
-                     command-line tool's (--tool), line for line
+    listings         20 events typed into the page, each calculated under the 3 methods: the
+                     list's lines are the command-line tool's (--tool), line for line
     phone-listings   the same on a 390 x 844 phone, tapped with touch input
     report           "Edit/Print Payout" gives report.txt byte for byte as the tool's
     offline          after a first visit, with the server stopped, a reload works
