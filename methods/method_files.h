@@ -36,4 +36,17 @@ std::string PathIn(const std::string& folder, const std::string& name);
 // FIFO, a device) is refused without being opened for reading.
 bool ReadFileUpTo(const std::string& path, std::size_t most, std::string& bytes, std::string& reason);
 
+// The steps that change the methods folder. None of them ever writes over a file that exists:
+// a producer's typing is never lost to a name that happened to be taken.
+
+// Makes `folder` and any missing folders above it.
+bool MakeFolders(const std::string& folder, std::string& reason);
+
+// Writes `bytes` as a new file at `path`. When a file of that name exists, `taken` is set and
+// nothing is written; a file that cannot be written whole is removed again.
+bool WriteNewFile(const std::string& path, std::string_view bytes, bool& taken, std::string& reason);
+
+// Renames the file `from` to `to` when nothing has that name yet; else `taken` is set.
+bool RenameToNewName(const std::string& from, const std::string& to, bool& taken, std::string& reason);
+
 }  // namespace vantry::methods

@@ -79,4 +79,76 @@ bool ReadFileUpTo(const std::string& path, std::size_t most, std::string& bytes,
     return true;
 }
 
+bool MakeFolders(const std::string& folder, std::string& reason) {
+    for (std::size_t at = folder.find('/', 1);; at = folder.find('/', at + 1)) {
+        const std::string part = folder.substr(0, at);
+        if (!part.empty() && mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) {
+            reason = part + ": " + std::strerror(errno);
+            return false;
+        }
+        if (at == std::string::npos) break;
+    }
+    struct stat info {};
+    if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        reason = folder + ": not a folder";
+        return false;
+    }
+    return true;
+}
+
+bool WriteNewFile(const std::string& path, std::string_view bytes, bool& taken, std::string& reason) {
+    taken = false;
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        taken = errno == EEXIST;
+        reason = std::strerror(errno);
+        return false;
+    }
+    int error = 0;
+    for (std::size_t written = 0; written < bytes.size() && error == 0;) {
+        const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
+        if (n > 0) {
+            written += static_cast<std::size_t>(n);
+        } else if (n == 0 || errno != EINTR) {
+            error = n == 0 ? EIO : errno;
+        }
+    }
+    if (close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) {
+        reason = std::strerror(error);
+        unlink(path.c_str());  // ours alone: it did not exist a moment ago
+        return false;
+    }
+    return true;
+}
+
+bool RenameToNewName(const std::string& from, const std::string& to, bool& taken, std::string& reason) {
+    taken = false;
+    // A hard link cannot replace a name, so it claims `to` for certain; the old name goes after.
+    if (link(from.c_str(), to.c_str()) == 0) {
+        if (unlink(from.c_str()) == 0) return true;
+        reason = std::strerror(errno);
+        unlink(to.c_str());
+        return false;
+    }
+    if (errno == EEXIST) {
+        taken = true;
+        reason = std::strerror(errno);
+        return false;
+    }
+    // A file system without hard links: look, then rename. Only another program racing for the
+    // very same new name could slip between the two.
+    struct stat info {};
+    if (lstat(to.c_str(), &info) == 0) {
+        taken = true;
+        reason = std::strerror(EEXIST);
+        return false;
+    }
+    if (rename(from.c_str(), to.c_str()) != 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace vantry::methods

@@ -108,4 +108,61 @@ bool ReadFileUpTo(const std::string& path, std::size_t most, std::string& bytes,
     return true;
 }
 
+bool MakeFolders(const std::string& folder, std::string& reason) {
+    // Each folder on the way is made if it can be; "C:" or a share's "\\\\host" cannot, and need
+    // not. Whether the whole path now stands as a folder is what counts.
+    DWORD lastError = ERROR_PATH_NOT_FOUND;
+    for (std::size_t at = folder.find_first_of("\\/", 1);; at = folder.find_first_of("\\/", at + 1)) {
+        const std::string part = folder.substr(0, at);
+        if (!CreateDirectoryW(Wide(part).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            lastError = GetLastError();
+        if (at == std::string::npos) break;
+    }
+    const DWORD attributes = GetFileAttributesW(Wide(folder).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        reason = folder + ": " + (attributes == INVALID_FILE_ATTRIBUTES ? reasonFor(lastError) : "not a folder");
+        return false;
+    }
+    return true;
+}
+
+bool WriteNewFile(const std::string& path, std::string_view bytes, bool& taken, std::string& reason) {
+    taken = false;
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+        reason = taken ? std::strerror(EEXIST) : reasonFor(error);
+        return false;
+    }
+    DWORD error = 0;
+    for (std::size_t written = 0; written < bytes.size() && error == 0;) {
+        DWORD n = 0;
+        if (!WriteFile(file, bytes.data() + written, static_cast<DWORD>(bytes.size() - written), &n, nullptr)) {
+            error = GetLastError();
+        } else if (n == 0) {
+            error = ERROR_WRITE_FAULT;
+        }
+        written += n;
+    }
+    if (!CloseHandle(file) && error == 0) error = GetLastError();
+    if (error != 0) {
+        reason = reasonFor(error);
+        DeleteFileW(Wide(path).c_str());  // ours alone: it did not exist a moment ago
+        return false;
+    }
+    return true;
+}
+
+bool RenameToNewName(const std::string& from, const std::string& to, bool& taken, std::string& reason) {
+    taken = false;
+    // Without MOVEFILE_REPLACE_EXISTING a file that has the new name stops the move.
+    if (MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), 0)) return true;
+    const DWORD error = GetLastError();
+    taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+    reason = taken ? std::strerror(EEXIST) : reasonFor(error);
+    return false;
+}
+
 }  // namespace vantry::methods
