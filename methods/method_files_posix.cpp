@@ -80,16 +80,21 @@ bool ReadFileUpTo(const std::string& path, std::size_t most, std::string& bytes,
 }
 
 bool MakeFolders(const std::string& folder, std::string& reason) {
+    // Each folder on the way is made if missing; one that cannot be made but stands (a read-only
+    // parent, an automounted home) is fine. Whether the whole path is now a folder is what counts.
+    int lastError = ENOENT;
     for (std::size_t at = folder.find('/', 1);; at = folder.find('/', at + 1)) {
         const std::string part = folder.substr(0, at);
-        if (!part.empty() && mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) {
-            reason = part + ": " + std::strerror(errno);
-            return false;
-        }
+        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) lastError = errno;
         if (at == std::string::npos) break;
     }
     struct stat info {};
-    if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    if (stat(folder.c_str(), &info) != 0) {
+        const int error = errno;
+        reason = folder + ": " + std::strerror(error == ENOENT ? lastError : error);
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode)) {
         reason = folder + ": not a folder";
         return false;
     }
@@ -100,8 +105,9 @@ bool WriteNewFile(const std::string& path, std::string_view bytes, bool& taken, 
     taken = false;
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0644);
     if (fd < 0) {
-        taken = errno == EEXIST;
-        reason = std::strerror(errno);
+        const int error = errno;
+        taken = error == EEXIST;
+        reason = std::strerror(error);
         return false;
     }
     int error = 0;
@@ -127,7 +133,8 @@ bool RenameToNewName(const std::string& from, const std::string& to, bool& taken
     // A hard link cannot replace a name, so it claims `to` for certain; the old name goes after.
     if (link(from.c_str(), to.c_str()) == 0) {
         if (unlink(from.c_str()) == 0) return true;
-        reason = std::strerror(errno);
+        const int error = errno;
+        reason = std::strerror(error);
         unlink(to.c_str());
         return false;
     }
@@ -142,6 +149,11 @@ bool RenameToNewName(const std::string& from, const std::string& to, bool& taken
     if (lstat(to.c_str(), &info) == 0) {
         taken = true;
         reason = std::strerror(EEXIST);
+        return false;
+    }
+    if (errno != ENOENT) {  // whether the name is free is not known: it is not taken
+        const int error = errno;
+        reason = std::strerror(error);
         return false;
     }
     if (rename(from.c_str(), to.c_str()) != 0) {

@@ -1,5 +1,8 @@
 #include "methods/method_library.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "methods/installed_methods.h"
 #include "methods/method_files.h"
 
@@ -52,7 +55,8 @@ std::string WithNumber(const std::string& name, std::string_view ending, int num
 // that name is there already (a broken method's, or anything else a producer keeps there).
 FolderChange WriteIntoFolder(const std::string& folder, const std::string& fileName, std::string_view bytes) {
     std::string reason;
-    if (!MakeFolders(folder, reason)) return {FolderChangeOutcome::Failed, {}, "The methods folder cannot be made: " + reason};
+    if (!MakeFolders(folder, reason))
+        return {FolderChangeOutcome::Failed, {}, "The methods folder cannot be made: " + reason};
     for (int number = 1; number <= kSameNameAttempts; ++number) {
         const std::string path = PathIn(folder, WithNumber(fileName, kMethodFileEnding, number));
         bool taken = false;
@@ -89,7 +93,14 @@ std::string FileNameFor(std::string_view methodName) {
             gap = true;
         }
     }
-    return (name.empty() ? std::string("method") : name) + std::string(kMethodFileEnding);
+    if (name.empty()) name = "method";
+    // Names Windows keeps for devices: "nul.toml" would write into nothing and say it had.
+    static constexpr std::string_view kDevices[] = {"con", "prn", "aux", "nul"};
+    const bool numberedDevice = name.size() == 4 && (name.starts_with("com") || name.starts_with("lpt")) &&
+                                name[3] >= '0' && name[3] <= '9';
+    if (numberedDevice || std::find(std::begin(kDevices), std::end(kDevices), name) != std::end(kDevices))
+        name += "-method";
+    return name + std::string(kMethodFileEnding);
 }
 
 FolderChange StartMethodFrom(const std::string& folder, const engine::MethodRules& from, std::string_view newName) {
@@ -97,12 +108,14 @@ FolderChange StartMethodFrom(const std::string& folder, const engine::MethodRule
     std::string text = MethodFileText(from, {});
     const std::size_t at = text.find("\nname = ");
     if (at == std::string::npos) return {FolderChangeOutcome::Failed, {}, "The method cannot be written out."};
-    text.replace(at + 1, text.find('\n', at + 1) - at - 1, "name = " + TomlString(newName) + "   # 1 to 40 printable ASCII characters");
+    text.replace(at + 1, text.find('\n', at + 1) - at - 1,
+                 "name = " + TomlString(newName) + "   # 1 to 40 printable ASCII characters");
     const MethodFile checked = ReadMethodText(text);
     if (!checked.valid()) return {FolderChangeOutcome::Refused, {}, checked.problems.front().what};
     if (const std::string holder = HolderOfName(folder, checked.rules.displayName()); !holder.empty())
         return {FolderChangeOutcome::NameTaken, {}, "\"" + std::string(newName) + "\" is the name of " + holder + "."};
-    return WriteIntoFolder(folder, FileNameFor(newName), text);
+    // Written anew from the checked method, so that its heading names the new method too.
+    return WriteIntoFolder(folder, FileNameFor(newName), MethodFileText(checked.rules, {}));
 }
 
 FolderChange ImportMethodFile(const std::string& folder, const std::string& source) {

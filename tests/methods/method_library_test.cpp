@@ -2,9 +2,9 @@
 // window, and what must never happen on the way (a file written over, a broken file copied in).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -26,9 +26,7 @@ std::string Contents(const std::string& path) {
     return bytes.str();
 }
 
-void Write(const std::string& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void Write(const std::string& path, std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string FileNamed(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
@@ -42,9 +40,17 @@ TEST(MethodLibrary, FileNamesAreTheNamesLettersAndDigits) {
         const char* method;
         const char* file;
     } cases[] = {
-        {"Sandhill 4D", "sandhill-4d.toml"},      {"  Ann's   \"best\" (2025) ", "ann-s-best-2025.toml"},
-        {"NBHA 4D", "nbha-4d.toml"},              {"---", "method.toml"},
-        {"a/b\\c:d", "a-b-c-d.toml"},              {"Zz09", "zz09.toml"},
+        {"Sandhill 4D", "sandhill-4d.toml"},
+        {"  Ann's   \"best\" (2025) ", "ann-s-best-2025.toml"},
+        {"NBHA 4D", "nbha-4d.toml"},
+        {"---", "method.toml"},
+        {"a/b\\c:d", "a-b-c-d.toml"},
+        {"NUL", "nul-method.toml"},
+        {"Com1", "com1-method.toml"},
+        {"LPT9", "lpt9-method.toml"},
+        {"Console", "console.toml"},
+        {"COM10", "com10.toml"},
+        {"Zz09", "zz09.toml"},
     };
     for (const auto& c : cases) EXPECT_EQ(FileNameFor(c.method), c.file) << c.method;
 }
@@ -93,7 +99,7 @@ TEST(MethodLibrary, ANameAlreadyTakenOrNotANameIsRefusedAndNothingIsWritten) {
         {"", FolderChangeOutcome::Refused, "the name is empty"},
         {" Padded", FolderChangeOutcome::Refused, "starts or ends with a space"},
         {"Tab\there", FolderChangeOutcome::Refused, "only printable ASCII"},
-        {"A name of forty-one characters, one too many", FolderChangeOutcome::Refused, "at most 40"},
+        {"A name of forty-one characters, one over!", FolderChangeOutcome::Refused, "at most 40"},
     };
     for (const auto& c : cases) {
         const FolderChange change = StartMethodFrom(folder, BuiltInRules(PayoutMethod::Brn4d), c.name);
@@ -104,12 +110,23 @@ TEST(MethodLibrary, ANameAlreadyTakenOrNotANameIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(Contents(scratch.file("sandhill.toml")), kMethodFileExample);
 }
 
+TEST(MethodLibrary, ANameOfFortyCharactersIsTheLongestTaken) {
+    ScratchFolder scratch("forty");
+    const std::string forty(40, 'x');
+    const FolderChange change = StartMethodFrom(scratch.path().string(), BuiltInRules(PayoutMethod::Ibra), forty);
+    ASSERT_EQ(change.outcome, FolderChangeOutcome::Done) << change.message;
+    EXPECT_EQ(ReadMethodFile(change.path).rules.displayName(), forty);
+    // The heading names the new method, not the one it was started from.
+    EXPECT_EQ(Contents(change.path).find("IBRA"), std::string::npos);
+}
+
 TEST(MethodLibrary, AFileInTheWayIsKeptAndTheNewMethodNumbered) {
     ScratchFolder scratch("numbered");
     const std::string broken = "name = \"Old Sandhill\"\nmoney = \"cent\"\n";  // a method being mended
     Write(scratch.file("sandhill-4d.toml"), broken);
     Write(scratch.file("sandhill-4d-2.toml"), "not a method at all");
-    const FolderChange started = StartMethodFrom(scratch.path().string(), BuiltInRules(PayoutMethod::Nbha4d), "Sandhill 4D");
+    const FolderChange started = StartMethodFrom(scratch.path().string(), BuiltInRules(PayoutMethod::Nbha4d),
+                                                 "Sandhill 4D");
     ASSERT_EQ(started.outcome, FolderChangeOutcome::Done) << started.message;
     EXPECT_EQ(FileNamed(started.path), "sandhill-4d-3.toml");
     EXPECT_EQ(Contents(scratch.file("sandhill-4d.toml")), broken);
