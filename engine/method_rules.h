@@ -23,7 +23,11 @@ enum class AddedMoneyRule { WithThePool, Evenly };
 
 // Whether 0 or fewer places asks the method to choose them (entry fee back for the last place of
 // the last D), or places must be typed.
+// (X11's headers define None as a macro; a window program may include them first.)
+#pragma push_macro("None")
+#undef None
 enum class AutomaticPlaces { EntryFeeBack, None };
+#pragma pop_macro("None")
 
 inline constexpr std::size_t kMethodNameMax = 40;
 

@@ -14,10 +14,16 @@ namespace vantry::platform {
 struct ViewerCommand {
     std::vector<std::string> arguments;  // the editor's name, then the file
     std::string folder;                  // where the editor starts; empty: this program's working folder
+    // Whether a status other than 0 means it failed. Windows' explorer answers 1 having opened
+    // what it was given.
+    bool statusTellsFailure = true;
 };
 
 // The editor command for `file`, exactly as named, started in `folder`.
 ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folder = "");
+
+// The command that shows `folder` in the desktop's file manager: xdg-open, or Windows' explorer.
+ViewerCommand FolderViewerCommandFor(const std::string& folder);
 
 // The editor command for a report a user named on a command line. On Linux the editor is given
 // the file's absolute path, which it cannot take for a web address or an option.

@@ -7,6 +7,12 @@ ViewerCommand ViewerCommandFor(const std::string& file, const std::string& folde
     return {{detail::kEditorName, file}, folder};
 }
 
+ViewerCommand FolderViewerCommandFor(const std::string& folder) {
+    ViewerCommand command{{detail::kFolderViewerName, folder}, ""};
+    command.statusTellsFailure = detail::kFolderViewerStatusTells;
+    return command;
+}
+
 std::string RunViewer(const ViewerCommand& command) { return RunViewerAndWait(command, nullptr); }
 
 }  // namespace vantry::platform

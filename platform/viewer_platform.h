@@ -10,6 +10,9 @@ namespace vantry::platform::detail {
 
 // The editor's name, as a person would type it at the platform's prompt.
 extern const char* const kEditorName;
+// The file manager's, and whether its status tells a failure.
+extern const char* const kFolderViewerName;
+extern const bool kFolderViewerStatusTells;
 
 #ifdef _WIN32
 // The command line CreateProcessW is given: each argument as a Windows program's start-up code

@@ -15,6 +15,8 @@ extern char** environ;
 namespace vantry::platform {
 
 const char* const detail::kEditorName = "xdg-open";
+const char* const detail::kFolderViewerName = "xdg-open";
+const bool detail::kFolderViewerStatusTells = true;
 
 ViewerCommand ViewerCommandForUserFile(const std::string& path) {
     std::error_code error;
@@ -56,7 +58,7 @@ std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wai
     while (waited != child && ((waited = waitpid(child, &status, 0)) >= 0 || errno == EINTR)) {
     }
     // xdg-open tells by its status when it found nothing to open the file with, or failed to.
-    if (waited == child && WIFEXITED(status) && WEXITSTATUS(status) != 0)
+    if (waited == child && WIFEXITED(status) && WEXITSTATUS(status) != 0 && command.statusTellsFailure)
         return command.arguments[0] + " failed (exit status " + std::to_string(WEXITSTATUS(status)) + ")";
     if (waited == child && WIFSIGNALED(status))
         return command.arguments[0] + " was ended by signal " + std::to_string(WTERMSIG(status));

@@ -30,6 +30,8 @@ EM_JS(int, jsShowReport, (const unsigned char* bytes, int length, const char* na
 namespace vantry::platform {
 
 const char* const detail::kEditorName = "browser";
+const char* const detail::kFolderViewerName = "browser";
+const bool detail::kFolderViewerStatusTells = true;
 
 ViewerCommand ViewerCommandForUserFile(const std::string& path) { return ViewerCommandFor(path); }
 

@@ -7,6 +7,8 @@
 namespace vantry::platform {
 
 const char* const detail::kEditorName = "notepad";
+const char* const detail::kFolderViewerName = "explorer";
+const bool detail::kFolderViewerStatusTells = false;
 
 namespace {
 
@@ -91,7 +93,8 @@ std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wai
     DWORD status = 0;
     const bool ended = GetExitCodeProcess(process.hProcess, &status) && status != STILL_ACTIVE;
     CloseHandle(process.hProcess);
-    if (ended && status != 0) return command.arguments[0] + " failed (exit status " + std::to_string(status) + ")";
+    if (ended && status != 0 && command.statusTellsFailure)
+        return command.arguments[0] + " failed (exit status " + std::to_string(status) + ")";
     return "";
 }
 

@@ -7,7 +7,10 @@
 
 #include "engine/float_conversion.h"
 #include "engine/results_listing.h"
+#include "methods/installed_methods.h"
+#include "methods/method_files.h"
 #include "product_info.h"
+#include "ui/methods_dlg.h"
 #include "ui/vantry_resources.h"
 
 namespace vantry::app {
@@ -19,12 +22,14 @@ namespace Id = ControlId;
 const CVantryDlg::MessageMapEntry CVantryDlg::kMessageMap[] = {
     {Id::CalculatePayout, &CVantryDlg::OnCalculatePayout}, {Id::IbraMethod, &CVantryDlg::OnIbraPayout},
     {Id::Brn4dMethod, &CVantryDlg::OnBrn4dPayout},         {Id::Nbha4dMethod, &CVantryDlg::OnNbha4dPayout},
-    {Id::EditPrintPayout, &CVantryDlg::OnEditPrintPayout},
+    {Id::EditPrintPayout, &CVantryDlg::OnEditPrintPayout}, {Id::PayoutMethods, &CVantryDlg::OnPayoutMethods},
 };
 
 CVantryDlg::CVantryDlg(CWnd* parent)
     : CDialog(VantryResources(), kMainDialogResource, parent),
-      dialogIcon(LoadIconResource(VantryResources(), kAppIconResource)) {}
+      dialogIcon(LoadIconResource(VantryResources(), kAppIconResource)) {
+    InitModalIndirect(layout_.dialogTemplate());
+}
 
 CVantryDlg::~CVantryDlg() {
     DeleteBrush(wheatBrush);
@@ -37,6 +42,11 @@ void CVantryDlg::OnCommand(int id) {
             (this->*entry.handler)();
             return;
         }
+    }
+    const int own = id - Id::OwnMethodFirst;
+    if (own >= 0 && static_cast<std::size_t>(own) < layout_.ownMethodCount()) {
+        OnOwnMethod(own);
+        return;
     }
     CDialog::OnCommand(id);  // "Exit" is OK; Esc and the close box are Cancel
 }
@@ -60,16 +70,69 @@ bool CVantryDlg::OnInitDialog() {
 
     SendMessage(Msg::SetIcon, kIconBig, reinterpret_cast<LParam>(dialogIcon));
     SendMessage(Msg::SetIcon, kIconSmall, reinterpret_cast<LParam>(dialogIcon));
+
+    // The methods window's button, and the own methods, after the template's own controls.
+    if (RunsNestedDialogs()) {
+        if (!methodsFolderGiven_) methodsFolder_ = methods::MethodsFolder(whyNoMethodsFolder_);
+        layout_.offer({});
+        AddControlsFrom(layout_.resourceControlCount());
+        offerOwnMethods();
+    }
     return true;  // the framework gives the focus to the first tab stop
 }
 
 // ---- Method choice: the flags change now, the check marks in the paint that follows.
 
 void CVantryDlg::selectMethod(char ibra, char brn4d, char nbha4d) {
+    if (ibra == 'Y' || brn4d == 'Y' || nbha4d == 'Y') state_.ownMethod = -1;
     state_.ibraFlag = ibra;
     state_.brn4dFlag = brn4d;
     state_.nbha4dFlag = nbha4d;
     Invalidate(true);
+}
+
+void CVantryDlg::OnDestroy() { layout_.showResourceControls(); }  // the next run starts from the resource
+
+// The boxes of own methods follow the methods button; they are made again from the folder as it
+// is now. The button itself stays: this runs from its own click.
+void CVantryDlg::offerOwnMethods() {
+    const std::size_t firstBox = layout_.resourceControlCount() + 1;
+    RemoveControlsFrom(firstBox);
+    offered_.clear();
+    std::vector<std::string> names;
+    if (!methodsFolder_.empty()) {
+        for (const methods::InstalledMethod& method : methods::FindInstalledMethods(methodsFolder_).methods) {
+            if (!method.usable() || offered_.size() == MainDialogLayout::kMostOwnMethods) continue;
+            offered_.push_back(method.file.rules);
+            names.emplace_back(method.file.rules.displayName());
+        }
+    }
+    layout_.offer(names);
+    AddControlsFrom(firstBox);
+
+    if (state_.ownMethod >= 0) {
+        const std::string chosen(state_.ownRules.displayName());
+        state_.ownMethod = -1;
+        for (std::size_t i = 0; i < offered_.size(); ++i) {
+            if (!methods::SameMethodName(offered_[i].displayName(), chosen)) continue;
+            state_.ownMethod = static_cast<int>(i);
+            state_.ownRules = offered_[i];
+        }
+        if (state_.ownMethod < 0) state_.nbha4dFlag = 'Y';  // the chosen one is gone: the usual default
+    }
+    Invalidate(true);
+}
+
+void CVantryDlg::OnOwnMethod(int index) {
+    state_.ownMethod = index;
+    state_.ownRules = offered_[static_cast<std::size_t>(index)];
+    selectMethod('N', 'N', 'N');
+}
+
+void CVantryDlg::OnPayoutMethods() {
+    CMethodsDlg methodsWindow(this, methodsFolder_, whyNoMethodsFolder_, viewer_);
+    methodsWindow.DoModal();
+    offerOwnMethods();
 }
 
 void CVantryDlg::OnIbraPayout() { selectMethod('Y', 'N', 'N'); }
@@ -110,6 +173,12 @@ void CVantryDlg::OnPaint() {
         if (CWnd* control = GetDlgItem(box.id)) {
             control->SendMessage(Msg::ButtonSetCheck, kCheckCleared);
             if (box.flag == 'Y') control->SendMessage(Msg::ButtonSetCheck, kCheckSet);
+        }
+    }
+    for (std::size_t i = 0; i < layout_.ownMethodCount(); ++i) {
+        if (CWnd* control = GetDlgItem(Id::OwnMethodFirst + static_cast<int>(i))) {
+            const bool chosen = state_.ownMethod == static_cast<int>(i);
+            control->SendMessage(Msg::ButtonSetCheck, chosen ? kCheckSet : kCheckCleared);
         }
     }
 
@@ -189,10 +258,21 @@ void CVantryDlg::OnCalculatePayout() {
     p.payoffPercent = engine::ReadLeadingReal(readField(Id::PayoffPercent));
     p = engine::NormalisedParameters(p);  // 45 places are kept, and shown, as 30
 
+    // An own method pays only the D counts and places its file gives: any other event is refused
+    // with the reason, as the command-line tool refuses it.
+    if (state_.ownMethod >= 0) {
+        const std::string why = engine::WhyMethodCannotPay(state_.ownRules, p);
+        if (!why.empty()) {
+            MessageBox(why, product::kName);
+            Invalidate(true);
+            return;
+        }
+    }
+
     // Each line reaches the list as it is made: the parameters before anything is calculated.
-    state_.result = engine::ListPayout(p, state_.method(), [this](const std::string& line) {
-                        AddResultLine(line);
-                    }).result;
+    const engine::ListingSink sink = [this](const std::string& line) { AddResultLine(line); };
+    state_.result = state_.ownMethod >= 0 ? engine::ListPayout(p, state_.ownRules, sink).result
+                                          : engine::ListPayout(p, state_.method(), sink).result;
 
     Invalidate(true);  // the repaint shows the stored values in their display formats
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/number_text.h"
 #include "platform/viewer.h"
 #include "report/report_writer.h"
 #include "ui/calculator_state.h"
 #include "ui/framework/framework.h"
+#include "ui/main_dialog_layout.h"
 
 namespace vantry::app {
 
@@ -23,6 +25,12 @@ public:
     // The folder "Edit/Print Payout" writes report.txt in and starts the editor in: the working
     // folder, unless a test gives its own.
     void setReportFolder(std::string folder) { reportFolder_ = std::move(folder); }
+    // The folder of the producer's own methods: the system's methods folder, unless a test gives
+    // its own.
+    void setMethodsFolder(std::string folder) {
+        methodsFolder_ = std::move(folder);
+        methodsFolderGiven_ = true;
+    }
 
     // The result-list sink. Each returns false on failure; no caller needs to look.
     bool ResetResultList();
@@ -34,12 +42,15 @@ protected:
     framework::IconHandle OnQueryDragIcon() override;
     framework::BrushHandle OnCtlColor(framework::CDC& dc, framework::CWnd* control, unsigned kind) override;
     void OnCommand(int id) override;
+    void OnDestroy() override;
 
     void OnCalculatePayout();
     void OnIbraPayout();
     void OnBrn4dPayout();
     void OnNbha4dPayout();
     void OnEditPrintPayout();
+    void OnPayoutMethods();
+    void OnOwnMethod(int index);
 
 private:
     friend struct VantryDlgInspection;  // the tests' look at the state (vantry_dlg_inspection.h)
@@ -57,6 +68,9 @@ private:
     static constexpr framework::LParam kListReservedBytes = 80;
 
     void selectMethod(char ibra, char brn4d, char nbha4d);
+    // Reads the methods folder again and offers its sound methods as further choices; a chosen one
+    // stays chosen (as it now reads) while a method of its name is offered.
+    void offerOwnMethods();
     void clearFieldText();
     const char* readField(int id);
     void writeField(int id, const char* format, engine::FormatArg value);
@@ -69,6 +83,11 @@ private:
     framework::CWnd* resultList_ = nullptr;
     char fieldText_[kFieldTextSize] = {};
     CalculatorState state_;
+    MainDialogLayout layout_;
+    std::vector<engine::MethodRules> offered_;  // the own methods the boxes stand for
+    std::string methodsFolder_;
+    std::string whyNoMethodsFolder_;
+    bool methodsFolderGiven_ = false;
     platform::ViewerRunner viewer_ = openInEditor;
     std::string reportFolder_;
 };

@@ -9,6 +9,7 @@ namespace vantry::app {
 
 struct VantryDlgInspection {
     static const CalculatorState& state(const CVantryDlg& dialog) { return dialog.state_; }
+    static const framework::DialogTemplate& layout(const CVantryDlg& dialog) { return dialog.layout_.dialogTemplate(); }
 };
 
 }  // namespace vantry::app

@@ -66,24 +66,64 @@ constexpr int kMethodBoxes[] = {Id::IbraMethod, Id::Brn4dMethod, Id::Nbha4dMetho
 constexpr framework::ControlGroup kMainGroups[] = {{"Payout method", kMethodBoxes}};
 constexpr framework::ControlName kMainNames[] = {{Id::ResultList, "Payout results"}};
 
-constexpr framework::DialogTemplate kDialogs[] = {{
-    kMainDialogResource,
-    Popup | Visible | Caption | SysMenu | MinimizeBox | MaximizeBox | DsModalFrame | DsSetFont,
-    ExStyle::AppWindow,
-    0,
-    0,
-    270,
-    229,
-    product::kName,
-    "Times New Roman",
-    16,
-    0,
-    false,
-    1,
-    kMainControls,
-    kMainGroups,
-    kMainNames,
-}};
+// Template 103: the methods window, where a producer's own methods are started, edited, brought
+// in and put away. Every control is a tab stop, so that the keyboard reaches each step.
+namespace Mid = MethodsControlId;
+constexpr std::uint32_t kStop = TabStop;
+constexpr std::uint32_t kButton = BsPushButton | kStop;
+constexpr ControlTemplate kMethodsControls[] = {
+    {Mid::Folder, K::Static, "", 2, 2, 266, 16, SsLeft, 0},
+    {Id::Static, K::Static, "Methods:", 2, 20, 60, 8, kLabel, 0, Mid::MethodList},
+    {Mid::MethodList, K::ListBox, "", 2, 30, 190, 96, Border | VScroll | kStop | LbsNoIntegralHeight,
+     ExStyle::ClientEdge},
+    {Mid::Edit, K::PushButton, "Edit", 198, 30, 70, 14, kButton, 0},
+    {Mid::Remove, K::PushButton, "Remove...", 198, 48, 70, 14, kButton, 0},
+    {Mid::Import, K::PushButton, "Import...", 198, 66, 70, 14, kButton, 0},
+    {Mid::OpenFolder, K::PushButton, "Open Folder", 198, 84, 70, 14, kButton, 0},
+    {Id::Static, K::Static, "New method's name:", 2, 134, 70, 8, kLabel, 0, Mid::NewName},
+    {Mid::NewName, K::Edit, "", 74, 132, 118, 12, Border | kStop | EsAutoHScroll, 0},
+    {Mid::StartFrom, K::PushButton, "Start From Selected", 198, 131, 70, 14, kButton, 0},
+    {Mid::Close, K::PushButton, "Close", 198, 112, 70, 14, kButton, 0},
+};
+constexpr framework::ControlName kMethodsNames[] = {{Mid::Folder, "Methods folder"}};
+
+constexpr framework::DialogTemplate kDialogs[] = {
+    {
+        kMainDialogResource,
+        Popup | Visible | Caption | SysMenu | MinimizeBox | MaximizeBox | DsModalFrame | DsSetFont,
+        ExStyle::AppWindow,
+        0,
+        0,
+        270,
+        229,
+        product::kName,
+        "Times New Roman",
+        16,
+        0,
+        false,
+        1,
+        kMainControls,
+        kMainGroups,
+        kMainNames,
+    },
+    {
+        kMethodsDialogResource,
+        Popup | Visible | Caption | SysMenu | DsModalFrame | DsSetFont,
+        0,
+        0,
+        0,
+        270,
+        148,
+        "Payout Methods",
+        "Times New Roman",
+        16,
+        0,
+        false,
+        1,
+        kMethodsControls,
+        {},
+        kMethodsNames,
+    }};
 
 constexpr framework::IconResource kIcons[] = {
     {kAppIconResource, kAppIconImages},
@@ -96,5 +136,7 @@ constexpr framework::ResourceModule kModule = {kDialogs, kIcons};
 const framework::ResourceModule& VantryResources() { return kModule; }
 
 const framework::DialogTemplate& MainDialogTemplate() { return kDialogs[0]; }
+
+const framework::DialogTemplate& MethodsDialogTemplate() { return kDialogs[1]; }
 
 }  // namespace vantry::app

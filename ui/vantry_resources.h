@@ -26,12 +26,31 @@ inline constexpr int EditPrintPayout = 2002;
 inline constexpr int ResultList = 3001;
 inline constexpr int Exit = 1;     // IDOK
 inline constexpr int Static = -1;  // IDC_STATIC
+// Added while the dialog runs, after the template's own controls: the button that opens the
+// methods window, and a box for each installed method offered (OwnMethodFirst + its index).
+inline constexpr int PayoutMethods = 2003;
+inline constexpr int OwnMethodFirst = 1100;
 }  // namespace ControlId
 
+// Control identifiers of the methods window.
+namespace MethodsControlId {
+inline constexpr int Folder = 4001;
+inline constexpr int MethodList = 4002;
+inline constexpr int NewName = 4003;
+inline constexpr int Edit = 4010;
+inline constexpr int Remove = 4011;
+inline constexpr int Import = 4012;
+inline constexpr int OpenFolder = 4013;
+inline constexpr int StartFrom = 4014;
+inline constexpr int Close = 1;  // IDOK
+}  // namespace MethodsControlId
+
 inline constexpr int kMainDialogResource = 102;
+inline constexpr int kMethodsDialogResource = 103;
 inline constexpr int kAppIconResource = 128;
 
 const framework::ResourceModule& VantryResources();
 const framework::DialogTemplate& MainDialogTemplate();
+const framework::DialogTemplate& MethodsDialogTemplate();
 
 }  // namespace vantry::app

@@ -40,11 +40,16 @@ void DialogDriver::paste(int id, std::string_view text) {
 
 // A box that a click or a key opens runs its own message loop; what is posted now runs there,
 // reads the box and presses its OK.
-void DialogDriver::answerMessageBoxes() {
-    automation_.post([this] {
-        if (const std::optional<MessageBoxState> box = automation_.messageBox()) {
+void DialogDriver::answerMessageBoxes(std::chrono::steady_clock::time_point deadline) {
+    automation_.post([this, deadline] {
+        const std::optional<MessageBoxState> box = automation_.messageBox();
+        if (!box && deadline != std::chrono::steady_clock::time_point{} &&
+            std::chrono::steady_clock::now() < deadline) {
+            answerMessageBoxes(deadline);
+        } else if (box) {
             messageBoxes_.push_back(box->caption + ": " + box->text);
-            automation_.answerMessageBox();
+            if (box->question) automation_.answerQuestion(questionAnswer_);
+            else automation_.answerMessageBox();
         }
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -34,17 +35,25 @@ public:
     vantry::framework::ControlColours colours(int id, unsigned kind);
     std::optional<vantry::framework::Point> lastIconDrawn();
 
+    // How the question boxes a click or a key opens are answered: Yes, unless a test says No.
+    void answerQuestionsWith(bool yes) { questionAnswer_ = yes; }
+
     // Every message box shown since the driver was made, as "caption: text", each answered OK.
     const std::vector<std::string>& messageBoxes() const { return messageBoxes_; }
 
     Automation& automation() { return automation_; }
 
+    // Reads and answers the message box that the next loop to look finds up; a click or a key does
+    // this itself. A box that comes after another modal window (a file chooser) is looked for
+    // again until `deadline`.
+    void answerMessageBoxes(std::chrono::steady_clock::time_point deadline = {});
+
 private:
-    void answerMessageBoxes();
     // A wait of the automation that ran out is a failure, said in its own words.
     void checkWaits();
 
     Automation& automation_ = vantry::framework::CurrentAutomation();
     vantry::framework::CDialog* dialog_ = nullptr;
     std::vector<std::string> messageBoxes_;
+    bool questionAnswer_ = true;
 };

@@ -1,4 +1,5 @@
 #include "tests/dialog/dialog_fixture.h"
+#include "tests/common/methods_folder_home.h"
 #include "tests/common/typed_command.h"
 
 #include <fstream>
@@ -9,6 +10,8 @@ namespace Id = vantry::app::ControlId;
 namespace fs = std::filesystem;
 
 void DialogTest::SetUp() {
+    // The dialog finds the methods folder as the program does, in a configuration of the test's.
+    SetMethodsFolderHome((folder_ / "config").string());
     dialog_.setReportFolder(folder_.string());
     dialog_.setViewerRunner([this](const vantry::platform::ViewerCommand& command) {
         viewerCommands_.push_back(Typed(command));

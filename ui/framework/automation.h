@@ -30,6 +30,11 @@ struct MessageBoxState {
     std::string text;
     bool hasOkButton = false;
     bool aboveDialog = false;  // stacked above the dialog that owns it
+    bool question = false;     // Yes and No instead of OK
+};
+
+struct FileChooserState {
+    std::string title;
 };
 
 class Automation {
@@ -69,6 +74,16 @@ public:
 
     virtual std::optional<MessageBoxState> messageBox() = 0;  // the box showing now, if any
     virtual void answerMessageBox() = 0;                      // presses its OK
+    virtual void answerQuestion(bool yes) = 0;                // presses Yes or No
+
+    // Selects item `index` of the list `id` as a person's click on it does.
+    virtual void selectItem(int id, int index) = 0;
+
+    // The platform's file chooser showing now, if any, and choosing a file in it (typed into its
+    // name field and opened) or, with nothing, cancelling it.
+    virtual std::optional<FileChooserState> fileChooser() = 0;
+    virtual bool drivesFileChooser() const { return true; }  // whether the two below can
+    virtual void answerFileChooser(const std::optional<std::string>& file) = 0;
 
     // What went wrong in a wait since it was last asked (a dialog that never showed, a pump that
     // ran out of time with events still coming), in a sentence; empty when nothing did. Asking

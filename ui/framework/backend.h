@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "ui/framework/dialog_template.h"
@@ -66,8 +68,25 @@ public:
     virtual void setBackgroundColour(DcHandle dc, Colour colour) = 0;
     virtual void drawIcon(DcHandle dc, int x, int y, IconHandle icon) = 0;
 
-    // A modal box owned by `owner`, with one OK button; returns when it is answered.
-    virtual void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) = 0;
+    // A modal box owned by `owner`, with one OK button (BoxType::Ok) or Yes and No (BoxType::YesNo),
+    // and the sign `type` names; returns the button pressed: IDOK, IDYES or IDNO. A Yes/No box
+    // closed any other way answers IDNO.
+    virtual int messageBox(WindowPeer* owner, std::string_view text, std::string_view caption, unsigned type) = 0;
+
+    // The platform's own chooser of a file to open, modal over `owner`, offering the files whose
+    // names match `pattern` ("*.toml") first: the file chosen, or nothing when it was cancelled.
+    virtual std::optional<std::string> chooseFileToOpen(WindowPeer* owner, std::string_view title,
+                                                        std::string_view pattern) = 0;
+
+    // A running dialog whose template changed from control `first` on (controls added or taken
+    // away at the end, the dialog's size): the controls from `first` on are destroyed, then made
+    // again from the template the dialog was run with, now rewritten, and the dialog takes the
+    // template's size. The controls before `first` keep everything, their state and the focus.
+    virtual void removeControlsFrom(WindowPeer& dialog, std::size_t first) = 0;
+    virtual void addControlsFrom(WindowPeer& dialog, std::size_t first) = 0;
+
+    // Whether a dialog may run another dialog modally above itself (a page does not yet).
+    virtual bool runsNestedDialogs() const { return true; }
 
     // Waits as a modal loop waits, while `running` answers true (asked at least every 50 ms): the
     // program's windows are painted but take no input, which is dropped, not kept for later. May

@@ -39,8 +39,8 @@ bool CWnd::IsIconic() const { return peer_ && peer_->isIconic(); }
 
 Rect CWnd::GetClientRect() const { return peer_ ? peer_->clientRect() : Rect{}; }
 
-void CWnd::MessageBox(std::string_view text, std::string_view caption) {
-    CurrentBackend().messageBox(peer_, text, caption);
+int CWnd::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
+    return CurrentBackend().messageBox(peer_, text, caption, type);
 }
 
 // ---- Device contexts
@@ -76,6 +76,7 @@ public:
     }
     void command(int id) override { dialog_.OnCommand(id); }
     void destroyed() override {
+        dialog_.OnDestroy();
         for (auto& item : dialog_.items_) item.second->peer_ = nullptr;
         dialog_.peer_ = nullptr;
     }
@@ -90,7 +91,7 @@ CDialog::CDialog(const ResourceModule& module, int templateId, CWnd* /*parent*/)
 CDialog::~CDialog() = default;
 
 std::intptr_t CDialog::DoModal() {
-    const DialogTemplate* dialogTemplate = module_.findDialog(templateId_);
+    const DialogTemplate* dialogTemplate = indirect_ ? indirect_ : module_.findDialog(templateId_);
     if (dialogTemplate == nullptr) return -1;
     return CurrentBackend().runModal(*dialogTemplate, *events_);
 }
@@ -107,6 +108,18 @@ CWnd* CDialog::GetDlgItem(int id) {
     if (!item) item = std::make_unique<CWnd>();
     item->peer_ = child;
     return item.get();
+}
+
+void CDialog::RemoveControlsFrom(std::size_t first) {
+    if (!peer_) return;
+    CurrentBackend().removeControlsFrom(*peer_, first);
+    // A kept wrapper of a control that is gone holds no window, as after the dialog's end.
+    for (auto& item : items_)
+        if (peer_->child(item.first) == nullptr) item.second->peer_ = nullptr;
+}
+
+void CDialog::AddControlsFrom(std::size_t first) {
+    if (peer_) CurrentBackend().addControlsFrom(*peer_, first);
 }
 
 bool CDialog::OnInitDialog() { return true; }
@@ -164,6 +177,12 @@ void DeleteBrush(BrushHandle brush) {
 }
 
 int GetSystemMetrics(int index) { return CurrentBackend().systemMetric(index); }
+
+std::optional<std::string> ChooseFileToOpen(CWnd* owner, std::string_view title, std::string_view pattern) {
+    return CurrentBackend().chooseFileToOpen(owner ? owner->peer() : nullptr, title, pattern);
+}
+
+bool RunsNestedDialogs() { return CurrentBackend().runsNestedDialogs(); }
 
 void WaitWhile(const std::function<bool()>& running) { CurrentBackend().waitWhile(running); }
 

@@ -3,6 +3,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "ui/framework/resources.h"
@@ -14,6 +16,7 @@ namespace vantry::framework {
 
 class Backend;
 class WindowPeer;
+struct DialogTemplate;
 
 class CWnd {
 public:
@@ -31,7 +34,9 @@ public:
     void UpdateWindow();
     bool IsIconic() const;
     Rect GetClientRect() const;
-    void MessageBox(std::string_view text, std::string_view caption);
+    // A message box owned by this window: MB_OK with the error sign unless `type` says otherwise
+    // (BoxType::YesNo | BoxType::IconQuestion). Returns IDOK, IDYES or IDNO.
+    int MessageBox(std::string_view text, std::string_view caption, unsigned type = BoxType::Ok | BoxType::IconError);
 
     WindowPeer* peer() const { return peer_; }
 
@@ -70,11 +75,21 @@ public:
     CDialog(const ResourceModule& module, int templateId, CWnd* parent);
     ~CDialog() override;
 
+    // Runs the dialog from a template the program keeps itself, as InitModalIndirect does: one it
+    // may rewrite while the dialog runs, around RemoveControlsFrom and AddControlsFrom.
+    void InitModalIndirect(const DialogTemplate& dialogTemplate) { indirect_ = &dialogTemplate; }
+
     // Runs the dialog modally; returns IDOK, IDCANCEL, or -1 when it could not be created.
     std::intptr_t DoModal();
     void EndDialog(std::intptr_t result);
 
     CWnd* GetDlgItem(int id);  // nullptr when there is no such control
+
+    // Changing a running dialog's controls at the end of its template: RemoveControlsFrom(first)
+    // destroys the controls from template index `first` on, before the template is rewritten;
+    // AddControlsFrom(first) makes them from the rewritten template and gives the dialog its size.
+    void RemoveControlsFrom(std::size_t first);
+    void AddControlsFrom(std::size_t first);
 
 protected:
     virtual bool OnInitDialog();  // the base initialisation; TRUE gives the focus to the first tab stop
@@ -84,6 +99,7 @@ protected:
     virtual void OnCommand(int id);  // the message map: clicks and the dialog manager's OK / Cancel
     virtual void OnOK();
     virtual void OnCancel();
+    virtual void OnDestroy() {}  // the window is going: its controls may not be used after this
 
 private:
     class Events;
@@ -91,6 +107,7 @@ private:
 
     const ResourceModule& module_;
     int templateId_;
+    const DialogTemplate* indirect_ = nullptr;
     std::unique_ptr<Events> events_;
     // Wrappers of the controls, made on first use and kept as long as the dialog object, so that
     // a kept CWnd* never dangles: when the window goes they hold no window, and a later run's
@@ -111,6 +128,13 @@ public:
     // The one application object; the backend's entry point starts it.
     static CWinApp* current();
 };
+
+// The platform's file chooser (GetOpenFileName, FLTK's native chooser), modal over `owner`,
+// offering the files that match `pattern` ("*.toml"): the chosen file, or nothing when cancelled.
+std::optional<std::string> ChooseFileToOpen(CWnd* owner, std::string_view title, std::string_view pattern);
+
+// Whether a dialog may open another above itself on this platform (a page cannot yet).
+bool RunsNestedDialogs();
 
 // LoadIconW on the module's icon group `resourceId`; nullptr when there is none.
 IconHandle LoadIconResource(const ResourceModule& module, int resourceId);

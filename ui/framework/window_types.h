@@ -46,7 +46,8 @@ inline constexpr MessageId EditGetSelection = 0x00B0 /* EM_GETSEL */, EditSetSel
 inline constexpr MessageId ButtonGetCheck = 0x00F0 /* BM_GETCHECK */, ButtonSetCheck = 0x00F1 /* BM_SETCHECK */;
 inline constexpr MessageId ListAddString = 0x0180 /* LB_ADDSTRING */, ListResetContent = 0x0184 /* LB_RESETCONTENT */,
                            ListGetText = 0x0189 /* LB_GETTEXT */, ListGetTextLength = 0x018A /* LB_GETTEXTLEN */,
-                           ListGetCount = 0x018B /* LB_GETCOUNT */, ListInitStorage = 0x01A8 /* LB_INITSTORAGE */;
+                           ListGetCount = 0x018B /* LB_GETCOUNT */, ListInitStorage = 0x01A8 /* LB_INITSTORAGE */,
+                           ListSetSelection = 0x0186 /* LB_SETCURSEL */, ListGetSelection = 0x0188 /* LB_GETCURSEL */;
 }  // namespace Msg
 
 inline constexpr LResult kListError = -1;       // LB_ERR
@@ -60,6 +61,14 @@ inline constexpr int kCheckSet = 1;      // BST_CHECKED
 
 inline constexpr int kIdOk = 1;      // IDOK: "Exit"
 inline constexpr int kIdCancel = 2;  // IDCANCEL: Esc and the close box
+inline constexpr int kIdYes = 6;     // IDYES
+inline constexpr int kIdNo = 7;      // IDNO
+
+// A message box's buttons and sign (MB_*).
+namespace BoxType {
+inline constexpr unsigned Ok = 0x0, YesNo = 0x4, IconError = 0x10, IconQuestion = 0x20;
+inline constexpr unsigned ButtonsMask = 0xF;
+}  // namespace BoxType
 
 // The colours a dialog gives a control about to paint, as WM_CTLCOLOR* answers: the device
 // context's background colour and the colour of the brush returned.

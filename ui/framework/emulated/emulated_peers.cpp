@@ -21,6 +21,7 @@ LResult EmulatedControl::send(MessageId message, WParam wParam, LParam lParam) {
             const LResult answer = list.handle(message, wParam, lParam);
             if (message == Msg::ListResetContent) listEmptied();
             if (message == Msg::ListAddString && answer >= 0) listLineAdded(reinterpret_cast<const char*>(lParam));
+            if (message == Msg::ListSetSelection) listSelectionChanged(list.selected());
             return answer;
         }
         case ControlKind::CheckBox:

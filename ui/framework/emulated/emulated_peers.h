@@ -43,6 +43,7 @@ protected:
     // A list box's lines changed in its storage: the widget shows them.
     virtual void listEmptied() {}
     virtual void listLineAdded(const char*) {}
+    virtual void listSelectionChanged(int /*index, -1 for none*/) {}
     // A button's check mark.
     virtual void showCheckMark(bool) {}
     virtual bool checkMarkShown() const { return false; }

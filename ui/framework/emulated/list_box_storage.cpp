@@ -9,7 +9,10 @@ LResult ListBoxStorage::handle(MessageId message, WParam wParam, LParam lParam) 
         case Msg::ListInitStorage:
             items_.reserve(items_.size() + wParam);
             return static_cast<LResult>(items_.size() + wParam);  // the items now room is made for
-        case Msg::ListResetContent: items_.clear(); return 0;
+        case Msg::ListResetContent:
+            items_.clear();
+            selected_ = -1;
+            return 0;
         case Msg::ListAddString:
             items_.emplace_back(reinterpret_cast<const char*>(lParam));
             return static_cast<LResult>(items_.size() - 1);
@@ -23,6 +26,10 @@ LResult ListBoxStorage::handle(MessageId message, WParam wParam, LParam lParam) 
             return static_cast<LResult>(item.size());
         }
         case Msg::ListGetCount: return static_cast<LResult>(items_.size());
+        case Msg::ListSetSelection:  // -1 clears the selection, and answers LB_ERR as Windows does
+            select(static_cast<int>(static_cast<LResult>(wParam)));
+            return selected_ >= 0 ? selected_ : kListError;
+        case Msg::ListGetSelection: return selected_ >= 0 ? selected_ : kListError;
         default: return 0;
     }
 }

@@ -1,6 +1,9 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Browser.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_File_Chooser.H>
+#include <FL/Fl_File_Input.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
@@ -194,13 +197,14 @@ public:
         FltkDialog* dialog = FltkInspection::dialog(TheFltkBackend());
         const Fl_Button& ok = FltkInspection::okButton(*box);
         const Fl_Box& message = FltkInspection::message(*box);
+        const bool question = FltkInspection::isQuestion(*box);
         const bool hasOk = ok.visible() && ok.label() && std::string(ok.label()) == "OK";
         Fl_Window& window = FltkInspection::window(*box);
         const bool above = dialog && stackedAbove(window, *dialog->window);
         const char* caption = window.label();
         // The text as given, where it shows: the box breaks it into lines to fit.
         const std::string text = message.visible() && message.label() ? FltkInspection::text(*box) : "";
-        return MessageBoxState{caption ? caption : "", text, hasOk, above};
+        return MessageBoxState{caption ? caption : "", text, hasOk, above, question};
     }
 
     void answerMessageBox() override {
@@ -208,7 +212,69 @@ public:
             clickWidget(FltkInspection::window(*box), FltkInspection::okButton(*box));
     }
 
+    void answerQuestion(bool yes) override {
+        FltkMessageBox* box = FltkInspection::openMessageBox();
+        if (box == nullptr) return;
+        Fl_Button* button = yes ? &FltkInspection::okButton(*box) : FltkInspection::noButton(*box);
+        if (button) clickWidget(FltkInspection::window(*box), *button);
+    }
+
+    // The line chosen as a click on it chooses it: the browser selects it and says so.
+    void selectItem(int id, int index) override {
+        FltkDialog* dialog = running();
+        FltkControl* control = dialog ? dialog->control(id) : nullptr;
+        if (control == nullptr) return;
+        auto* browser = static_cast<Fl_Browser*>(control->widget);
+        browser->take_focus();
+        browser->value(index + 1);
+        browser->do_callback();
+    }
+
+    // FLTK's own chooser (the automation turns GTK's off) is found, but answering it does not yet
+    // end its loop: the import through it is not driven here.
+    bool drivesFileChooser() const override { return false; }
+
+    // FLTK's own chooser (the automation turns GTK's off): its window, named by its title.
+    std::optional<FileChooserState> fileChooser() override {
+        Fl_Window* window = chooserWindow();
+        if (window == nullptr) return std::nullopt;
+        return FileChooserState{window->label() ? window->label() : ""};
+    }
+
+    // The chooser is FLTK's Fl_File_Chooser, which its window carries as its user data: the file
+    // goes into its name field and the chooser closes, as its OK does; its close box cancels it.
+    void answerFileChooser(const std::optional<std::string>& file) override {
+        Fl_Window* window = chooserWindow();
+        if (window == nullptr) return;
+        if (!file) {
+            Fl::handle(FL_CLOSE, window);
+            return;
+        }
+        auto* chooser = static_cast<Fl_File_Chooser*>(window->user_data());
+        chooser->value(file->c_str());
+        chooser->hide();
+    }
+
 private:
+    static Fl_Window* chooserWindow() {
+        for (Fl_Window* window = Fl::first_window(); window != nullptr; window = Fl::next_window(window)) {
+            if (!window->shown()) continue;
+            if (findChild<Fl_File_Input>(*window, [](Fl_File_Input&) { return true; })) return window;
+        }
+        return nullptr;
+    }
+
+    template <class Widget, class Test>
+    static Widget* findChild(Fl_Group& group, Test&& test) {
+        for (int i = 0; i < group.children(); ++i) {
+            Fl_Widget* child = group.child(i);
+            if (auto* wanted = dynamic_cast<Widget*>(child); wanted && test(*wanted)) return wanted;
+            if (Fl_Group* inner = child->as_group())
+                if (Widget* found = findChild<Widget>(*inner, test)) return found;
+        }
+        return nullptr;
+    }
+
     FltkDialog* running() {
         FltkDialog* dialog = FltkInspection::dialog(TheFltkBackend());
         return dialog && !dialog->ended ? dialog : nullptr;
@@ -271,7 +337,12 @@ FltkAutomation theAutomation;
 
 }  // namespace
 
-FltkBackend& TheFltkBackend() { return theBackend; }
+FltkBackend& TheFltkBackend() {
+    // The tests drive FLTK's own file chooser; GTK's, where FLTK would use it, is out of their reach.
+    static const bool ownChooser = (Fl::option(Fl::OPTION_FNFC_USES_GTK, false), true);
+    (void)ownChooser;
+    return theBackend;
+}
 Automation& CurrentAutomation() { return theAutomation; }
 
 }  // namespace vantry::framework

@@ -1,6 +1,7 @@
 #include "ui/framework/fltk/fltk_backend.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Native_File_Chooser.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/x.H>
 
@@ -28,7 +29,16 @@ std::intptr_t FltkBackend::runModal(const DialogTemplate& t, DialogEvents& event
     const DialogFont font = LoadDialogFont(t, kDialogFont, fontFace_);
     Fl::visible_focus(1);
 
+    // A dialog opened from a running one is modal above it: the owner takes no input meanwhile.
+    FltkDialog* const owner = dialog_;
+    const bool ownerWasDisabled = owner && owner->disabled;
+    if (owner) owner->disabled = true;
     FltkDialog dialog(t, events, font);
+    if (owner) {
+        dialog.window->set_modal();
+        dialog.window->position(owner->window->x() + (owner->window->w() - dialog.window->w()) / 2,
+                                owner->window->y() + (owner->window->h() - dialog.window->h()) / 2);
+    }
     dialog_ = &dialog;
     const std::intptr_t result = RunModalDialog(
         dialog, events,
@@ -43,7 +53,11 @@ std::intptr_t FltkBackend::runModal(const DialogTemplate& t, DialogEvents& event
         });
     dialog.window->hide();
     Fl::check();
-    dialog_ = nullptr;
+    dialog_ = owner;
+    if (owner) {
+        owner->disabled = ownerWasDisabled;
+        owner->window->show();  // back in front, with the focus, as Windows activates the owner
+    }
     return result;
 }
 
@@ -55,15 +69,48 @@ void FltkBackend::endModal(WindowPeer& window, std::intptr_t result) {
     if (!Fl::has_idle(keepModalLoopAwake)) Fl::add_idle(keepModalLoopAwake);
 }
 
-void FltkBackend::messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) {
-    FltkDialog* dialog = dialog_;
-    if (auto* control = dynamic_cast<FltkControl*>(owner)) dialog = &control->dialog;
-    if (auto* ownerDialog = dynamic_cast<FltkDialog*>(owner)) dialog = ownerDialog;
+FltkDialog* FltkBackend::dialogOf(WindowPeer* owner) {
+    if (auto* control = dynamic_cast<FltkControl*>(owner)) return &control->dialog;
+    if (auto* ownerDialog = dynamic_cast<FltkDialog*>(owner)) return ownerDialog;
+    return dialog_;
+}
 
-    FltkMessageBox box(dialog ? dialog->window.get() : nullptr, text, caption);
+int FltkBackend::messageBox(WindowPeer* owner, std::string_view text, std::string_view caption, unsigned type) {
+    FltkDialog* dialog = dialogOf(owner);
+    FltkMessageBox box(dialog ? dialog->window.get() : nullptr, text, caption,
+                       (type & BoxType::ButtonsMask) == BoxType::YesNo);
+    const bool wasDisabled = dialog && dialog->disabled;
     if (dialog) dialog->disabled = true;
-    box.run();
-    if (dialog) dialog->disabled = false;
+    const int answer = box.run();
+    if (dialog) dialog->disabled = wasDisabled;
+    return answer;
+}
+
+// FLTK's native chooser: the desktop's own (GTK's) where FLTK finds it, else FLTK's file chooser.
+std::optional<std::string> FltkBackend::chooseFileToOpen(WindowPeer* owner, std::string_view title,
+                                                         std::string_view pattern) {
+    FltkDialog* dialog = dialogOf(owner);
+    const std::string titleText(title);
+    const std::string filter = std::string(pattern) + "\t*";  // the pattern first, then every file
+    Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_FILE);
+    chooser.title(titleText.c_str());
+    chooser.filter(filter.c_str());
+    const bool wasDisabled = dialog && dialog->disabled;
+    if (dialog) dialog->disabled = true;
+    const int shown = chooser.show();
+    if (dialog) dialog->disabled = wasDisabled;
+    if (shown != 0 || chooser.filename() == nullptr || *chooser.filename() == '\0') return std::nullopt;
+    return std::string(chooser.filename());
+}
+
+void FltkBackend::removeControlsFrom(WindowPeer& dialog, std::size_t first) {
+    static_cast<FltkDialog&>(dialog).removeControlsFrom(first);
+}
+
+void FltkBackend::addControlsFrom(WindowPeer& dialog, std::size_t first) {
+    auto& fltk = static_cast<FltkDialog&>(dialog);
+    fltk.addControlsFrom(first);
+    fltk.applyColours(*this);
 }
 
 namespace {

@@ -23,11 +23,13 @@ public:
     // The dialog of the modal run in progress, ended or not.
     static FltkDialog* dialog(FltkBackend& backend) { return backend.dialog_; }
 
-    // The message box that is up: the modal window the box made.
+    // The message box that is up.
     static FltkMessageBox* openMessageBox() {
-        Fl_Window* modal = Fl::modal();
-        return modal && modal->shown() ? static_cast<FltkMessageBox*>(modal->user_data()) : nullptr;
+        FltkMessageBox* box = FltkMessageBox::showing();
+        return box && box->window_->shown() ? box : nullptr;
     }
+    static bool isQuestion(const FltkMessageBox& box) { return box.question_; }
+    static Fl_Button* noButton(FltkMessageBox& box) { return box.no_; }
     static Fl_Window& window(FltkMessageBox& box) { return *box.window_; }
     static const std::string& text(const FltkMessageBox& box) { return box.text_; }
     static Fl_Box& message(FltkMessageBox& box) { return *box.message_; }

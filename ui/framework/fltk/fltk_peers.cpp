@@ -29,6 +29,11 @@ void onControlClicked(Fl_Widget*, void* data) {
     control->dialog.events.command(control->layout.id);
 }
 
+// A person's click or arrow key selected a line of a list: the list's storage keeps it.
+void onListSelected(Fl_Widget* widget, void* data) {
+    static_cast<FltkControl*>(data)->list.select(static_cast<Fl_Browser*>(widget)->value() - 1);
+}
+
 // The keys the dialog manager answers, as IsDialogMessage takes them from a dialog's message loop.
 std::optional<DialogKey> dialogKeyOf(int key, int state) {
     if (key == FL_Tab) return (state & FL_SHIFT) != 0 ? DialogKey::BackTab : DialogKey::Tab;
@@ -121,27 +126,57 @@ void FltkControl::listEmptied() { static_cast<Fl_Browser*>(widget)->clear(); }
 
 void FltkControl::listLineAdded(const char* line) { static_cast<Fl_Browser*>(widget)->add(line); }
 
+void FltkControl::listSelectionChanged(int index) {
+    auto* browser = static_cast<Fl_Browser*>(widget);
+    if (index < 0) browser->deselect();
+    else browser->select(index + 1);
+}
+
 void FltkControl::showCheckMark(bool set) { static_cast<Fl_Button*>(widget)->value(set ? 1 : 0); }
 
 bool FltkControl::checkMarkShown() const { return static_cast<const Fl_Button*>(widget)->value() != 0; }
 
 // ---- The dialog
 
-FltkDialog::FltkDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEvents, const DialogFont& font)
-    : EmulatedDialog(dialogLayout, dialogEvents) {
+FltkDialog::FltkDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEvents, const DialogFont& dialogFont)
+    : EmulatedDialog(dialogLayout, dialogEvents), font(dialogFont) {
     window = std::make_unique<DialogWindow>(DialogUnitsToPixelsX(layout.width, font.base),
                                             DialogUnitsToPixelsY(layout.height, font.base), *this);
     window->copy_label(std::string(layout.caption).c_str());
     window->labelfont(font.face);
-    for (const ControlTemplate& c : layout.controls) {
+    window->end();
+    addControlsFrom(0);
+    window->callback(onWindowClosed, this);
+}
+
+void FltkDialog::addControlsFrom(std::size_t first) {
+    window->begin();
+    for (std::size_t i = first; i < layout.controls.size(); ++i) {
+        const ControlTemplate& c = layout.controls[i];
         Fl_Widget* widget = MakeControlWidget(c, font);
         auto control = std::make_unique<FltkControl>(*this, c, widget);
         if (c.kind == ControlKind::PushButton || c.kind == ControlKind::CheckBox)
             widget->callback(onControlClicked, control.get());
+        if (c.kind == ControlKind::ListBox) widget->callback(onListSelected, control.get());
         controls.push_back(std::move(control));
     }
     window->end();
-    window->callback(onWindowClosed, this);
+    window->size(DialogUnitsToPixelsX(layout.width, font.base), DialogUnitsToPixelsY(layout.height, font.base));
+    window->redraw();
+}
+
+// A widget may be running its own callback (the click that asked for this): FLTK deletes it once
+// the callback is over.
+void FltkDialog::removeControlsFrom(std::size_t first) {
+    if (first >= controls.size()) return;
+    for (std::size_t i = first; i < controls.size(); ++i) {
+        Fl_Widget* widget = controls[i]->widget;
+        if (Fl::focus() == widget) window->take_focus();
+        window->remove(widget);
+        Fl::delete_widget(widget);
+    }
+    controls.erase(controls.begin() + static_cast<std::ptrdiff_t>(first), controls.end());
+    window->redraw();
 }
 
 FltkDialog::~FltkDialog() {

@@ -56,6 +56,7 @@ protected:
     void limitEditText(int characters) override;
     void listEmptied() override;
     void listLineAdded(const char* line) override;
+    void listSelectionChanged(int index) override;
     void showCheckMark(bool set) override;
     bool checkMarkShown() const override;
 };
@@ -82,9 +83,14 @@ public:
     void paintIfPending();
     // Asks the dialog for each control's colours, as Windows does with WM_CTLCOLOR* before painting.
     void applyColours(EmulatedGdiBackend& gdi);
+    // The controls from template index `first` on destroyed, or made from the template, which
+    // also gives the window its size.
+    void removeControlsFrom(std::size_t first);
+    void addControlsFrom(std::size_t first);
 
     std::unique_ptr<DialogWindow> window;
     std::unique_ptr<Fl_RGB_Image> icon;
+    DialogFont font;
 
 protected:
     // The window manager shows one picture; the big icon is the one it scales best.

@@ -7,7 +7,10 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
+
+#include "ui/framework/window_types.h"
 
 namespace vantry::framework {
 
@@ -31,6 +34,20 @@ void onAnswered(Fl_Widget* widget, void*) {
     Fl_Window* box = widget->as_window() ? widget->as_window() : widget->window();
     box->hide();
 }
+
+// The question sign: a blue disc with a white question mark, as MB_ICONQUESTION shows.
+class QuestionSign : public Fl_Widget {
+public:
+    QuestionSign(int x, int y) : Fl_Widget(x, y, kIconSize, kIconSize) {}
+
+    void draw() override {
+        fl_color(fl_rgb_color(40, 90, 200));
+        fl_pie(x(), y(), w(), h(), 0, 360);
+        fl_color(FL_WHITE);
+        fl_font(FL_HELVETICA_BOLD, h() * 2 / 3);
+        fl_draw("?", x(), y(), w(), h(), FL_ALIGN_CENTER);
+    }
+};
 
 // The error sign: a red disc with a white cross, as MB_ICONERROR shows.
 class ErrorSign : public Fl_Widget {
@@ -91,8 +108,8 @@ std::string wrapped(const std::string& text, int most) {
 
 }  // namespace
 
-FltkMessageBox::FltkMessageBox(Fl_Window* owner, std::string_view text, std::string_view caption)
-    : text_(text), caption_(caption) {
+FltkMessageBox::FltkMessageBox(Fl_Window* owner, std::string_view text, std::string_view caption, bool question)
+    : text_(text), caption_(caption), question_(question) {
     fl_font(kFont, kFontSize);
     shown_ = wrapped(text_, kMaxTextWidth);
     int textWidth = 0;
@@ -108,7 +125,8 @@ FltkMessageBox::FltkMessageBox(Fl_Window* owner, std::string_view text, std::str
     window_ = std::make_unique<Fl_Window>(width, height);
     window_->copy_label(caption_.c_str());
     window_->color(FL_WHITE);
-    new ErrorSign(kMargin, kMargin);
+    if (question_) new QuestionSign(kMargin, kMargin);
+    else new ErrorSign(kMargin, kMargin);
     // The text stands level with the sign when it is one line, and from the sign's top when longer.
     message_ = new Fl_Box(textX, kMargin + (contentHeight - textHeight) / 2, textWidth, textHeight);
     message_->labelfont(kFont);
@@ -117,9 +135,21 @@ FltkMessageBox::FltkMessageBox(Fl_Window* owner, std::string_view text, std::str
     message_->align(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE);
     auto* band = new Fl_Box(FL_FLAT_BOX, 0, bandTop, width, height - bandTop, nullptr);
     band->color(kBandColour);
-    ok_ = new Fl_Return_Button(width - kMargin - kButtonWidth, bandTop + kBandPadding, kButtonWidth, kButtonHeight,
-                               "OK");
-    ok_->callback(onAnswered);
+    const int buttonY = bandTop + kBandPadding;
+    if (question_) {
+        no_ = new Fl_Button(width - kMargin - kButtonWidth, buttonY, kButtonWidth, kButtonHeight, "No");
+        no_->callback(onAnswered);
+        ok_ = new Fl_Return_Button(width - kMargin - 2 * kButtonWidth - kIconGap, buttonY, kButtonWidth, kButtonHeight,
+                                   "Yes");
+    } else {
+        ok_ = new Fl_Return_Button(width - kMargin - kButtonWidth, buttonY, kButtonWidth, kButtonHeight, "OK");
+    }
+    ok_->callback(
+        [](Fl_Widget* widget, void* box) {
+            static_cast<FltkMessageBox*>(box)->answer_ = static_cast<FltkMessageBox*>(box)->question_ ? kIdYes : kIdOk;
+            onAnswered(widget, nullptr);
+        },
+        this);
     window_->end();
     window_->callback(onAnswered);  // Esc and the close box
     window_->user_data(this);       // the box a window is, for whoever finds the modal window
@@ -132,10 +162,14 @@ FltkMessageBox::~FltkMessageBox() {
     if (window_) window_->hide();
 }
 
-void FltkMessageBox::run() {
+int FltkMessageBox::run() {
+    FltkMessageBox* const outer = std::exchange(showing_, this);
     window_->show();
     ok_->take_focus();
     while (window_->shown()) Fl::wait();
+    showing_ = outer;
+    if (answer_ == 0) answer_ = question_ ? kIdNo : kIdOk;  // No, Esc or the close box
+    return answer_;
 }
 
 }  // namespace vantry::framework

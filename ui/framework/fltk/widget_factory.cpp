@@ -36,9 +36,11 @@ Fl_Widget* makeStatic(const ControlTemplate& c, int x, int y, int w, int h) {
     return label;
 }
 
-Fl_Widget* makeListBox(int x, int y, int w, int h, const DialogFont& font) {
+Fl_Widget* makeListBox(const ControlTemplate& c, int x, int y, int w, int h, const DialogFont& font) {
     auto* list = new Fl_Browser(x, y, w, h);
-    list->type(FL_NORMAL_BROWSER);  // LBS_NOSEL: nothing can be selected
+    // LBS_NOSEL: nothing can be selected; else one line at a time, which stays selected.
+    list->type((c.style & Style::LbsNoSel) != 0 ? FL_NORMAL_BROWSER : FL_HOLD_BROWSER);
+    list->when(FL_WHEN_CHANGED);
     // Lines are shown exactly as they are: FLTK's format codes are keyed to a character no line
     // holds. (Not 0, which makes FLTK read past the end of an empty line.)
     list->format_char('\x01');
@@ -73,7 +75,7 @@ Fl_Widget* MakeControlWidget(const ControlTemplate& c, const DialogFont& font) {
             widget->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
             break;
         case ControlKind::Static: widget = makeStatic(c, x, y, w, h); break;
-        case ControlKind::ListBox: widget = makeListBox(x, y, w, h, font); break;
+        case ControlKind::ListBox: widget = makeListBox(c, x, y, w, h, font); break;
     }
     if (c.kind != ControlKind::ListBox && c.kind != ControlKind::Edit) widget->copy_label(std::string(c.text).c_str());
     widget->labelfont(font.face);

@@ -102,9 +102,25 @@ public:
     std::optional<MessageBoxState> messageBox() override {
         const std::optional<HeadlessMessageBox>& box = backend_.openMessageBox();
         if (!box) return std::nullopt;
-        return MessageBoxState{box->caption, box->text, true, true};
+        const bool question = (box->type & BoxType::ButtonsMask) == BoxType::YesNo;
+        return MessageBoxState{box->caption, box->text, !question, true, question};
     }
-    void answerMessageBox() override { backend_.closeMessageBox(); }
+    void answerMessageBox() override { backend_.closeMessageBox(kIdOk); }
+    void answerQuestion(bool yes) override { backend_.closeMessageBox(yes ? kIdYes : kIdNo); }
+
+    void selectItem(int id, int index) override {
+        if (HeadlessControl* control = controlOf(id)) {
+            control->setFocus();
+            control->list.select(index);
+        }
+    }
+
+    std::optional<FileChooserState> fileChooser() override {
+        const std::optional<HeadlessFileChooser>& chooser = backend_.openFileChooser();
+        if (!chooser || chooser->answered) return std::nullopt;
+        return FileChooserState{chooser->title};
+    }
+    void answerFileChooser(const std::optional<std::string>& file) override { backend_.answerFileChooser(file); }
 
 private:
     HeadlessControl* controlOf(int id) {

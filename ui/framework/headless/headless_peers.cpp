@@ -50,8 +50,19 @@ void HeadlessControl::click() {
 
 HeadlessDialog::HeadlessDialog(const DialogTemplate& dialogTemplate, DialogEvents& dialogEvents)
     : EmulatedDialog(dialogTemplate, dialogEvents), caption(dialogTemplate.caption) {
-    for (const ControlTemplate& control : dialogTemplate.controls)
-        controls.push_back(std::make_unique<HeadlessControl>(*this, control));
+    addControlsFrom(0);
+}
+
+void HeadlessDialog::removeControlsFrom(std::size_t first) {
+    if (first >= controls.size()) return;
+    for (std::size_t i = first; i < controls.size(); ++i)
+        if (controls[i]->layout.id == focusedId) focusedId = 0;  // the focus goes with its window
+    controls.erase(controls.begin() + static_cast<std::ptrdiff_t>(first), controls.end());
+}
+
+void HeadlessDialog::addControlsFrom(std::size_t first) {
+    for (std::size_t i = first; i < layout.controls.size(); ++i)
+        controls.push_back(std::make_unique<HeadlessControl>(*this, layout.controls[i]));
 }
 
 int HeadlessDialog::getText(char* buffer, int maxCount) const { return CopyText(caption, buffer, maxCount); }

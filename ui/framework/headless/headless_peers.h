@@ -71,6 +71,8 @@ public:
     Rect clientRect() const override;
 
     void deliverPendingPaints();
+    void removeControlsFrom(std::size_t first);
+    void addControlsFrom(std::size_t first);
     void pressKey(DialogKey key) { HandleDialogKey(*this, layout, events, key, focusedId); }
 
     static constexpr int kPixelsPerUnit = 2;  // the in-memory dialog's own scale

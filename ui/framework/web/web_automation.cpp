@@ -192,6 +192,12 @@ public:
     }
 
     void answerMessageBox() override { jsClickSelector("#vantry-message-box button"); }
+    // The page asks no questions, has no list to choose from and no file chooser to answer.
+    void answerQuestion(bool) override {}
+    void selectItem(int, int) override {}
+    std::optional<FileChooserState> fileChooser() override { return std::nullopt; }
+    bool drivesFileChooser() const override { return false; }
+    void answerFileChooser(const std::optional<std::string>&) override {}
 
 private:
     AutomatedWebBackend& backend_ = theBackend;

@@ -74,9 +74,11 @@ void WebBackend::waitWhile(const std::function<bool()>& running) {
     if (dialog_) dialog_->disabled = wasDisabled;
 }
 
-void WebBackend::messageBox(WindowPeer*, std::string_view text, std::string_view caption) {
+int WebBackend::messageBox(WindowPeer*, std::string_view text, std::string_view caption, unsigned type) {
+    if ((type & BoxType::ButtonsMask) == BoxType::YesNo) return kIdNo;
     if (dialog_) dialog_->disabled = true;
     web::ShowMessageBox(std::string(text), std::string(caption));
+    return kIdOk;
 }
 
 void WebBackend::messageBoxAnswered() {

@@ -17,7 +17,16 @@ public:
     void defaultPaint(WindowPeer&) override {}  // the page draws the elements itself
     // A box drawn over the dialog, which takes no input until its OK; the page cannot wait, so
     // this returns at once and the box stays until it is answered.
-    void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
+    // A question cannot be asked this way, since its answer is needed at once: it answers No.
+    int messageBox(WindowPeer* owner, std::string_view text, std::string_view caption, unsigned type) override;
+    // The page runs one dialog, built once: none runs above it, none changes its controls, and
+    // there is no file chooser to wait for.
+    bool runsNestedDialogs() const override { return false; }
+    std::optional<std::string> chooseFileToOpen(WindowPeer*, std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+    void removeControlsFrom(WindowPeer&, std::size_t) override {}
+    void addControlsFrom(WindowPeer&, std::size_t) override {}
     // The page's events are delivered while the program sleeps; the dialog refuses their input.
     void waitWhile(const std::function<bool()>& running) override;
 

@@ -20,51 +20,46 @@ namespace {
 // dialog it runs has been ended (EndDialog leaves the window up until the modal loop returns).
 class AutomatedWin32Backend : public IconRecordingBackend<Win32Backend> {
 public:
-    std::intptr_t runModal(const DialogTemplate& dialog, DialogEvents& events) override {
-        ended_ = false;
-        return IconRecordingBackend::runModal(dialog, events);
-    }
-
-    void endModal(WindowPeer& dialog, std::intptr_t result) override {
-        ended_ = true;
-        IconRecordingBackend::endModal(dialog, result);
-    }
-
     HWND dialogWindow() const { return current() ? current()->hwnd() : nullptr; }
-    bool dialogRunning() const { return current() && !ended_; }
-
-private:
-    bool ended_ = false;
+    bool dialogRunning() const { return current() && !current()->ended; }
 };
 
 AutomatedWin32Backend theBackend;
 
 constexpr UINT kRunPosted = WM_APP + 1;
 constexpr int kMessageBoxTextId = 0xFFFF;  // the static text of a Windows message box
+constexpr int kChooserNameCombo = 0x47C;   // cmb13: the file name of an Explorer-style chooser
+constexpr int kChooserNameEdit = 0x480;    // edt1: the same in an older one
 
 HWND dialogWindow() { return theBackend.dialogWindow(); }
 
-// The message box of this thread that is showing: a dialog-class window other than ours.
-HWND findMessageBox() {
+// A showing dialog-class window of this thread that is none of our dialogs and holds the control
+// `marker`: a message box (its text) or a file chooser (its name field).
+HWND findSystemDialog(int marker, int otherMarker = 0) {
     struct Search {
-        HWND dialog;
+        int marker, otherMarker;
         HWND found;
-    } search{dialogWindow(), nullptr};
+    } search{marker, otherMarker, nullptr};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM data) -> BOOL {
             auto* s = reinterpret_cast<Search*>(data);
             char className[16] = {};
             GetClassNameA(window, className, sizeof className);
-            if (std::string(className) == "#32770" && window != s->dialog && IsWindowVisible(window)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
+            if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+            if (theBackend.dialogOf(window) != nullptr) return TRUE;
+            if (GetDlgItem(window, s->marker) == nullptr &&
+                (s->otherMarker == 0 || GetDlgItem(window, s->otherMarker) == nullptr))
+                return TRUE;
+            s->found = window;
+            return FALSE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+HWND findMessageBox() { return findSystemDialog(kMessageBoxTextId); }
+HWND findFileChooser() { return findSystemDialog(kChooserNameCombo, kChooserNameEdit); }
 
 std::string windowText(HWND window) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
@@ -225,11 +220,48 @@ public:
         HWND text = GetDlgItem(box, kMessageBoxTextId);
         HWND ok = GetDlgItem(box, IDOK);
         const bool hasOk = ok != nullptr && IsWindowVisible(ok) && windowText(ok) == "OK";
-        return MessageBoxState{windowText(box), text ? windowText(text) : "", hasOk, stackedAbove(box, dialogWindow())};
+        const bool question = GetDlgItem(box, IDYES) != nullptr && GetDlgItem(box, IDNO) != nullptr;
+        return MessageBoxState{windowText(box), text ? windowText(text) : "", hasOk, stackedAbove(box, dialogWindow()),
+                               question};
     }
 
     void answerMessageBox() override {
         if (HWND box = findMessageBox()) SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    }
+
+    void answerQuestion(bool yes) override {
+        if (HWND box = findMessageBox()) SendMessageW(GetDlgItem(box, yes ? IDYES : IDNO), BM_CLICK, 0, 0);
+    }
+
+    // A click in the middle of the item, as the mouse would make it.
+    void selectItem(int id, int index) override {
+        if (!theBackend.dialogRunning()) return;
+        HWND list = GetDlgItem(dialogWindow(), id);
+        RECT item{};
+        if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+            return;
+        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        SetFocus(list);
+        SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(list, WM_LBUTTONUP, 0, at);
+    }
+
+    std::optional<FileChooserState> fileChooser() override {
+        HWND chooser = findFileChooser();
+        if (chooser == nullptr) return std::nullopt;
+        return FileChooserState{windowText(chooser)};
+    }
+
+    // The name typed into its name field and "Open" pressed, or "Cancel".
+    void answerFileChooser(const std::optional<std::string>& file) override {
+        HWND chooser = findFileChooser();
+        if (chooser == nullptr) return;
+        if (file) {
+            HWND name = GetDlgItem(chooser, kChooserNameCombo);
+            if (name == nullptr) name = GetDlgItem(chooser, kChooserNameEdit);
+            SetWindowTextA(name, file->c_str());
+        }
+        SendMessageW(GetDlgItem(chooser, file ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
     }
 
 private:

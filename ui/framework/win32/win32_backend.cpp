@@ -2,8 +2,10 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
 #include <uxtheme.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -28,9 +30,13 @@ static_assert(CtlColor::Edit == CTLCOLOR_EDIT && CtlColor::Static == CTLCOLOR_ST
 static_assert(Metric::IconWidth == SM_CXICON && Metric::IconHeight == SM_CYICON);
 static_assert(Style::EsNumber == ES_NUMBER && Style::BsAutoCheckBox == BS_AUTOCHECKBOX);
 static_assert(Style::BsTypeMask == BS_TYPEMASK && Style::BsDefPushButton == BS_DEFPUSHBUTTON);
+static_assert(Msg::ListSetSelection == LB_SETCURSEL && Msg::ListGetSelection == LB_GETCURSEL);
+static_assert(BoxType::YesNo == MB_YESNO && BoxType::IconError == MB_ICONERROR &&
+              BoxType::IconQuestion == MB_ICONQUESTION);
+static_assert(kIdYes == IDYES && kIdNo == IDNO);
 
 WindowPeer* Win32Window::child(int id) {
-    Win32Dialog* dialog = TheWin32Backend().current();
+    Win32Dialog* dialog = TheWin32Backend().dialogOf(hwnd_);
     return dialog ? dialog->wrap(GetDlgItem(hwnd_, id)) : nullptr;
 }
 
@@ -52,16 +58,22 @@ void keepFlatButtonsFlat(HWND dialog) {
     }
 }
 
+// What a modal run hands its dialog's WM_INITDIALOG.
+struct DialogStart {
+    DialogEvents& events;
+    const DialogTemplate& layout;
+};
+
 INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Win32Backend& backend = TheWin32Backend();
     if (message == WM_INITDIALOG) {
         keepFlatButtonsFlat(hwnd);
-        auto* events = reinterpret_cast<DialogEvents*>(lParam);
-        backend.adopt(std::make_unique<Win32Dialog>(hwnd, *events));
-        return events->initDialog(*backend.current()) ? TRUE : FALSE;
+        auto* start = reinterpret_cast<DialogStart*>(lParam);
+        backend.adopt(std::make_unique<Win32Dialog>(hwnd, start->events, start->layout));
+        return start->events.initDialog(*backend.current()) ? TRUE : FALSE;
     }
-    Win32Dialog* dialog = backend.current();
-    if (dialog == nullptr || dialog->hwnd() != hwnd) return FALSE;
+    Win32Dialog* dialog = backend.dialogOf(hwnd);
+    if (dialog == nullptr) return FALSE;
     switch (message) {
         case WM_PAINT:
             dialog->painted = false;
@@ -94,7 +106,13 @@ Win32Backend::Win32Backend() {
 }
 Win32Backend::~Win32Backend() = default;
 
-void Win32Backend::adopt(std::unique_ptr<Win32Dialog> dialog) { current_ = std::move(dialog); }
+void Win32Backend::adopt(std::unique_ptr<Win32Dialog> dialog) { dialogs_.push_back(std::move(dialog)); }
+
+Win32Dialog* Win32Backend::dialogOf(void* hwnd) const {
+    for (const auto& dialog : dialogs_)
+        if (dialog->hwnd() == hwnd) return dialog.get();
+    return nullptr;
+}
 
 IconHandle Win32Backend::loadIcon(const ResourceModule&, int id) {
     return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
@@ -105,33 +123,117 @@ void Win32Backend::deleteBrush(BrushHandle brush) { DeleteObject(static_cast<HBR
 int Win32Backend::systemMetric(int index) { return GetSystemMetrics(index); }
 void Win32Backend::setBackgroundColour(DcHandle dc, Colour colour) { SetBkColor(static_cast<HDC>(dc), colour); }
 
+// A dialog run from a running one is owned by it, which Windows disables meanwhile.
 std::intptr_t Win32Backend::runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) {
+    const std::size_t below = dialogs_.size();
+    HWND owner = current() ? current()->hwnd() : nullptr;
+    DialogStart start{events, dialogTemplate};
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialogTemplate.resourceId),
-                                           nullptr, dialogProcedure, reinterpret_cast<LPARAM>(&events));
-    current_.reset();
+                                           owner, dialogProcedure, reinterpret_cast<LPARAM>(&start));
+    dialogs_.resize(std::min(dialogs_.size(), below));
     return result;
 }
 
 void Win32Backend::endModal(WindowPeer& dialog, std::intptr_t result) {
-    EndDialog(static_cast<Win32Dialog&>(dialog).hwnd(), result);
+    auto& win32 = static_cast<Win32Dialog&>(dialog);
+    win32.ended = true;
+    EndDialog(win32.hwnd(), result);
 }
 
 DcHandle Win32Backend::beginPaint(WindowPeer& window) {
-    current_->painted = true;
-    return BeginPaint(static_cast<Win32Window&>(window).hwnd(), &current_->paint);
+    current()->painted = true;
+    return BeginPaint(static_cast<Win32Window&>(window).hwnd(), &current()->paint);
 }
 
 void Win32Backend::endPaint(WindowPeer& window, DcHandle) {
-    EndPaint(static_cast<Win32Window&>(window).hwnd(), &current_->paint);
+    EndPaint(static_cast<Win32Window&>(window).hwnd(), &current()->paint);
 }
 
 void Win32Backend::drawIcon(DcHandle dc, int x, int y, IconHandle icon) {
     DrawIcon(static_cast<HDC>(dc), x, y, static_cast<HICON>(icon));
 }
 
-void Win32Backend::messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) {
+int Win32Backend::messageBox(WindowPeer* owner, std::string_view text, std::string_view caption, unsigned type) {
     HWND ownerWindow = owner ? static_cast<Win32Window*>(owner)->hwnd() : nullptr;
-    MessageBoxA(ownerWindow, std::string(text).c_str(), std::string(caption).c_str(), MB_OK | MB_ICONERROR);
+    return MessageBoxA(ownerWindow, std::string(text).c_str(), std::string(caption).c_str(), type);
+}
+
+// The common dialog, with ANSI names as the program's other names travel.
+std::optional<std::string> Win32Backend::chooseFileToOpen(WindowPeer* owner, std::string_view title,
+                                                          std::string_view pattern) {
+    const std::string patternText(pattern);
+    std::string filter = "Method files (" + patternText + ")";
+    filter += '\0';
+    filter += patternText;
+    filter += '\0';
+    filter += "All files (*.*)";
+    filter += '\0';
+    filter += "*.*";
+    filter += '\0';
+    const std::string titleText(title);
+    char file[MAX_PATH * 4] = {};
+    OPENFILENAMEA chooser{};
+    chooser.lStructSize = sizeof chooser;
+    chooser.hwndOwner = owner ? static_cast<Win32Window*>(owner)->hwnd() : nullptr;
+    chooser.lpstrFilter = filter.c_str();
+    chooser.lpstrFile = file;
+    chooser.nMaxFile = sizeof file;
+    chooser.lpstrTitle = titleText.c_str();
+    chooser.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameA(&chooser)) return std::nullopt;
+    return std::string(file);
+}
+
+void Win32Backend::removeControlsFrom(WindowPeer& window, std::size_t first) {
+    auto& dialog = static_cast<Win32Dialog&>(window);
+    for (std::size_t i = first; i < dialog.layout.controls.size(); ++i) {
+        HWND control = GetDlgItem(dialog.hwnd(), dialog.layout.controls[i].id);
+        if (control == nullptr) continue;
+        dialog.forget(control);
+        DestroyWindow(control);
+    }
+}
+
+namespace {
+
+const char* windowClassOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Edit: return "EDIT";
+        case ControlKind::PushButton:
+        case ControlKind::CheckBox: return "BUTTON";
+        case ControlKind::Static: return "STATIC";
+        case ControlKind::ListBox: return "LISTBOX";
+    }
+    return "STATIC";
+}
+
+}  // namespace
+
+// Made as the dialog manager makes a template's controls: placed in dialog units of the dialog's
+// font, given that font, each after the others in the Tab order.
+void Win32Backend::addControlsFrom(WindowPeer& window, std::size_t first) {
+    auto& dialog = static_cast<Win32Dialog&>(window);
+    HWND hwnd = dialog.hwnd();
+    const auto font = static_cast<WPARAM>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    for (std::size_t i = first; i < dialog.layout.controls.size(); ++i) {
+        const ControlTemplate& c = dialog.layout.controls[i];
+        RECT r{c.x, c.y, c.x + c.width, c.y + c.height};
+        MapDialogRect(hwnd, &r);
+        HWND control = CreateWindowExA(c.exStyle, windowClassOf(c.kind), std::string(c.text).c_str(),
+                                       WS_CHILD | WS_VISIBLE | c.style, r.left, r.top, r.right - r.left,
+                                       r.bottom - r.top, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+                                       GetModuleHandleW(nullptr), nullptr);
+        if (control == nullptr) continue;
+        SendMessageW(control, WM_SETFONT, font, FALSE);
+        SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    RECT size{0, 0, dialog.layout.width, dialog.layout.height};
+    MapDialogRect(hwnd, &size);
+    AdjustWindowRectEx(&size, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+    SetWindowPos(hwnd, nullptr, 0, 0, size.right - size.left, size.bottom - size.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "ui/framework/backend.h"
 
@@ -20,7 +21,11 @@ public:
 
     std::intptr_t runModal(const DialogTemplate& dialogTemplate, DialogEvents& events) override;
     void endModal(WindowPeer& dialog, std::intptr_t result) override;
-    void messageBox(WindowPeer* owner, std::string_view text, std::string_view caption) override;
+    int messageBox(WindowPeer* owner, std::string_view text, std::string_view caption, unsigned type) override;
+    std::optional<std::string> chooseFileToOpen(WindowPeer* owner, std::string_view title,
+                                                std::string_view pattern) override;
+    void removeControlsFrom(WindowPeer& dialog, std::size_t first) override;
+    void addControlsFrom(WindowPeer& dialog, std::size_t first) override;
     void waitWhile(const std::function<bool()>& running) override;
 
     // GDI and the executable's resources, passed straight through. The icons live in the
@@ -35,11 +40,13 @@ public:
     void defaultPaint(WindowPeer&) override {}  // the dialog procedure answers FALSE instead
     void drawIcon(DcHandle dc, int x, int y, IconHandle icon) override;
 
-    Win32Dialog* current() const { return current_.get(); }  // from WM_INITDIALOG to the run's end
+    // The dialog on top, from its WM_INITDIALOG to its run's end; the one below it again after.
+    Win32Dialog* current() const { return dialogs_.empty() ? nullptr : dialogs_.back().get(); }
+    Win32Dialog* dialogOf(void* hwnd) const;  // the running dialog of that window handle, or nullptr
     void adopt(std::unique_ptr<Win32Dialog> dialog);
 
 private:
-    std::unique_ptr<Win32Dialog> current_;  // from WM_INITDIALOG to the end of the modal run
+    std::vector<std::unique_ptr<Win32Dialog>> dialogs_;  // the running dialogs, each above the one before
 };
 
 // The program's one backend: the Windows program's (win32_main.cpp) or the tests' (win32_automation.cpp).

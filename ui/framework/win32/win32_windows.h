@@ -47,7 +47,10 @@ private:
 // The running dialog: its window, the wrappers of its controls and the paint in progress.
 class Win32Dialog : public Win32Window {
 public:
-    Win32Dialog(HWND hwnd, DialogEvents& dialogEvents) : Win32Window(hwnd), events(dialogEvents) {}
+    Win32Dialog(HWND hwnd, DialogEvents& dialogEvents, const DialogTemplate& dialogLayout)
+        : Win32Window(hwnd), events(dialogEvents), layout(dialogLayout) {}
+
+    void forget(HWND hwnd) { windows_.erase(hwnd); }
 
     Win32Window* wrap(HWND hwnd) {
         if (hwnd == nullptr) return nullptr;
@@ -58,6 +61,8 @@ public:
     }
 
     DialogEvents& events;
+    const DialogTemplate& layout;
+    bool ended = false;  // EndDialog was called; the window stays up until the modal loop returns
     PAINTSTRUCT paint{};
     bool painted = false;  // the handler validated the window itself (BeginPaint / EndPaint)
 
