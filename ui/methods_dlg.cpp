@@ -113,9 +113,10 @@ void CMethodsDlg::OnEdit() {
     const Entry* entry = selectedEntry();
     if (entry == nullptr) return;
     if (entry->builtIn) {
-        MessageBox("A built-in method cannot be changed. Type a name for your own method and press \"Start From "
-                   "Selected\" to start one from it.",
-                   product::kName, BoxType::Ok | BoxType::IconError);
+        MessageBox(
+            "A built-in method cannot be changed. Type a name for your own method and press \"Start From "
+            "Selected\" to start one from it.",
+            product::kName, BoxType::Ok | BoxType::IconError);
         return;
     }
     const std::string path = entry->installed.path;
@@ -166,7 +167,8 @@ void CMethodsDlg::OnOpenFolder() {
         return;
     }
     const std::string failure = editor_(platform::FolderViewerCommandFor(folder_));
-    if (!failure.empty()) MessageBox("The methods folder could not be opened.\n" + folder_ + ": " + failure, product::kName);
+    if (!failure.empty())
+        MessageBox("The methods folder could not be opened.\n" + folder_ + ": " + failure, product::kName);
 }
 
 // A name already taken is said so, and nothing is written: the producer types another.
@@ -178,8 +180,8 @@ void CMethodsDlg::OnStartFrom() {
         tellProblems(entry->installed.path, entry->installed.file);
         return;
     }
-    const engine::MethodRules& from =
-        entry->builtIn ? engine::BuiltInRules(entry->method) : entry->installed.file.rules;
+    const engine::MethodRules& from = entry->builtIn ? engine::BuiltInRules(entry->method)
+                                                     : entry->installed.file.rules;
     char name[engine::kMethodNameMax + 2] = {};
     CWnd* nameField = GetDlgItem(Id::NewName);
     if (nameField) nameField->GetWindowText(name, static_cast<int>(sizeof name));

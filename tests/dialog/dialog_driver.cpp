@@ -39,19 +39,21 @@ void DialogDriver::paste(int id, std::string_view text) {
 }
 
 // A box that a click or a key opens runs its own message loop; what is posted now runs there,
-// reads the box and presses its OK.
+// reads the box and presses its OK. One that is to come later looks again, after the loop has.
 void DialogDriver::answerMessageBoxes(std::chrono::steady_clock::time_point deadline) {
-    automation_.post([this, deadline] {
+    const bool waits = deadline != std::chrono::steady_clock::time_point{};
+    auto reader = [this, deadline, waits] {
         const std::optional<MessageBoxState> box = automation_.messageBox();
-        if (!box && deadline != std::chrono::steady_clock::time_point{} &&
-            std::chrono::steady_clock::now() < deadline) {
+        if (!box && waits && std::chrono::steady_clock::now() < deadline) {
             answerMessageBoxes(deadline);
         } else if (box) {
             messageBoxes_.push_back(box->caption + ": " + box->text);
             if (box->question) automation_.answerQuestion(questionAnswer_);
             else automation_.answerMessageBox();
         }
-    });
+    };
+    if (waits) automation_.postAfterALook(std::move(reader));
+    else automation_.post(std::move(reader));
 }
 
 void DialogDriver::click(int id) {

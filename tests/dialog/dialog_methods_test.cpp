@@ -23,7 +23,8 @@ namespace fs = std::filesystem;
 using vantry::app::VantryDlgInspection;
 
 std::string methodText(const std::string& name) {
-    std::string text = vantry::methods::MethodFileText(vantry::engine::BuiltInRules(vantry::engine::PayoutMethod::Brn4d), "");
+    std::string text = vantry::methods::MethodFileText(
+        vantry::engine::BuiltInRules(vantry::engine::PayoutMethod::Brn4d), "");
     const std::size_t start = text.find("name = \"") + 8;
     return text.replace(start, text.find('"', start) - start, name);
 }
@@ -64,8 +65,8 @@ protected:
 
     // Answers the file chooser the next click opens: a chooser takes a moment to come up, so the
     // answer looks again, a bounded number of times.
-    void chooseWhenAsked(const std::string& file, bool boxExpected, int looksLeft = 200) {
-        driver_.automation().post([this, file, boxExpected, looksLeft] {
+    void chooseWhenAsked(const std::string& file, bool boxExpected, int looksLeft = 2000) {
+        driver_.automation().postAfterALook([this, file, boxExpected, looksLeft] {
             if (driver_.automation().fileChooser()) {
                 driver_.automation().answerFileChooser(file);
                 if (boxExpected) driver_.answerMessageBoxes(std::chrono::steady_clock::now() + kBoxWithin);
@@ -106,7 +107,8 @@ TEST_F(DialogMethodsTest, NoTwoControlsOverlapWithNoneOneOrTenMethods) {
                       methodText("County Series Method " + std::to_string(i)));
         run([&] {
             const DialogTemplate& t = VantryDlgInspection::layout(dialog_);
-            ASSERT_EQ(t.controls.size(), vantry::app::MainDialogTemplate().controls.size() + 1 + static_cast<std::size_t>(count));
+            ASSERT_EQ(t.controls.size(),
+                      vantry::app::MainDialogTemplate().controls.size() + 1 + static_cast<std::size_t>(count));
             const Rect client = driver_.control(0).bounds;
             std::vector<Rect> placed;
             for (std::size_t i = 0; i < t.controls.size(); ++i) {
@@ -115,7 +117,8 @@ TEST_F(DialogMethodsTest, NoTwoControlsOverlapWithNoneOneOrTenMethods) {
                 EXPECT_LE(a.y + a.height, t.height) << i;
                 for (std::size_t j = i + 1; j < t.controls.size(); ++j) {
                     const ControlTemplate& b = t.controls[j];
-                    EXPECT_TRUE(apart({a.x, a.y, a.x + a.width, a.y + a.height}, {b.x, b.y, b.x + b.width, b.y + b.height}))
+                    EXPECT_TRUE(
+                        apart({a.x, a.y, a.x + a.width, a.y + a.height}, {b.x, b.y, b.x + b.width, b.y + b.height}))
                         << "template controls " << i << " and " << j;
                 }
                 if (a.id == Id::Static) continue;  // statics have no id to find them by
@@ -196,7 +199,8 @@ TEST_F(DialogMethodsTest, StartEditImportAndRemoveThenCalculate) {
             driver_.automation().selectItem(Mid::MethodList, 4);  // the new one
             driver_.click(Mid::Edit);
             ASSERT_EQ(driver_.messageBoxes().size(), 2u);
-            EXPECT_NE(driver_.messageBoxes().back().find("line 2: "), std::string::npos) << driver_.messageBoxes().back();
+            EXPECT_NE(driver_.messageBoxes().back().find("line 2: "), std::string::npos)
+                << driver_.messageBoxes().back();
             EXPECT_EQ(readFile(started), "name = \"Sandhill 4D\"\nmoney = \"pesos\"\n") << "what was typed stays";
             driver_.automation().selectItem(Mid::MethodList, 4);
             driver_.click(Mid::Edit);
@@ -227,7 +231,6 @@ TEST_F(DialogMethodsTest, StartEditImportAndRemoveThenCalculate) {
 // Through the platform's own file chooser: a broken file is refused with its problems and
 // nothing is copied; a good one is copied byte for byte and offered.
 TEST_F(DialogMethodsTest, ImportRefusesABrokenFileAndCopiesAGoodOne) {
-    if (!driver_.automation().drivesFileChooser()) GTEST_SKIP() << "the automation cannot answer this file chooser";
     const fs::path folder(methods_);
     const fs::path goodSource = folder_ / "from-a-friend.toml";
     const fs::path brokenSource = folder_ / "broken.toml";
@@ -238,7 +241,8 @@ TEST_F(DialogMethodsTest, ImportRefusesABrokenFileAndCopiesAGoodOne) {
             chooseWhenAsked(brokenSource.string(), true);
             driver_.click(Mid::Import);
             ASSERT_EQ(driver_.messageBoxes().size(), 1u);
-            EXPECT_NE(driver_.messageBoxes().back().find("line 2: "), std::string::npos) << driver_.messageBoxes().back();
+            EXPECT_NE(driver_.messageBoxes().back().find("line 2: "), std::string::npos)
+                << driver_.messageBoxes().back();
             EXPECT_TRUE(vantry::methods::MethodFileNames(methods_).empty()) << "nothing was copied";
 
             chooseWhenAsked(goodSource.string(), false);

@@ -48,6 +48,10 @@ public:
     // Runs `action` once from whichever message loop next looks for messages, a message box's
     // included.
     virtual void post(std::function<void()> action) = 0;
+    // The same, for an action that posts itself again while it waits for something (a window
+    // yet to come up): it runs only after the loop has looked for the program's other events, so
+    // that the loop can move on meanwhile.
+    virtual void postAfterALook(std::function<void()> action) { post(std::move(action)); }
     // Handles everything pending (input, paints, posted actions) until nothing is left or a
     // bounded time has passed; a wait that runs out is told by trouble().
     virtual void pump() = 0;
@@ -82,7 +86,6 @@ public:
     // The platform's file chooser showing now, if any, and choosing a file in it (typed into its
     // name field and opened) or, with nothing, cancelling it.
     virtual std::optional<FileChooserState> fileChooser() = 0;
-    virtual bool drivesFileChooser() const { return true; }  // whether the two below can
     virtual void answerFileChooser(const std::optional<std::string>& file) = 0;
 
     // What went wrong in a wait since it was last asked (a dialog that never showed, a pump that

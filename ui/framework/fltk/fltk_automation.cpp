@@ -32,6 +32,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kPumpLimit = std::chrono::seconds(5);
 constexpr auto kShowLimit = std::chrono::seconds(10);
+constexpr double kLookDelaySeconds = 0.001;
 
 // The child of the root window that holds `window`: what the X server stacks.
 ::Window topLevelOf(::Window window) {
@@ -76,6 +77,14 @@ public:
         posted_.post(std::move(action));
         Fl::add_timeout(
             0.0, [](void* self) { static_cast<FltkAutomation*>(self)->posted_.runNext(); }, this);
+    }
+
+    // FLTK runs a timeout added by a timeout's callback in the same pass when it is due at once:
+    // one that keeps posting itself would hold the loop. A millisecond lets the loop look first.
+    void postAfterALook(std::function<void()> action) override {
+        posted_.post(std::move(action));
+        Fl::add_timeout(
+            kLookDelaySeconds, [](void* self) { static_cast<FltkAutomation*>(self)->posted_.runNext(); }, this);
     }
 
     void pump() override {
@@ -229,10 +238,6 @@ public:
         browser->value(index + 1);
         browser->do_callback();
     }
-
-    // FLTK's own chooser (the automation turns GTK's off) is found, but answering it does not yet
-    // end its loop: the import through it is not driven here.
-    bool drivesFileChooser() const override { return false; }
 
     // FLTK's own chooser (the automation turns GTK's off): its window, named by its title.
     std::optional<FileChooserState> fileChooser() override {

@@ -196,7 +196,6 @@ public:
     void answerQuestion(bool) override {}
     void selectItem(int, int) override {}
     std::optional<FileChooserState> fileChooser() override { return std::nullopt; }
-    bool drivesFileChooser() const override { return false; }
     void answerFileChooser(const std::optional<std::string>&) override {}
 
 private:
