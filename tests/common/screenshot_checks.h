@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/common/png_reader.h"
 #include "ui/framework/window_types.h"
 
@@ -26,4 +28,15 @@ inline void ExpectTheDialogAsAPersonSeesIt(const DecodedPng& shot, const vantry:
             if (colour.red + colour.green + colour.blue < 3 * 100) ++dark;
         }
     EXPECT_GE(dark, 100) << "the listing's first line is not in the list";
+}
+
+// How many pixels of `area` are dark enough to be text.
+inline int DarkPixelsIn(const DecodedPng& shot, const vantry::framework::Rect& area) {
+    int dark = 0;
+    for (int y = std::max(area.top, 0); y < std::min(area.bottom, shot.height); ++y)
+        for (int x = std::max(area.left, 0); x < std::min(area.right, shot.width); ++x) {
+            const DecodedPng::Rgb colour = shot.at(x, y);
+            if (colour.red + colour.green + colour.blue < 3 * 100) ++dark;
+        }
+    return dark;
 }

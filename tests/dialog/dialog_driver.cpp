@@ -39,13 +39,19 @@ void DialogDriver::paste(int id, std::string_view text) {
 }
 
 // A box that a click or a key opens runs its own message loop; what is posted now runs there,
-// reads the box and presses its OK. One that is to come later looks again, after the loop has.
+// reads the box and presses its OK. One that is to come later looks again, after the loop has,
+// until it is answered (by this or by a click's own look) or the deadline has passed.
 void DialogDriver::answerMessageBoxes(std::chrono::steady_clock::time_point deadline) {
+    answerMessageBoxes(deadline, messageBoxes_.size());
+}
+
+void DialogDriver::answerMessageBoxes(std::chrono::steady_clock::time_point deadline, std::size_t answeredBefore) {
     const bool waits = deadline != std::chrono::steady_clock::time_point{};
-    auto reader = [this, deadline, waits] {
+    auto reader = [this, deadline, waits, answeredBefore] {
         const std::optional<MessageBoxState> box = automation_.messageBox();
-        if (!box && waits && std::chrono::steady_clock::now() < deadline) {
-            answerMessageBoxes(deadline);
+        const bool stillToCome = !box && messageBoxes_.size() == answeredBefore;
+        if (stillToCome && waits && std::chrono::steady_clock::now() < deadline) {
+            answerMessageBoxes(deadline, answeredBefore);
         } else if (box) {
             messageBoxes_.push_back(box->caption + ": " + box->text);
             if (box->question) automation_.answerQuestion(questionAnswer_);

@@ -49,6 +49,7 @@ public:
     void answerMessageBoxes(std::chrono::steady_clock::time_point deadline = {});
 
 private:
+    void answerMessageBoxes(std::chrono::steady_clock::time_point deadline, std::size_t answeredBefore);
     // A wait of the automation that ran out is a failure, said in its own words.
     void checkWaits();
 

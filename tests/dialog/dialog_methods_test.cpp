@@ -12,6 +12,7 @@
 #include "methods/method_files.h"
 #include "tests/common/tool_run.h"
 #include "tests/dialog/dialog_fixture.h"
+#include "tests/dialog/test_method_files.h"
 #include "ui/methods_dlg.h"
 
 namespace {
@@ -22,17 +23,8 @@ namespace Mid = vantry::app::MethodsControlId;
 namespace fs = std::filesystem;
 using vantry::app::VantryDlgInspection;
 
-std::string methodText(const std::string& name) {
-    std::string text = vantry::methods::MethodFileText(
-        vantry::engine::BuiltInRules(vantry::engine::PayoutMethod::Brn4d), "");
-    const std::size_t start = text.find("name = \"") + 8;
-    return text.replace(start, text.find('"', start) - start, name);
-}
-
-void writeFile(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
+std::string methodText(const std::string& name) { return MethodFileNamed(name); }
+void writeFile(const fs::path& path, const std::string& text) { WriteTestFile(path, text); }
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -102,9 +94,7 @@ TEST_F(DialogMethodsTest, NoTwoControlsOverlapWithNoneOneOrTenMethods) {
     for (const int count : {0, 1, 10}) {
         SCOPED_TRACE(std::to_string(count) + " methods");
         fs::remove_all(methods_);
-        for (int i = 1; i <= count; ++i)
-            writeFile(fs::path(methods_) / ("m" + std::to_string(i) + ".toml"),
-                      methodText("County Series Method " + std::to_string(i)));
+        InstallTestMethods(count);
         run([&] {
             const DialogTemplate& t = VantryDlgInspection::layout(dialog_);
             ASSERT_EQ(t.controls.size(),
@@ -247,7 +237,6 @@ TEST_F(DialogMethodsTest, ImportRefusesABrokenFileAndCopiesAGoodOne) {
 
             chooseWhenAsked(goodSource.string(), false);
             driver_.click(Mid::Import);
-            driver_.pump();
             EXPECT_EQ(driver_.messageBoxes().size(), 1u);
             EXPECT_EQ(readFile(folder / "friend-series.toml"), readFile(goodSource)) << "copied byte for byte";
         });

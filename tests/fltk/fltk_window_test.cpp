@@ -16,6 +16,7 @@
 #include "tests/common/png_reader.h"
 #include "tests/common/screenshot_checks.h"
 #include "tests/dialog/dialog_fixture.h"
+#include "tests/dialog/test_method_files.h"
 #include "ui/framework/fltk/fltk_backend.h"
 #include "ui/framework/fltk/fltk_inspection.h"
 #include "ui/icon/png_writer.h"
@@ -142,6 +143,48 @@ TEST_F(DialogTest, FltkScreenshotAfterACalculation) {
     ASSERT_TRUE(ReadPng(path, shot, error)) << error;
     // Where FLTK put the list and Rider Count (see FltkControlsLandWhereTheTemplatePutsThem).
     ExpectTheDialogAsAPersonSeesIt(shot, Rect{6, 330, 804, 684}, Rect{150, 6, 228, 42});
+}
+
+// The pictures the README shows a producer: the dialog with ten methods of their own, one of them
+// chosen and calculated, and the methods window. Each is looked at for the text it must show.
+TEST_F(DialogTest, FltkScreenshotsWithTenMethodsAndTheMethodsWindow) {
+    namespace Mid = vantry::app::MethodsControlId;
+    const std::string dialogPath = std::string(VANTRY_SCREENSHOT_DIR) + "/fltk-dialog-10-methods.png";
+    const std::string windowPath = std::string(VANTRY_SCREENSHOT_DIR) + "/fltk-methods-window.png";
+    std::filesystem::remove(dialogPath);
+    std::filesystem::remove(windowPath);
+    InstallTestMethods(10);
+    const auto shoot = [](const std::string& path) {
+        Fl_Window* window = FltkInspection::dialog(TheFltkBackend())->window.get();
+        window->make_current();
+        const int width = window->w(), height = window->h();
+        std::vector<unsigned char> rgb(static_cast<std::size_t>(width * height * 3));
+        ASSERT_NE(fl_read_image(rgb.data(), 0, 0, width, height), nullptr);
+        ASSERT_TRUE(vantry::app::WritePng(path, rgb, width, height));
+    };
+    Rect rows, methodList;
+    run([&] {
+        driver_.click(Id::OwnMethodFirst + 2);
+        calculate();
+        shoot(dialogPath);
+        const Rect first = driver_.control(Id::OwnMethodFirst).bounds;
+        const Rect last = driver_.control(Id::OwnMethodFirst + 9).bounds;
+        rows = Rect{first.left, first.top, last.right, last.bottom};
+        driver_.automation().runWhenShown([&] {
+            driver_.automation().selectItem(Mid::MethodList, 5);
+            driver_.pump();
+            shoot(windowPath);
+            methodList = driver_.control(Mid::MethodList).bounds;
+        });
+        driver_.click(Id::PayoutMethods);
+        driver_.pump();
+    });
+    DecodedPng shot;
+    std::string error;
+    ASSERT_TRUE(ReadPng(dialogPath, shot, error)) << error;
+    EXPECT_GE(DarkPixelsIn(shot, rows), 10 * 100) << "the ten methods' names";
+    ASSERT_TRUE(ReadPng(windowPath, shot, error)) << error;
+    EXPECT_GE(DarkPixelsIn(shot, methodList), 13 * 100) << "the list's thirteen lines";
 }
 
 TEST_F(DialogTest, FltkFailureBoxIsDrawnWithItsText) {

@@ -12,6 +12,7 @@
 #include "tests/common/png_reader.h"
 #include "tests/common/screenshot_checks.h"
 #include "tests/dialog/dialog_fixture.h"
+#include "tests/dialog/test_method_files.h"
 #include "ui/icon/png_writer.h"
 
 namespace {
@@ -74,6 +75,48 @@ TEST_F(DialogTest, Win32ScreenshotAfterACalculation) {
     std::string error;
     ASSERT_TRUE(ReadPng(path, shot, error)) << error;
     ExpectTheDialogAsAPersonSeesIt(shot, list, field);
+}
+
+// The pictures the README shows a producer: the dialog with ten methods of their own, one of them
+// chosen and calculated, and the methods window. Each is looked at for the text it must show.
+TEST_F(DialogTest, Win32ScreenshotsWithTenMethodsAndTheMethodsWindow) {
+    namespace Mid = vantry::app::MethodsControlId;
+    const std::string dialogPath = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-dialog-10-methods.png";
+    const std::string windowPath = std::string(VANTRY_SCREENSHOT_DIR) + "/win32-methods-window.png";
+    std::filesystem::remove(dialogPath);
+    std::filesystem::remove(windowPath);
+    InstallTestMethods(10);
+    const auto shoot = [](const char* caption, const std::string& path) {
+        std::vector<unsigned char> rgb;
+        int width = 0, height = 0;
+        HWND window = FindWindowA("#32770", caption);
+        ASSERT_NE(window, nullptr) << caption;
+        ASSERT_TRUE(capture(window, rgb, width, height));
+        ASSERT_TRUE(vantry::app::WritePng(path, rgb, width, height));
+    };
+    Rect rows, methodList;
+    run([&] {
+        driver_.click(Id::OwnMethodFirst + 2);
+        calculate();
+        shoot("Quorvath Payout Calculator", dialogPath);
+        const Rect first = driver_.control(Id::OwnMethodFirst).bounds;
+        const Rect last = driver_.control(Id::OwnMethodFirst + 9).bounds;
+        rows = Rect{first.left, first.top, last.right, last.bottom};
+        driver_.automation().runWhenShown([&] {
+            driver_.automation().selectItem(Mid::MethodList, 5);
+            driver_.pump();
+            shoot("Payout Methods", windowPath);
+            methodList = driver_.control(Mid::MethodList).bounds;
+        });
+        driver_.click(Id::PayoutMethods);
+        driver_.pump();
+    });
+    DecodedPng shot;
+    std::string error;
+    ASSERT_TRUE(ReadPng(dialogPath, shot, error)) << error;
+    EXPECT_GE(DarkPixelsIn(shot, rows), 10 * 50) << "the ten methods' names";
+    ASSERT_TRUE(ReadPng(windowPath, shot, error)) << error;
+    EXPECT_GE(DarkPixelsIn(shot, methodList), 12 * 50) << "the list's lines";
 }
 
 // A person at the computer while the editor has the report: the window over the dialog closes,

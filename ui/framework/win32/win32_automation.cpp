@@ -110,7 +110,10 @@ public:
         int handled = 0;
         for (; theBackend.dialogRunning() && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++handled) {
             if (handled == kMostMessages) {
-                tell("pump: messages were still coming after 1000");
+                char className[64] = {};
+                GetClassNameA(msg.hwnd, className, sizeof className);
+                tell("pump: messages were still coming after 1000 (the last " + std::to_string(msg.message) + " to a " +
+                     className + " window)");
                 break;
             }
             if (!IsDialogMessageW(dialog, &msg)) {
