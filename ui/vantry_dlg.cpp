@@ -7,10 +7,8 @@
 
 #include "engine/float_conversion.h"
 #include "engine/results_listing.h"
-#include "methods/installed_methods.h"
-#include "methods/method_files.h"
 #include "product_info.h"
-#include "ui/methods_dlg.h"
+#include "ui/own_methods.h"
 #include "ui/vantry_resources.h"
 
 namespace vantry::app {
@@ -73,7 +71,7 @@ bool CVantryDlg::OnInitDialog() {
 
     // The methods window's button, and the own methods, after the template's own controls.
     if (RunsNestedDialogs()) {
-        if (!methodsFolderGiven_) methodsFolder_ = methods::MethodsFolder(whyNoMethodsFolder_);
+        if (!methodsFolderGiven_) methodsFolder_ = OwnMethodsFolder(whyNoMethodsFolder_);
         layout_.offer({});
         AddControlsFrom(layout_.resourceControlCount());
         offerOwnMethods();
@@ -98,15 +96,9 @@ void CVantryDlg::OnDestroy() { layout_.showResourceControls(); }  // the next ru
 void CVantryDlg::offerOwnMethods() {
     const std::size_t firstBox = layout_.resourceControlCount() + 1;
     RemoveControlsFrom(firstBox);
-    offered_.clear();
+    offered_ = OfferedOwnMethods(methodsFolder_, MainDialogLayout::kMostOwnMethods);
     std::vector<std::string> names;
-    if (!methodsFolder_.empty()) {
-        for (const methods::InstalledMethod& method : methods::FindInstalledMethods(methodsFolder_).methods) {
-            if (!method.usable() || offered_.size() == MainDialogLayout::kMostOwnMethods) continue;
-            offered_.push_back(method.file.rules);
-            names.emplace_back(method.file.rules.displayName());
-        }
-    }
+    for (const engine::MethodRules& rules : offered_) names.emplace_back(rules.displayName());
     layout_.offer(names);
     AddControlsFrom(firstBox);
 
@@ -114,7 +106,7 @@ void CVantryDlg::offerOwnMethods() {
         const std::string chosen(state_.ownRules.displayName());
         state_.ownMethod = -1;
         for (std::size_t i = 0; i < offered_.size(); ++i) {
-            if (!methods::SameMethodName(offered_[i].displayName(), chosen)) continue;
+            if (!SameOwnMethodName(offered_[i].displayName(), chosen)) continue;
             state_.ownMethod = static_cast<int>(i);
             state_.ownRules = offered_[i];
         }
@@ -130,8 +122,7 @@ void CVantryDlg::OnOwnMethod(int index) {
 }
 
 void CVantryDlg::OnPayoutMethods() {
-    CMethodsDlg methodsWindow(this, methodsFolder_, whyNoMethodsFolder_, viewer_);
-    methodsWindow.DoModal();
+    RunMethodsWindow(this, methodsFolder_, whyNoMethodsFolder_, viewer_);
     offerOwnMethods();
 }
 

@@ -12,8 +12,8 @@
 // a name of the test's.
 
 inline std::string MethodFileNamed(const std::string& name) {
-    std::string text =
-        vantry::methods::MethodFileText(vantry::engine::BuiltInRules(vantry::engine::PayoutMethod::Brn4d), "");
+    std::string text = vantry::methods::MethodFileText(
+        vantry::engine::BuiltInRules(vantry::engine::PayoutMethod::Brn4d), "");
     const std::size_t start = text.find("name = \"") + 8;
     return text.replace(start, text.find('"', start) - start, name);
 }

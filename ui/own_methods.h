@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/method_rules.h"
+#include "platform/viewer.h"
+#include "ui/framework/framework.h"
+
+// What the calculator dialog asks of a producer's own methods: where they are kept, which of them
+// it offers, and the window that looks after them. The desktop programs keep them as method files
+// (own_methods.cpp); the page keeps none yet (own_methods_page.cpp), and so carries no method
+// file reader.
+
+namespace vantry::app {
+
+// The methods folder, or empty with the reason in `why`.
+std::string OwnMethodsFolder(std::string& why);
+
+// The sound methods of `folder` the dialog offers, in the order of their file names.
+std::vector<engine::MethodRules> OfferedOwnMethods(const std::string& folder, std::size_t most);
+
+// Whether two method names are one, as the methods folder tells names apart.
+bool SameOwnMethodName(std::string_view a, std::string_view b);
+
+// Runs the methods window above `parent` until it is closed.
+void RunMethodsWindow(framework::CWnd* parent, const std::string& folder, const std::string& whyNoFolder,
+                      const platform::ViewerRunner& editor);
+
+}  // namespace vantry::app
