@@ -156,8 +156,13 @@ TEST_F(DialogMethodsTest, StartEditImportAndRemoveThenCalculate) {
     // The editor stand-in types what a producer would: first a mistake, then the mend.
     std::vector<std::string> edits = {"name = \"Sandhill 4D\"\nmoney = \"pesos\"\n", methodText("Sandhill 4D")};
     std::vector<std::string> opened;
+    std::string folderViewer;
     dialog_.setViewerRunner([&](const vantry::platform::ViewerCommand& command) {
         opened.push_back(command.arguments.back());
+        if (fs::is_directory(command.arguments.back())) {  // the folder, shown in the file manager
+            folderViewer = command.arguments.front();
+            return std::string();
+        }
         const fs::path file = fs::path(command.folder) / command.arguments.back();
         if (!edits.empty()) {
             writeFile(file, edits.front());
@@ -207,8 +212,16 @@ TEST_F(DialogMethodsTest, StartEditImportAndRemoveThenCalculate) {
             EXPECT_FALSE(fs::exists(folder / "friend-series.toml"));
             EXPECT_EQ(readFile(folder / "friend-series.toml.removed"), methodText("Friend Series"));
             EXPECT_EQ(driver_.messageBoxes().size(), 4u) << ::testing::PrintToString(driver_.messageBoxes());
+
+            driver_.click(Mid::OpenFolder);
+            driver_.pump();
         });
-        EXPECT_EQ(opened, (std::vector<std::string>{"sandhill-4d.toml", "sandhill-4d.toml"}));
+        EXPECT_EQ(opened, (std::vector<std::string>{"sandhill-4d.toml", "sandhill-4d.toml", methods_}));
+#ifdef _WIN32
+        EXPECT_EQ(folderViewer, "explorer");
+#else
+        EXPECT_EQ(folderViewer, "xdg-open");
+#endif
 
         ASSERT_EQ(driver_.control(Id::OwnMethodFirst).text, "Sandhill 4D");
         EXPECT_FALSE(driver_.automation().readControl(Id::OwnMethodFirst + 1).exists);
