@@ -27,6 +27,15 @@ constexpr int kOwnColumnWidth = 134;
 
 }  // namespace
 
+std::string LiteralLabel(std::string_view text) {
+    std::string label;
+    for (const char c : text) {
+        if (c == '&') label += '&';  // "&&" shows one "&", where one alone marks a key to press
+        label += c;
+    }
+    return label;
+}
+
 MainDialogLayout::MainDialogLayout() {
     const framework::DialogTemplate& resource = MainDialogTemplate();
     resourceCount_ = std::min(resource.controls.size(), controls_.size() - 1 - kMostOwnMethods);
@@ -51,9 +60,10 @@ void MainDialogLayout::offer(const std::vector<std::string>& ownMethodNames) {
     controls_[count++] = kMethodsButton;
 
     std::size_t members = 0;
-    for (const int id : resource.groups.front().members) methodBoxes_[members++] = id;
+    for (const int id : resource.groups.front().members)
+        if (members < methodBoxes_.size() - kMostOwnMethods) methodBoxes_[members++] = id;
     for (std::size_t i = 0; i < ownCount_; ++i) {
-        ownNames_[i] = ownMethodNames[i];
+        ownNames_[i] = LiteralLabel(ownMethodNames[i]);
         const int column = static_cast<int>(i) % kOwnMethodColumns;
         const int row = static_cast<int>(i) / kOwnMethodColumns;
         const int id = Id::OwnMethodFirst + static_cast<int>(i);
@@ -75,7 +85,8 @@ void MainDialogLayout::offer(const std::vector<std::string>& ownMethodNames) {
     groups_[0] = {resource.groups.front().name, std::span(methodBoxes_.data(), members)};
     template_.groups = groups_;
     std::size_t nameCount = 0;
-    for (const framework::ControlName& name : resource.names) names_[nameCount++] = name;
+    for (const framework::ControlName& name : resource.names)
+        if (nameCount < names_.size() - 1) names_[nameCount++] = name;
     names_[nameCount++] = {Id::PayoutMethods, kMethodsButtonName};
     template_.names = std::span(names_.data(), nameCount);
 }

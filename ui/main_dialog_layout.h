@@ -9,6 +9,10 @@
 
 namespace vantry::app {
 
+// A text shown as a control's label exactly as it is: a method's name may hold "&", which on its
+// own would mark the next letter as the control's key.
+std::string LiteralLabel(std::string_view text);
+
 // The main dialog's template as it runs: the resource template's own controls, which never move,
 // then the button that opens the methods window and a check box for each installed method
 // offered, in rows below the results list. The dialog grows by those rows and nothing else.

@@ -120,7 +120,8 @@ void CMethodsDlg::OnEdit() {
         return;
     }
     const std::string path = entry->installed.path;
-    const std::string failure = editor_(platform::ViewerCommandFor(fileNameOf(path), folder_));
+    // The file's full path: a name a producer gave a file ("-x.toml") is not taken for an option.
+    const std::string failure = editor_(platform::ViewerCommandForUserFile(path));
     if (!failure.empty()) {
         MessageBox("The method could not be opened.\n" + path + ": " + failure, product::kName);
         return;

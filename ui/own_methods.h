@@ -17,14 +17,17 @@ namespace vantry::app {
 // The methods folder, or empty with the reason in `why`.
 std::string OwnMethodsFolder(std::string& why);
 
-// The sound methods of `folder` the dialog offers, in the order of their file names.
-std::vector<engine::MethodRules> OfferedOwnMethods(const std::string& folder, std::size_t most);
+// A sound method of the folder the dialog offers, and the file it was read from.
+struct OfferedMethod {
+    std::string path;
+    engine::MethodRules rules;
+};
 
-// Whether two method names are one, as the methods folder tells names apart.
-bool SameOwnMethodName(std::string_view a, std::string_view b);
+// The first `most` sound methods of `folder`, in the order of their file names.
+std::vector<OfferedMethod> OfferedOwnMethods(const std::string& folder, std::size_t most);
 
-// Runs the methods window above `parent` until it is closed.
-void RunMethodsWindow(framework::CWnd* parent, const std::string& folder, const std::string& whyNoFolder,
+// Runs the methods window above `parent` until it is closed; false when it could not be opened.
+bool RunMethodsWindow(framework::CWnd* parent, const std::string& folder, const std::string& whyNoFolder,
                       const platform::ViewerRunner& editor);
 
 }  // namespace vantry::app

@@ -10,10 +10,10 @@ std::string OwnMethodsFolder(std::string& why) {
     return {};
 }
 
-std::vector<engine::MethodRules> OfferedOwnMethods(const std::string&, std::size_t) { return {}; }
+std::vector<OfferedMethod> OfferedOwnMethods(const std::string&, std::size_t) { return {}; }
 
-bool SameOwnMethodName(std::string_view a, std::string_view b) { return a == b; }
-
-void RunMethodsWindow(framework::CWnd*, const std::string&, const std::string&, const platform::ViewerRunner&) {}
+bool RunMethodsWindow(framework::CWnd*, const std::string&, const std::string&, const platform::ViewerRunner&) {
+    return false;
+}
 
 }  // namespace vantry::app

@@ -60,6 +60,7 @@ bool CVantryDlg::OnInitDialog() {
     state_.ibraFlag = 'N';
     state_.nbha4dFlag = 'Y';
     state_.brn4dFlag = 'N';
+    state_.ownMethod = -1;
     state_.params.places = 0;
 
     // A field takes no more than the dialog reads of it.
@@ -98,31 +99,41 @@ void CVantryDlg::offerOwnMethods() {
     RemoveControlsFrom(firstBox);
     offered_ = OfferedOwnMethods(methodsFolder_, MainDialogLayout::kMostOwnMethods);
     std::vector<std::string> names;
-    for (const engine::MethodRules& rules : offered_) names.emplace_back(rules.displayName());
+    for (const OfferedMethod& method : offered_) names.emplace_back(method.rules.displayName());
     layout_.offer(names);
     AddControlsFrom(firstBox);
 
+    // The chosen method stays chosen, as its file now reads, while its file is offered.
     if (state_.ownMethod >= 0) {
         const std::string chosen(state_.ownRules.displayName());
         state_.ownMethod = -1;
         for (std::size_t i = 0; i < offered_.size(); ++i) {
-            if (!SameOwnMethodName(offered_[i].displayName(), chosen)) continue;
+            if (offered_[i].path != ownMethodPath_) continue;
             state_.ownMethod = static_cast<int>(i);
-            state_.ownRules = offered_[i];
+            state_.ownRules = offered_[i].rules;
         }
-        if (state_.ownMethod < 0) state_.nbha4dFlag = 'Y';  // the chosen one is gone: the usual default
+        if (state_.ownMethod < 0) {
+            state_.nbha4dFlag = 'Y';  // the usual default, said so: the next listing is paid by it
+            Invalidate(true);
+            MessageBox("\"" + chosen +
+                           "\" is no longer offered: its file was removed, renamed, or has mistakes. The NBHA 4D "
+                           "method is chosen instead.",
+                       product::kName);
+        }
     }
     Invalidate(true);
 }
 
 void CVantryDlg::OnOwnMethod(int index) {
     state_.ownMethod = index;
-    state_.ownRules = offered_[static_cast<std::size_t>(index)];
+    state_.ownRules = offered_[static_cast<std::size_t>(index)].rules;
+    ownMethodPath_ = offered_[static_cast<std::size_t>(index)].path;
     selectMethod('N', 'N', 'N');
 }
 
 void CVantryDlg::OnPayoutMethods() {
-    RunMethodsWindow(this, methodsFolder_, whyNoMethodsFolder_, viewer_);
+    if (!RunMethodsWindow(this, methodsFolder_, whyNoMethodsFolder_, viewer_))
+        MessageBox("The methods window could not be opened.", product::kName);
     offerOwnMethods();
 }
 

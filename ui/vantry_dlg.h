@@ -9,6 +9,7 @@
 #include "ui/calculator_state.h"
 #include "ui/framework/framework.h"
 #include "ui/main_dialog_layout.h"
+#include "ui/own_methods.h"
 
 namespace vantry::app {
 
@@ -84,7 +85,8 @@ private:
     char fieldText_[kFieldTextSize] = {};
     CalculatorState state_;
     MainDialogLayout layout_;
-    std::vector<engine::MethodRules> offered_;  // the own methods the boxes stand for
+    std::vector<OfferedMethod> offered_;  // the own methods the boxes stand for
+    std::string ownMethodPath_;           // the file of the own method chosen
     std::string methodsFolder_;
     std::string whyNoMethodsFolder_;
     bool methodsFolderGiven_ = false;

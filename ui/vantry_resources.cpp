@@ -67,7 +67,9 @@ constexpr framework::ControlGroup kMainGroups[] = {{"Payout method", kMethodBoxe
 constexpr framework::ControlName kMainNames[] = {{Id::ResultList, "Payout results"}};
 
 // Template 103: the methods window, where a producer's own methods are started, edited, brought
-// in and put away. Every control is a tab stop, so that the keyboard reaches each step.
+// in and put away. Every control is a tab stop, so that the keyboard reaches each step. Enter
+// starts a method under the name typed (the default button), rather than closing the window and
+// losing the name; Esc and "Close" close it.
 namespace Mid = MethodsControlId;
 constexpr std::uint32_t kStop = TabStop;
 constexpr std::uint32_t kButton = BsPushButton | kStop;
@@ -82,7 +84,7 @@ constexpr ControlTemplate kMethodsControls[] = {
     {Mid::OpenFolder, K::PushButton, "Open Folder", 198, 84, 70, 14, kButton, 0},
     {Id::Static, K::Static, "New method's name:", 2, 134, 70, 8, kLabel, 0, Mid::NewName},
     {Mid::NewName, K::Edit, "", 74, 132, 118, 12, Border | kStop | EsAutoHScroll, 0},
-    {Mid::StartFrom, K::PushButton, "Start From Selected", 198, 131, 70, 14, kButton, 0},
+    {Mid::StartFrom, K::PushButton, "Start From Selected", 198, 131, 70, 14, kButton | BsDefPushButton, 0},
     {Mid::Close, K::PushButton, "Close", 198, 112, 70, 14, kButton, 0},
 };
 constexpr framework::ControlName kMethodsNames[] = {{Mid::Folder, "Methods folder"}};

@@ -39,8 +39,9 @@ void DialogDriver::paste(int id, std::string_view text) {
 }
 
 // A box that a click or a key opens runs its own message loop; what is posted now runs there,
-// reads the box and presses its OK. One that is to come later looks again, after the loop has,
-// until it is answered (by this or by a click's own look) or the deadline has passed.
+// reads the box and presses its OK. Each look answers one box: one that finds a box answered since
+// it was posted (a look posted earlier took it) leaves the next box to the look posted for it. A
+// box that is to come later is looked for again, after the loop has looked, until the deadline.
 void DialogDriver::answerMessageBoxes(std::chrono::steady_clock::time_point deadline) {
     answerMessageBoxes(deadline, messageBoxes_.size());
 }
@@ -48,14 +49,14 @@ void DialogDriver::answerMessageBoxes(std::chrono::steady_clock::time_point dead
 void DialogDriver::answerMessageBoxes(std::chrono::steady_clock::time_point deadline, std::size_t answeredBefore) {
     const bool waits = deadline != std::chrono::steady_clock::time_point{};
     auto reader = [this, deadline, waits, answeredBefore] {
+        if (messageBoxes_.size() != answeredBefore) return;
         const std::optional<MessageBoxState> box = automation_.messageBox();
-        const bool stillToCome = !box && messageBoxes_.size() == answeredBefore;
-        if (stillToCome && waits && std::chrono::steady_clock::now() < deadline) {
-            answerMessageBoxes(deadline, answeredBefore);
-        } else if (box) {
+        if (box) {
             messageBoxes_.push_back(box->caption + ": " + box->text);
             if (box->question) automation_.answerQuestion(questionAnswer_);
             else automation_.answerMessageBox();
+        } else if (waits && std::chrono::steady_clock::now() < deadline) {
+            answerMessageBoxes(deadline, answeredBefore);
         }
     };
     if (waits) automation_.postAfterALook(std::move(reader));

@@ -33,7 +33,7 @@ std::string readFile(const fs::path& path) {
 
 class DialogMethodsTest : public DialogTest {
 protected:
-    static constexpr std::chrono::seconds kBoxWithin{10};  // for the box a chosen file brings
+    static constexpr std::chrono::seconds kBoxWithin{10};  // for a chooser, or a box that comes after one
 
     void SetUp() override {
         DialogTest::SetUp();
@@ -56,14 +56,17 @@ protected:
     }
 
     // Answers the file chooser the next click opens: a chooser takes a moment to come up, so the
-    // answer looks again, a bounded number of times.
-    void chooseWhenAsked(const std::string& file, bool boxExpected, int looksLeft = 2000) {
-        driver_.automation().postAfterALook([this, file, boxExpected, looksLeft] {
+    // answer looks again, after the loop has, for a bounded time.
+    void chooseWhenAsked(const std::string& file, bool boxExpected) {
+        chooseWhenAsked(file, boxExpected, std::chrono::steady_clock::now() + kBoxWithin);
+    }
+    void chooseWhenAsked(const std::string& file, bool boxExpected, std::chrono::steady_clock::time_point deadline) {
+        driver_.automation().postAfterALook([this, file, boxExpected, deadline] {
             if (driver_.automation().fileChooser()) {
                 driver_.automation().answerFileChooser(file);
                 if (boxExpected) driver_.answerMessageBoxes(std::chrono::steady_clock::now() + kBoxWithin);
-            } else if (looksLeft > 0) {
-                chooseWhenAsked(file, boxExpected, looksLeft - 1);
+            } else if (std::chrono::steady_clock::now() < deadline) {
+                chooseWhenAsked(file, boxExpected, deadline);
             } else {
                 ADD_FAILURE() << "no file chooser came up";
             }
@@ -158,7 +161,7 @@ TEST_F(DialogMethodsTest, StartEditImportAndRemoveThenCalculate) {
     std::vector<std::string> opened;
     std::string folderViewer;
     dialog_.setViewerRunner([&](const vantry::platform::ViewerCommand& command) {
-        opened.push_back(command.arguments.back());
+        opened.push_back(fs::path(command.arguments.back()).filename().string());
         if (fs::is_directory(command.arguments.back())) {  // the folder, shown in the file manager
             folderViewer = command.arguments.front();
             return std::string();
@@ -216,7 +219,7 @@ TEST_F(DialogMethodsTest, StartEditImportAndRemoveThenCalculate) {
             driver_.click(Mid::OpenFolder);
             driver_.pump();
         });
-        EXPECT_EQ(opened, (std::vector<std::string>{"sandhill-4d.toml", "sandhill-4d.toml", methods_}));
+        EXPECT_EQ(opened, (std::vector<std::string>{"sandhill-4d.toml", "sandhill-4d.toml", "methods"}));
 #ifdef _WIN32
         EXPECT_EQ(folderViewer, "explorer");
 #else
@@ -254,6 +257,37 @@ TEST_F(DialogMethodsTest, ImportRefusesABrokenFileAndCopiesAGoodOne) {
             EXPECT_EQ(readFile(folder / "friend-series.toml"), readFile(goodSource)) << "copied byte for byte";
         });
         EXPECT_EQ(driver_.control(Id::OwnMethodFirst).text, "Friend Series");
+    });
+}
+
+// A chosen method whose file is put away is no longer chosen, and the producer is told which
+// method pays now; a dialog run again starts from the usual method.
+TEST_F(DialogMethodsTest, AChosenMethodThatGoesIsSaidAndTheUsualMethodComesBack) {
+    writeFile(fs::path(methods_) / "sandhill.toml", methodText("Sandhill 4D"));
+    run([&] {
+        driver_.click(Id::OwnMethodFirst);
+        driver_.pump();
+        ASSERT_EQ(state().ownMethod, 0);
+        inMethodsWindow([&] {
+            driver_.automation().selectItem(Mid::MethodList, 3);
+            driver_.click(Mid::Remove);                                                 // answered Yes
+            driver_.answerMessageBoxes(std::chrono::steady_clock::now() + kBoxWithin);  // the box that follows
+        });
+        ASSERT_EQ(driver_.messageBoxes().size(), 2u);
+        EXPECT_NE(driver_.messageBoxes().back().find("\"Sandhill 4D\" is no longer offered"), std::string::npos)
+            << driver_.messageBoxes().back();
+        EXPECT_EQ(state().ownMethod, -1);
+        EXPECT_EQ(methodChecks(), (std::vector<bool>{false, false, true}));
+        EXPECT_FALSE(driver_.automation().readControl(Id::OwnMethodFirst).exists);
+    });
+
+    writeFile(fs::path(methods_) / "sandhill.toml", methodText("Sandhill 4D"));
+    run([&] { driver_.click(Id::OwnMethodFirst); });
+    ASSERT_EQ(state().ownMethod, 0);
+    run([&] {
+        EXPECT_EQ(state().ownMethod, -1) << "a new run starts from the usual method";
+        EXPECT_EQ(methodChecks(), (std::vector<bool>{false, false, true}));
+        EXPECT_FALSE(driver_.control(Id::OwnMethodFirst).checked);
     });
 }
 

@@ -162,16 +162,18 @@ TEST_F(DialogTest, FltkScreenshotsWithTenMethodsAndTheMethodsWindow) {
         ASSERT_NE(fl_read_image(rgb.data(), 0, 0, width, height), nullptr);
         ASSERT_TRUE(vantry::app::WritePng(path, rgb, width, height));
     };
-    Rect rows, methodList;
+    std::vector<Rect> labels;
+    Rect methodList;
     run([&] {
         driver_.click(Id::OwnMethodFirst + 2);
         calculate();
         shoot(dialogPath);
-        const Rect first = driver_.control(Id::OwnMethodFirst).bounds;
-        const Rect last = driver_.control(Id::OwnMethodFirst + 9).bounds;
-        rows = Rect{first.left, first.top, last.right, last.bottom};
+        for (int i = 0; i < 10; ++i) {
+            const Rect box = driver_.control(Id::OwnMethodFirst + i).bounds;
+            labels.push_back(Rect{box.left + box.height() + 4, box.top, box.right, box.bottom});  // right of the square
+        }
         driver_.automation().runWhenShown([&] {
-            driver_.automation().selectItem(Mid::MethodList, 5);
+            driver_.automation().selectItem(Mid::MethodList, 5);  // shown selected, and left out below
             driver_.pump();
             shoot(windowPath);
             methodList = driver_.control(Mid::MethodList).bounds;
@@ -182,9 +184,16 @@ TEST_F(DialogTest, FltkScreenshotsWithTenMethodsAndTheMethodsWindow) {
     DecodedPng shot;
     std::string error;
     ASSERT_TRUE(ReadPng(dialogPath, shot, error)) << error;
-    EXPECT_GE(DarkPixelsIn(shot, rows), 10 * 100) << "the ten methods' names";
+    for (const Rect& label : labels) EXPECT_GE(DarkPixelsIn(shot, label), 60) << "a method's name";
     ASSERT_TRUE(ReadPng(windowPath, shot, error)) << error;
-    EXPECT_GE(DarkPixelsIn(shot, methodList), 13 * 100) << "the list's thirteen lines";
+    // Every line the list shows has text; the selected one is light text on a dark band.
+    const int lineHeight = methodList.height() / 12;
+    for (int line = 0; line < 11; ++line) {
+        if (line == 5) continue;
+        const Rect band{methodList.left + 4, methodList.top + 2 + line * lineHeight, methodList.right - 30,
+                        methodList.top + 2 + (line + 1) * lineHeight};
+        EXPECT_GE(DarkPixelsIn(shot, band), 30) << "line " << line;
+    }
 }
 
 TEST_F(DialogTest, FltkFailureBoxIsDrawnWithItsText) {

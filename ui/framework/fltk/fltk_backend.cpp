@@ -91,7 +91,9 @@ std::optional<std::string> FltkBackend::chooseFileToOpen(WindowPeer* owner, std:
                                                          std::string_view pattern) {
     FltkDialog* dialog = dialogOf(owner);
     const std::string titleText(title);
-    const std::string filter = std::string(pattern) + "\t*";  // the pattern first, then every file
+    // FLTK's filters are "name<TAB>pattern" lines: the pattern first, then every file.
+    const std::string filter = "Method files (" + std::string(pattern) + ")\t" + std::string(pattern) +
+                               "\nAll files\t*";
     Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_FILE);
     chooser.title(titleText.c_str());
     chooser.filter(filter.c_str());

@@ -141,12 +141,17 @@ void Win32Backend::endModal(WindowPeer& dialog, std::intptr_t result) {
 }
 
 DcHandle Win32Backend::beginPaint(WindowPeer& window) {
-    current()->painted = true;
-    return BeginPaint(static_cast<Win32Window&>(window).hwnd(), &current()->paint);
+    // The dialog being painted, which need not be the one on top.
+    HWND hwnd = static_cast<Win32Window&>(window).hwnd();
+    Win32Dialog* dialog = dialogOf(hwnd);
+    if (dialog == nullptr) return nullptr;
+    dialog->painted = true;
+    return BeginPaint(hwnd, &dialog->paint);
 }
 
 void Win32Backend::endPaint(WindowPeer& window, DcHandle) {
-    EndPaint(static_cast<Win32Window&>(window).hwnd(), &current()->paint);
+    HWND hwnd = static_cast<Win32Window&>(window).hwnd();
+    if (Win32Dialog* dialog = dialogOf(hwnd)) EndPaint(hwnd, &dialog->paint);
 }
 
 void Win32Backend::drawIcon(DcHandle dc, int x, int y, IconHandle icon) {
