@@ -97,6 +97,8 @@ std::string MethodList(const methods::InstalledMethods& installed) {
     list += "\nInstalled methods";
     if (installed.folder.empty()) return list + ": none, since " + installed.whyNoFolder + "\n";
     list += ", in " + OneLine(installed.folder) + ":\n";
+    if (!installed.unreadable.empty())
+        return list + "  none: the folder cannot be read: " + installed.unreadable + "\n";
     if (installed.methods.empty()) return list + "  none\n";
     for (const methods::InstalledMethod& method : installed.methods) {
         const std::string file = OneLine(fileName(method.path));

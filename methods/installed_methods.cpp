@@ -29,7 +29,7 @@ InstalledMethods FindInstalledMethods() {
 InstalledMethods FindInstalledMethods(const std::string& folder) {
     InstalledMethods found;
     found.folder = folder;
-    for (const std::string& name : MethodFileNames(folder)) {
+    for (const std::string& name : MethodFileNames(folder, &found.unreadable)) {
         const std::string path = PathIn(folder, name);
         found.methods.push_back({path, ReadMethodFile(path), {}});
     }

@@ -39,6 +39,7 @@ struct InstalledMethod {
 struct InstalledMethods {
     std::string folder;                    // empty when the system names no place for it
     std::string whyNoFolder;               // then, why
+    std::string unreadable;                // why the folder, which is there, cannot be read
     std::vector<InstalledMethod> methods;  // in the order of their file names
 };
 

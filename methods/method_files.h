@@ -25,8 +25,9 @@ inline constexpr std::string_view kMethodFileEnding = ".toml";
 std::string MethodsFolder(std::string& why);
 
 // The names of the files in `folder` that end in ".toml", links followed, sorted; none when the
-// folder does not exist.
-std::vector<std::string> MethodFileNames(const std::string& folder);
+// folder does not exist. A folder that is there but cannot be read (or is not a folder) gives
+// none too, and says why in `unreadable`.
+std::vector<std::string> MethodFileNames(const std::string& folder, std::string* unreadable = nullptr);
 
 // `name` in `folder`, with the system's separator.
 std::string PathIn(const std::string& folder, const std::string& name);

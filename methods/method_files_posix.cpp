@@ -29,10 +29,13 @@ std::string MethodsFolder(std::string& why) {
     return base + "/" + std::string(kLinuxConfigFolder) + "/" + std::string(kMethodsSubfolder);
 }
 
-std::vector<std::string> MethodFileNames(const std::string& folder) {
+std::vector<std::string> MethodFileNames(const std::string& folder, std::string* unreadable) {
     std::vector<std::string> names;
     DIR* dir = opendir(folder.c_str());
-    if (dir == nullptr) return names;
+    if (dir == nullptr) {
+        if (errno != ENOENT && unreadable != nullptr) *unreadable = std::strerror(errno);
+        return names;
+    }
     while (const dirent* entry = readdir(dir)) {
         const std::string name = entry->d_name;
         if (name.size() <= kMethodFileEnding.size() || !name.ends_with(kMethodFileEnding)) continue;

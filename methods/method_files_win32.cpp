@@ -54,11 +54,22 @@ std::string MethodsFolder(std::string& why) {
     return PathIn(PathIn(ansiPath(base), std::string(kWindowsAppDataFolder)), std::string(kMethodsSubfolder));
 }
 
-std::vector<std::string> MethodFileNames(const std::string& folder) {
+std::vector<std::string> MethodFileNames(const std::string& folder, std::string* unreadable) {
     std::vector<std::string> names;
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileW(Wide(PathIn(folder, "*.toml")).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    if (search == INVALID_HANDLE_VALUE) {
+        // No file of the kind, or no folder yet, is nothing to say; anything else is.
+        DWORD error = GetLastError();
+        const DWORD attributes = GetFileAttributesW(Wide(folder).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            error = ERROR_DIRECTORY;  // a file where the folder should be
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND && unreadable != nullptr)
+            *unreadable = error == ERROR_ACCESS_DENIED ? "Permission denied"
+                          : error == ERROR_DIRECTORY   ? "Not a directory"
+                                                       : "Windows error " + std::to_string(error);
+        return names;
+    }
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         // "*.toml" also finds "x.tomlx" by its short name; only a name that truly ends so counts.

@@ -37,8 +37,6 @@ CMethodsDlg::CMethodsDlg(CWnd* parent, std::string folder, std::string whyNoFold
 
 bool CMethodsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    if (CWnd* folder = GetDlgItem(Id::Folder))
-        folder->SetWindowText(folder_.empty() ? "No methods folder: " + whyNoFolder_ : "Methods folder: " + folder_);
     if (CWnd* name = GetDlgItem(Id::NewName)) name->SendMessage(Msg::EditLimitText, engine::kMethodNameMax);
     fillList();
     return true;
@@ -61,9 +59,17 @@ void CMethodsDlg::fillList(const std::string& selectPath) {
     entries_.clear();
     for (const methods::BuiltInMethod& builtIn : methods::kBuiltInMethods)
         entries_.push_back({true, builtIn.method, {}});
-    if (!folder_.empty())
-        for (methods::InstalledMethod& method : methods::FindInstalledMethods(folder_).methods)
-            entries_.push_back({false, engine::PayoutMethod::Nbha4d, std::move(method)});
+    methods::InstalledMethods installed;
+    if (!folder_.empty()) installed = methods::FindInstalledMethods(folder_);
+    for (methods::InstalledMethod& method : installed.methods)
+        entries_.push_back({false, engine::PayoutMethod::Nbha4d, std::move(method)});
+
+    // The folder, and what is wrong with it: a folder that cannot be read hides every method.
+    if (CWnd* folder = GetDlgItem(Id::Folder)) {
+        std::string line = folder_.empty() ? "No methods folder: " + whyNoFolder_ : "Methods folder: " + folder_;
+        if (!installed.unreadable.empty()) line += " (cannot be read: " + installed.unreadable + ")";
+        folder->SetWindowText(line);
+    }
 
     CWnd* list = GetDlgItem(Id::MethodList);
     if (list == nullptr) return;

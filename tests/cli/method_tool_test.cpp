@@ -134,6 +134,20 @@ TEST(MethodTool, TheListSaysWhereEachMethodComesFromAndWhyOneIsNotUsed) {
     }
 }
 
+// A folder that is there and cannot be read is not taken for an empty one: the list says why.
+TEST(MethodTool, TheListSaysWhenTheFolderCannotBeRead) {
+    const std::string folder = methodsFolder();
+    std::filesystem::remove_all(folder);
+    write(folder, "a file where the folder should be");
+    const ToolRun list = run({"--list-methods"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_NE(
+        list.out.find("Installed methods, in " + folder + ":\n  none: the folder cannot be read: Not a directory\n"),
+        std::string::npos)
+        << list.out;
+    std::filesystem::remove(folder);
+}
+
 TEST(MethodTool, ABrokenFileGivesEveryErrorAndStatus2) {
     const ScratchFolder scratch("method-check");
     const std::string broken = write(scratch.file("broken.toml"),

@@ -291,4 +291,16 @@ TEST_F(DialogMethodsTest, AChosenMethodThatGoesIsSaidAndTheUsualMethodComesBack)
     });
 }
 
+// A methods folder that is there but cannot be read hides every method: the methods window says
+// so beside the folder, rather than showing an empty folder.
+TEST_F(DialogMethodsTest, AFolderThatCannotBeReadIsSaidSo) {
+    writeFile(methods_, "not a folder");
+    run([&] {
+        inMethodsWindow([&] {
+            EXPECT_NE(driver_.control(Mid::Folder).text.find("(cannot be read: Not a directory)"), std::string::npos)
+                << driver_.control(Mid::Folder).text;
+        });
+    });
+}
+
 }  // namespace
