@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "tests/common/png_reader.h"
 #include "ui/framework/window_types.h"
@@ -39,4 +41,26 @@ inline int DarkPixelsIn(const DecodedPng& shot, const vantry::framework::Rect& a
             if (colour.red + colour.green + colour.blue < 3 * 100) ++dark;
         }
     return dark;
+}
+
+// The pictures of the dialog with own methods and of the methods window, as a person reads them:
+// each method's name beside its box (`labels`), and text on every line the methods window's list
+// shows (`list`), the selected line (light text on a dark band) left out.
+inline void ExpectOwnMethodsAndTheMethodsWindowShown(const std::string& dialogPath,
+                                                     const std::vector<vantry::framework::Rect>& labels,
+                                                     const std::string& windowPath, const vantry::framework::Rect& list,
+                                                     int selectedLine) {
+    DecodedPng shot;
+    std::string error;
+    ASSERT_TRUE(ReadPng(dialogPath, shot, error)) << error;
+    for (const vantry::framework::Rect& label : labels) EXPECT_GE(DarkPixelsIn(shot, label), 60) << "a method's name";
+    ASSERT_TRUE(ReadPng(windowPath, shot, error)) << error;
+    constexpr int kLinesShown = 12;
+    const int lineHeight = list.height() / kLinesShown;
+    for (int line = 0; line < kLinesShown - 1; ++line) {
+        if (line == selectedLine) continue;
+        const vantry::framework::Rect band{list.left + 4, list.top + 2 + line * lineHeight, list.right - 30,
+                                           list.top + 2 + (line + 1) * lineHeight};
+        EXPECT_GE(DarkPixelsIn(shot, band), 30) << "line " << line;
+    }
 }

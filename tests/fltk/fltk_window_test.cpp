@@ -181,19 +181,7 @@ TEST_F(DialogTest, FltkScreenshotsWithTenMethodsAndTheMethodsWindow) {
         driver_.click(Id::PayoutMethods);
         driver_.pump();
     });
-    DecodedPng shot;
-    std::string error;
-    ASSERT_TRUE(ReadPng(dialogPath, shot, error)) << error;
-    for (const Rect& label : labels) EXPECT_GE(DarkPixelsIn(shot, label), 60) << "a method's name";
-    ASSERT_TRUE(ReadPng(windowPath, shot, error)) << error;
-    // Every line the list shows has text; the selected one is light text on a dark band.
-    const int lineHeight = methodList.height() / 12;
-    for (int line = 0; line < 11; ++line) {
-        if (line == 5) continue;
-        const Rect band{methodList.left + 4, methodList.top + 2 + line * lineHeight, methodList.right - 30,
-                        methodList.top + 2 + (line + 1) * lineHeight};
-        EXPECT_GE(DarkPixelsIn(shot, band), 30) << "line " << line;
-    }
+    ExpectOwnMethodsAndTheMethodsWindowShown(dialogPath, labels, windowPath, methodList, 5);
 }
 
 TEST_F(DialogTest, FltkFailureBoxIsDrawnWithItsText) {

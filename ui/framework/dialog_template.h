@@ -11,6 +11,18 @@ namespace vantry::framework {
 
 enum class ControlKind { Edit, PushButton, CheckBox, Static, ListBox };
 
+// The Windows class of a control of each kind, as a dialog resource names it.
+constexpr const char* WindowClassOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Edit: return "EDIT";
+        case ControlKind::PushButton:
+        case ControlKind::CheckBox: return "BUTTON";
+        case ControlKind::Static: return "STATIC";
+        case ControlKind::ListBox: return "LISTBOX";
+    }
+    return "STATIC";
+}
+
 struct ControlTemplate {
     int id;  // -1 (IDC_STATIC) for texts that are never addressed
     ControlKind kind;

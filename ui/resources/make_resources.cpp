@@ -44,17 +44,6 @@ std::string hex(std::uint32_t value) {
     return text;
 }
 
-const char* windowClass(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Edit: return "EDIT";
-        case ControlKind::PushButton:
-        case ControlKind::CheckBox: return "BUTTON";
-        case ControlKind::Static: return "STATIC";
-        case ControlKind::ListBox: return "LISTBOX";
-    }
-    return "STATIC";
-}
-
 void dialogScript(std::ostringstream& rc, const DialogTemplate& t) {
     rc << t.resourceId << " DIALOGEX " << t.x << ", " << t.y << ", " << t.width << ", " << t.height << "\n";
     rc << "STYLE " << hex(t.style) << "\n";
@@ -64,7 +53,7 @@ void dialogScript(std::ostringstream& rc, const DialogTemplate& t) {
        << (t.fontItalic ? 1 : 0) << ", " << t.fontCharset << "\n";
     rc << "BEGIN\n";
     for (const ControlTemplate& c : t.controls) {
-        rc << "    CONTROL " << rcString(c.text) << ", " << c.id << ", \"" << windowClass(c.kind) << "\", "
+        rc << "    CONTROL " << rcString(c.text) << ", " << c.id << ", \"" << framework::WindowClassOf(c.kind) << "\", "
            << hex(kChildVisible | c.style) << ", " << c.x << ", " << c.y << ", " << c.width << ", " << c.height << ", "
            << hex(c.exStyle) << "\n";
     }

@@ -199,21 +199,6 @@ void Win32Backend::removeControlsFrom(WindowPeer& window, std::size_t first) {
     }
 }
 
-namespace {
-
-const char* windowClassOf(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Edit: return "EDIT";
-        case ControlKind::PushButton:
-        case ControlKind::CheckBox: return "BUTTON";
-        case ControlKind::Static: return "STATIC";
-        case ControlKind::ListBox: return "LISTBOX";
-    }
-    return "STATIC";
-}
-
-}  // namespace
-
 // Made as the dialog manager makes a template's controls: placed in dialog units of the dialog's
 // font, given that font, each after the others in the Tab order.
 void Win32Backend::addControlsFrom(WindowPeer& window, std::size_t first) {
@@ -224,7 +209,7 @@ void Win32Backend::addControlsFrom(WindowPeer& window, std::size_t first) {
         const ControlTemplate& c = dialog.layout.controls[i];
         RECT r{c.x, c.y, c.x + c.width, c.y + c.height};
         MapDialogRect(hwnd, &r);
-        HWND control = CreateWindowExA(c.exStyle, windowClassOf(c.kind), std::string(c.text).c_str(),
+        HWND control = CreateWindowExA(c.exStyle, WindowClassOf(c.kind), std::string(c.text).c_str(),
                                        WS_CHILD | WS_VISIBLE | c.style, r.left, r.top, r.right - r.left,
                                        r.bottom - r.top, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
                                        GetModuleHandleW(nullptr), nullptr);
