@@ -21,10 +21,10 @@ using Key = DialogDriver::Key;
 TEST_F(DialogTest, TabAndShiftTabWalkTheCycleInItsOrder) {
     const std::vector<int> fields = {Id::RiderCount,    Id::EntryFee, Id::AddedMoney,
                                      Id::PayoffPercent, Id::DsToPay,  Id::Places};
-    const std::vector<int> everyControl = {Id::RiderCount,   Id::EntryFee,        Id::AddedMoney, Id::PayoffPercent,
-                                           Id::DsToPay,      Id::Places,          Id::IbraMethod, Id::Brn4dMethod,
-                                           Id::Nbha4dMethod, Id::CalculatePayout, Id::Exit,       Id::EditPrintPayout,
-                                           Id::ResultList};
+    const std::vector<int> everyControl = {Id::RiderCount,    Id::EntryFee,        Id::AddedMoney, Id::PayoffPercent,
+                                           Id::DsToPay,       Id::Places,          Id::IbraMethod, Id::Brn4dMethod,
+                                           Id::Nbha4dMethod,  Id::CalculatePayout, Id::Exit,       Id::EditPrintPayout,
+                                           Id::PayoutMethods, Id::ResultList};
     const std::vector<int>& cycle = driver_.automation().tabReachesEveryControl() ? everyControl : fields;
     run([&] {
         ASSERT_EQ(driver_.focusedId(), Id::RiderCount);

@@ -24,6 +24,7 @@ import browser
 from site_test import CALCULATE, LIST, RIDERS, element, fail, list_lines, open_page, tool_lines
 
 ACTIVE = "return document.activeElement && document.activeElement.id"
+METHODS_BUTTON = 22  # "...", which opens the methods window: after the template's 22 controls
 
 
 def keys(driver, *sequence):
@@ -48,8 +49,8 @@ def tabs_through(driver, indexes, backwards=False):
 
 
 # The page keyboard's Tab cycle after Rider Count: the other fields, the method boxes, the push
-# buttons, the list; and round to Rider Count.
-CYCLE = [1, 2, 3, 4, 5, 13, 15, 16, CALCULATE, 7, 18, LIST, RIDERS]
+# buttons ("..." the last of them), the list; and round to Rider Count.
+CYCLE = [1, 2, 3, 4, 5, 13, 15, 16, CALCULATE, 7, 18, METHODS_BUTTON, LIST, RIDERS]
 
 
 def keyboard(site, tool):
@@ -89,14 +90,14 @@ def keyboard_in(driver, site, tool, size):
             or list_lines(driver) != expected:
         fail(f"the list by keyboard: {list_lines(driver)[:6]}... the tool: {expected[:6]}...")
     browser.wait_for(driver, f"return document.activeElement.id === 'vantry-e{RIDERS}'", 5)
-    tabs_through(driver, CYCLE[:12])
+    tabs_through(driver, CYCLE[:CYCLE.index(LIST) + 1])
     keys(driver, Keys.PAGE_DOWN, Keys.ARROW_DOWN)
     if not browser.wait_for(driver, f"return document.getElementById('vantry-e{LIST}').scrollTop > 0", 5):
         fail("Page Down and the arrow keys do not scroll the list")
     keys(driver, Keys.PAGE_UP, Keys.ARROW_UP, Keys.ARROW_UP)
     if not browser.wait_for(driver, f"return document.getElementById('vantry-e{LIST}').scrollTop === 0", 5):
         fail("Page Up and the arrow key up do not scroll the list back")
-    tabs_through(driver, [18], backwards=True)
+    tabs_through(driver, [METHODS_BUTTON, 18], backwards=True)
     keys(driver, Keys.ENTER)
     if not browser.wait_for(driver, "return window.reportAddress", 10):
         fail("Enter on Edit/Print Payout opened no report")

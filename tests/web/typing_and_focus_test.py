@@ -147,9 +147,12 @@ def digits(site, tool):
 
 
 def tap(driver, index):
-    """A finger on the middle of the element, and off again."""
-    box = driver.execute_script(f"const r = document.getElementById('vantry-e{index}').getBoundingClientRect();"
-                                "return [r.left + r.width / 2, r.top + r.height / 2];")
+    """A finger on the middle of the element, and off again; the page is scrolled to it first if it
+    is off the screen, as a person scrolls to what they want to touch."""
+    box = driver.execute_script(f"const e = document.getElementById('vantry-e{index}');"
+                                "const off = r => r.top < 0 || r.bottom > innerHeight;"
+                                "if (off(e.getBoundingClientRect())) e.scrollIntoView({block: 'center'});"
+                                "const r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2];")
     point = {"x": box[0], "y": box[1]}
     driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [point]})
     driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
@@ -209,9 +212,11 @@ def closed(site):
     print("after Exit and after Esc the focus is on Start again, and Closed is said")
 
 
-# The page keyboard's Tab cycle: the six fields, the method boxes, the push buttons, the list.
+# The page keyboard's Tab cycle: the six fields, the method boxes, the push buttons ("...", which
+# opens the methods window, the last of them), the list.
+METHODS_BUTTON = 22
 TAB_ORDER = [RIDERS, FEE, ADDED, PAYOFF, DS, PLACES, METHOD_BOXES["ibra"], METHOD_BOXES["brn4d"], METHOD_BOXES["nbha4d"],
-             CALCULATE, EXIT, EDIT_PRINT, LIST]
+             CALCULATE, EXIT, EDIT_PRINT, METHODS_BUTTON, LIST]
 ORDERS = """
 const client = document.querySelector('#vantry-dialog .vantry-client');
 const index = e => { const c = e.closest('[data-index]'); return c ? Number(c.dataset.index) : -1; };

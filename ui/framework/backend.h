@@ -45,6 +45,11 @@ public:
     virtual BrushHandle ctlColor(DcHandle dc, WindowPeer* control, unsigned kind) = 0;
     virtual void command(int id) = 0;  // BN_CLICKED, or IDOK / IDCANCEL from the dialog manager
     virtual void destroyed() = 0;      // the window is gone; no peer may be used after this
+    // EN_CHANGE: a person changed the text of the edit `id`. Only a backend that asks a dialog's
+    // own window to edit text (the page) sends it.
+    virtual void editChanged(int /*id*/) {}
+    // WM_DROPFILES, for one file: a person dropped the file now at `path` on the dialog.
+    virtual void fileDropped(const std::string& /*path*/) {}
 };
 
 class Backend {

@@ -75,6 +75,8 @@ public:
         return dialog_.OnCtlColor(context, control ? &wrapper : nullptr, kind);
     }
     void command(int id) override { dialog_.OnCommand(id); }
+    void editChanged(int id) override { dialog_.OnEditChange(id); }
+    void fileDropped(const std::string& path) override { dialog_.OnDropFile(path); }
     void destroyed() override {
         dialog_.OnDestroy();
         for (auto& item : dialog_.items_) item.second->peer_ = nullptr;

@@ -99,7 +99,9 @@ protected:
     virtual void OnCommand(int id);  // the message map: clicks and the dialog manager's OK / Cancel
     virtual void OnOK();
     virtual void OnCancel();
-    virtual void OnDestroy() {}  // the window is going: its controls may not be used after this
+    virtual void OnDestroy() {}               // the window is going: its controls may not be used after this
+    virtual void OnEditChange(int /*id*/) {}  // EN_CHANGE
+    virtual void OnDropFile(const std::string& /*path*/) {}  // WM_DROPFILES, one file
 
 private:
     class Events;

@@ -48,6 +48,10 @@ inline constexpr MessageId ListAddString = 0x0180 /* LB_ADDSTRING */, ListResetC
                            ListGetText = 0x0189 /* LB_GETTEXT */, ListGetTextLength = 0x018A /* LB_GETTEXTLEN */,
                            ListGetCount = 0x018B /* LB_GETCOUNT */, ListInitStorage = 0x01A8 /* LB_INITSTORAGE */,
                            ListSetSelection = 0x0186 /* LB_SETCURSEL */, ListGetSelection = 0x0188 /* LB_GETCURSEL */;
+// The framework's own message to an edit of many lines: notes to show beside its lines, each
+// "LINE<tab>NOTE" on a line of the zero-terminated text at lParam; none clears them. A backend
+// whose edit cannot show them ignores it.
+inline constexpr MessageId EditSetLineNotes = 0x0400 + 1 /* WM_USER + 1 */;
 }  // namespace Msg
 
 inline constexpr LResult kListError = -1;       // LB_ERR
@@ -95,7 +99,8 @@ inline constexpr std::uint32_t Popup = 0x80000000, Child = 0x40000000, Visible =
                                Group = 0x00020000, TabStop = 0x00010000, MinimizeBox = 0x00020000,
                                MaximizeBox = 0x00010000;
 // DS_*, ES_*
-inline constexpr std::uint32_t DsSetFont = 0x00000040, DsModalFrame = 0x00000080, EsAutoHScroll = 0x00000080,
+inline constexpr std::uint32_t DsSetFont = 0x00000040, DsModalFrame = 0x00000080, EsMultiLine = 0x00000004,
+                               EsAutoVScroll = 0x00000040, EsAutoHScroll = 0x00000080, EsWantReturn = 0x00001000,
                                EsNumber = 0x00002000;
 // BS_*: the low four bits (BS_TYPEMASK) are the button's kind, the rest are flags.
 inline constexpr std::uint32_t BsTypeMask = 0x0000000F, BsPushButton = 0x00000000, BsDefPushButton = 0x00000001,

@@ -35,4 +35,14 @@ inline bool IsDigitsOnly(const ControlTemplate& c) {
     return c.kind == ControlKind::Edit && (c.style & Style::EsNumber) != 0;
 }
 
+// ES_MULTILINE: an edit of many lines.
+inline bool IsMultiLine(const ControlTemplate& c) {
+    return c.kind == ControlKind::Edit && (c.style & Style::EsMultiLine) != 0;
+}
+
+// A list box without LBS_NOSEL: one of its lines can be selected.
+inline bool SelectsALine(const ControlTemplate& c) {
+    return c.kind == ControlKind::ListBox && (c.style & Style::LbsNoSel) == 0;
+}
+
 }  // namespace vantry::framework

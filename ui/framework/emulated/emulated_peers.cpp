@@ -15,6 +15,7 @@ LResult EmulatedControl::send(MessageId message, WParam wParam, LParam lParam) {
                     textLimit = EditTextLimit(wParam);
                     limitEditText(textLimit);
                     return 0;
+                case Msg::EditSetLineNotes: showLineNotes(reinterpret_cast<const char*>(lParam)); return 0;
                 default: return 0;
             }
         case ControlKind::ListBox: {

@@ -40,6 +40,7 @@ protected:
     virtual void selectInEdit(EditSelection) {}
     virtual void scrollCaretIntoView() {}
     virtual void limitEditText(int) {}
+    virtual void showLineNotes(const char* /*"LINE\tNOTE" lines*/) {}
     // A list box's lines changed in its storage: the widget shows them.
     virtual void listEmptied() {}
     virtual void listLineAdded(const char*) {}

@@ -15,13 +15,16 @@ EM_JS(void, jsLabelElement, (int index, int label), {
     if (element) element.setAttribute('aria-labelledby', 'vantry-e' + label);
 });
 
-// A named control that no label names is a list: a named region, which the keyboard can reach and
-// scroll.
+// A named list that nothing is chosen from is a named region, which the keyboard can reach and
+// scroll; one that a line is chosen from is a list box already.
 EM_JS(void, jsNameElement, (int index, const char* name), {
     const element = document.getElementById('vantry-e' + index);
     if (!element) return;
     element.setAttribute('aria-label', UTF8ToString(name));
-    if (element.classList.contains('vantry-list')) element.setAttribute('role', 'region');
+    if (element.classList.contains('vantry-list') && !element.classList.contains('vantry-choosable'))
+        element.setAttribute('role', 'region');
+    // A named text (the methods folder, an editor's problems) is said again when it changes.
+    if (element.classList.contains('vantry-static')) element.setAttribute('role', 'status');
 });
 
 // The members go into one element of the group's own, placed where they are together, so that

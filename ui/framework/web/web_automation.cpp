@@ -1,5 +1,7 @@
 #include <emscripten.h>
 
+#include <string>
+
 #include "ui/framework/automation.h"
 #include "ui/framework/posted_actions.h"
 #include "ui/framework/recording_backend.h"
@@ -12,8 +14,8 @@
 
 // clang-format off
 EM_JS(void, jsDispatchKey, (const char* key, int shift), {
-    const target = document.activeElement && document.activeElement.closest('#vantry-dialog')
-                 ? document.activeElement : document.getElementById('vantry-dialog');
+    const top = Module.vantry.topFrame();
+    const target = document.activeElement && top && top.contains(document.activeElement) ? document.activeElement : top;
     target.dispatchEvent(new KeyboardEvent('keydown', {key: UTF8ToString(key), shiftKey: shift !== 0,
                                                        bubbles: true, cancelable: true}));
 });
@@ -45,9 +47,8 @@ EM_JS(void, jsClickSelector, (const char* selector), {
 
 // The element's rectangle in the dialog's client area, in pixels.
 EM_JS(void, jsBounds, (int index, int* out), {
-    const client = document.querySelector('#vantry-dialog .vantry-client').getBoundingClientRect();
-    const box = (index === Module.vantry.dialogIndex ? document.querySelector('#vantry-dialog .vantry-client')
-                                                     : document.getElementById('vantry-e' + index)).getBoundingClientRect();
+    const client = Module.vantry.client(index).getBoundingClientRect();
+    const box = (index < 0 ? Module.vantry.client(index) : document.getElementById('vantry-e' + index)).getBoundingClientRect();
     HEAP32[out >> 2] = Math.round(box.left - client.left);
     HEAP32[(out >> 2) + 1] = Math.round(box.top - client.top);
     HEAP32[(out >> 2) + 2] = Math.round(box.right - client.left);
@@ -65,7 +66,7 @@ EM_JS(int, jsMessageBoxOnTop, (), {
 
 EM_JS(int, jsFocusedIndex, (), {
     const active = document.activeElement;
-    return active && active.closest('#vantry-dialog') && active.dataset.index !== undefined ? Number(active.dataset.index)
+    return active && active.closest('.vantry-frame') && active.dataset.index !== undefined ? Number(active.dataset.index)
                                                                                            : Module.vantry.dialogIndex;
 });
 
@@ -152,7 +153,10 @@ public:
     }
 
     void clickCloseBox() override {
-        if (backend_.runningDialog()) jsClickSelector("#vantry-dialog .vantry-close");
+        if (WebDialog* dialog = backend_.runningDialog())
+            jsClickSelector(dialog->level == 0
+                                ? "#vantry-dialog .vantry-close"
+                                : ("#vantry-dialog-" + std::to_string(dialog->level) + " .vantry-close").c_str());
     }
 
     bool canMinimise() const override { return false; }  // a page has no minimised state
@@ -165,7 +169,7 @@ public:
         WebControl* control = dialog && id != 0 ? dialog->control(id) : nullptr;
         if (dialog == nullptr || (id != 0 && control == nullptr)) return {};
         int bounds[4] = {};
-        const int index = control ? control->index : web::kDialogIndex;
+        const int index = control ? control->index : dialog->dialogIndex();
         jsBounds(index, bounds);
         const bool checked = control && control->send(Msg::ButtonGetCheck, 0, 0) == kCheckSet;
         return {true, web::GetText(index), checked, control && focusedIndex() == index,
@@ -192,9 +196,18 @@ public:
     }
 
     void answerMessageBox() override { jsClickSelector("#vantry-message-box button"); }
-    // The page asks no questions, has no list to choose from and no file chooser to answer.
-    void answerQuestion(bool) override {}
-    void selectItem(int, int) override {}
+    void answerQuestion(bool yes) override {
+        const std::string answer = std::to_string(yes ? kIdYes : kIdNo);
+        jsClickSelector(("#vantry-message-box button[data-answer=\"" + answer + "\"]").c_str());
+    }
+    void selectItem(int id, int line) override {
+        WebDialog* dialog = backend_.runningDialog();
+        if (WebControl* control = dialog ? dialog->control(id) : nullptr)
+            jsClickSelector(
+                ("#vantry-e" + std::to_string(control->index) + " > :nth-child(" + std::to_string(line + 1) + ")")
+                    .c_str());
+    }
+    // The tests have no person to answer the page's file input.
     std::optional<FileChooserState> fileChooser() override { return std::nullopt; }
     void answerFileChooser(const std::optional<std::string>&) override {}
 

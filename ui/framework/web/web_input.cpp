@@ -28,7 +28,7 @@ EM_JS(void, jsInstallInput, (const char* refusedTitle, const char* refusedText, 
         hint.remove();
     };
     const showHint = field => {
-        const frame = field.closest('#vantry-dialog');
+        const frame = field.closest('.vantry-frame');
         if (!frame) return;
         let hint = document.getElementById('vantry-hint');
         if (!hint) {
@@ -126,10 +126,10 @@ EM_JS(void, jsInstallInput, (const char* refusedTitle, const char* refusedText, 
             }
             let dialogKey = null;
             if (event.key === 'Tab') dialogKey = event.shiftKey ? key.backTab : key.tab;
-            else if (event.key === 'Enter') dialogKey = key.enter;
+            else if (event.key === 'Enter' && event.target.tagName !== 'TEXTAREA') dialogKey = key.enter;  // ES_WANTRETURN
             else if (event.key === 'Escape') dialogKey = key.escape;
             if (dialogKey !== null) {
-                if (Module._vantry_web_key(index, dialogKey)) event.preventDefault();
+                if (Module.vantryDeliver(Module.vantry.event.key, index, dialogKey)) event.preventDefault();
             } else if ([...event.key].length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
                 const field = event.target;
                 const typed = ascii(event.key);

@@ -3,26 +3,31 @@
 #include <string>
 
 #include "ui/framework/web/web_dom.h"
+#include "ui/framework/window_types.h"
 
-// The message box of the page: drawn over the dialog, which takes no input until its OK.
+// The message box of the page: drawn over the dialog on top, which takes no input until it is
+// answered: OK, or Yes or No for a question (Esc is No, as a Yes/No box has no Cancel).
 
 // clang-format off
 // An alert dialog over the dialog, named by its caption and described by its text. It keeps the
 // keyboard until its OK: wherever the focus goes meanwhile (a click on the page's margin, Tab),
 // it comes back to OK; then it goes back where it was before the box.
-EM_JS(void, jsShowMessageBox, (const char* text, const char* caption), {
-    const frame = document.getElementById('vantry-dialog');
+EM_JS(void, jsShowMessageBox, (const char* text, const char* caption, int question, int ok, int yes, int no), {
+    const frame = Module.vantry.topFrame();
     const before = document.activeElement;
     const overlay = document.createElement('div');
     overlay.className = 'vantry-overlay';
     overlay.id = 'vantry-message-box';
     overlay.innerHTML = '<div class="vantry-box" role="alertdialog" aria-modal="true" aria-labelledby="vantry-box-title" ' +
         'aria-describedby="vantry-box-text"><div class="vantry-box-title" id="vantry-box-title"></div>' +
-        '<div class="vantry-box-text" id="vantry-box-text"></div><div class="vantry-box-buttons"><button>OK</button></div></div>';
+        '<div class="vantry-box-text" id="vantry-box-text"></div><div class="vantry-box-buttons">' +
+        (question ? '<button data-answer="' + yes + '">Yes</button> <button data-answer="' + no + '">No</button>'
+                  : '<button data-answer="' + ok + '">OK</button>') + '</div></div>';
     overlay.querySelector('.vantry-box-title').textContent = UTF8ToString(caption);
     overlay.querySelector('.vantry-box-text').textContent = UTF8ToString(text);
-    const ok = overlay.querySelector('button');
-    const keepFocus = () => { if (overlay.isConnected && !overlay.contains(document.activeElement)) ok.focus({preventScroll: true}); };
+    const buttons = [...overlay.querySelectorAll('button')];
+    const first = buttons[0];
+    const keepFocus = () => { if (overlay.isConnected && !overlay.contains(document.activeElement)) first.focus({preventScroll: true}); };
     const onFocusIn = () => keepFocus();
     const onFocusOut = () => setTimeout(keepFocus, 0);  // a click on nothing focusable moves no focus in
     const onKey = event => {
@@ -32,13 +37,19 @@ EM_JS(void, jsShowMessageBox, (const char* text, const char* caption), {
             event.stopPropagation();
             return;
         }
-        if (event.key === 'Enter' || event.key === 'Escape' || event.key === ' ') {
+        const focused = buttons.includes(document.activeElement) ? document.activeElement : first;
+        if (event.key === 'Enter' || event.key === ' ') {
             event.preventDefault();
             event.stopPropagation();
-            answer();
+            answer(Number(focused.dataset.answer));
+        } else if (event.key === 'Escape') {
+            event.preventDefault();
+            event.stopPropagation();
+            answer(question ? no : ok);
         } else if (event.key === 'Tab') {
-            event.preventDefault();  // the box's only control keeps the focus
-            keepFocus();
+            event.preventDefault();  // the focus stays on the box's buttons
+            const next = (buttons.indexOf(focused) + (event.shiftKey ? buttons.length - 1 : 1)) % buttons.length;
+            buttons[next].focus({preventScroll: true});
         }
     };
     overlay.vantryRemove = () => {
@@ -46,17 +57,19 @@ EM_JS(void, jsShowMessageBox, (const char* text, const char* caption), {
         document.removeEventListener('keydown', onKey, true);
         overlay.remove();
     };
-    const answer = () => {
+    const answer = id => {
         overlay.vantryRemove();
         if (before && before.isConnected && typeof before.focus === 'function') before.focus({preventScroll: true});
-        Module._vantry_web_message_box_answered();
+        Module.vantryDeliver(Module.vantry.event.boxAnswered, Module.vantry.dialogIndex, id);
     };
-    ok.addEventListener('click', answer);
-    ok.addEventListener('focusout', onFocusOut);
+    for (const button of buttons) {
+        button.addEventListener('click', () => answer(Number(button.dataset.answer)));
+        button.addEventListener('focusout', onFocusOut);
+    }
     document.addEventListener('focusin', onFocusIn, true);
     document.addEventListener('keydown', onKey, true);
     frame.appendChild(overlay);
-    ok.focus({preventScroll: true});
+    first.focus({preventScroll: true});
 });
 
 EM_JS(void, jsHideMessageBox, (), {
@@ -68,8 +81,8 @@ EM_JS(void, jsHideMessageBox, (), {
 
 namespace vantry::framework::web {
 
-void ShowMessageBox(const std::string& text, const std::string& caption) {
-    jsShowMessageBox(text.c_str(), caption.c_str());
+void ShowMessageBox(const std::string& text, const std::string& caption, bool question) {
+    jsShowMessageBox(text.c_str(), caption.c_str(), question ? 1 : 0, kIdOk, kIdYes, kIdNo);
 }
 void HideMessageBox() { jsHideMessageBox(); }
 

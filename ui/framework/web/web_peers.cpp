@@ -32,6 +32,8 @@ int elementFlags(const ControlTemplate& c, bool inTabCycle) {
     if (IsCentredVertically(c)) flags |= web::kCentredVertically;
     if (IsDigitsOnly(c)) flags |= web::kDigitsOnly;
     if (c.kind == ControlKind::PushButton && (c.id == kIdOk || c.id == kIdCancel)) flags |= web::kClosesDialog;
+    if (IsMultiLine(c)) flags |= web::kMultiLine;
+    if (SelectsALine(c)) flags |= web::kSelectsOne;
     return flags;
 }
 
@@ -57,46 +59,79 @@ int WebControl::editCaret() const { return web::SelectionEnd(index); }
 int WebControl::editLength() const { return static_cast<int>(web::GetText(index).size()); }
 void WebControl::selectInEdit(EditSelection wanted) { web::SetSelection(index, wanted.start, wanted.end); }
 void WebControl::limitEditText(int characters) { web::SetTextLimit(index, characters); }
+void WebControl::showLineNotes(const char* notes) { web::SetLineNotes(index, notes ? notes : ""); }
 void WebControl::listEmptied() { web::ListClear(index); }
 void WebControl::listLineAdded(const char* line) { web::ListAdd(index, line); }
+void WebControl::listSelectionChanged(int line) { web::ListSelect(index, line); }
 void WebControl::showCheckMark(bool set) { web::SetChecked(index, set); }
 bool WebControl::checkMarkShown() const { return web::IsChecked(index); }
 
 // ---- The dialog
 
-WebDialog::WebDialog(const DialogTemplate& dialogLayout, DialogEvents& dialogEvents, DialogBaseUnits units,
-                     int fontPixelSize)
+WebDialog::WebDialog(int dialogLevel, const DialogTemplate& dialogLayout, DialogEvents& dialogEvents,
+                     DialogBaseUnits units, int fontPixelSize)
     : EmulatedDialog(dialogLayout, dialogEvents),
+      level(dialogLevel),
       base(units),
       width(DialogUnitsToPixelsX(dialogLayout.width, units)),
       height(DialogUnitsToPixelsY(dialogLayout.height, units)) {
-    web::CreateDialog(std::string(layout.caption).c_str(), width, height, fontPixelSize,
+    web::CreateDialog(level, std::string(layout.caption).c_str(), width, height, fontPixelSize,
                       web::CssFontFamily(layout.fontFace));
+    createElements(0);
+    nameElements(0);
+    fitToPage();
+}
+
+void WebDialog::createElements(std::size_t first) {
     const std::vector<const ControlTemplate*> cycle = TabCycle(layout, kPageKeyboard);
-    int index = 0;
-    for (const ControlTemplate& c : layout.controls) {
+    for (std::size_t i = first; i < layout.controls.size(); ++i) {
+        const ControlTemplate& c = layout.controls[i];
         const bool inCycle = std::find(cycle.begin(), cycle.end(), &c) != cycle.end();
+        const int index = level * web::kLevelStride + static_cast<int>(i);
         web::CreateElement(index, elementKind(c.kind), std::string(c.text).c_str(), DialogUnitsToPixelsX(c.x, base),
                            DialogUnitsToPixelsY(c.y, base), DialogUnitsToPixelsX(c.width, base),
                            DialogUnitsToPixelsY(c.height, base), elementFlags(c, inCycle));
-        controls.push_back(std::make_unique<WebControl>(*this, c, index++));
+        controls.push_back(std::make_unique<WebControl>(*this, c, index));
     }
-    nameElements();
+}
+
+// The elements in the order of the Tab cycle, for the reflowed layout and for screen readers.
+void WebDialog::fitToPage() {
     std::vector<int> tabOrder;
-    for (const ControlTemplate* stop : cycle)
+    for (const ControlTemplate* stop : TabCycle(layout, kPageKeyboard))
         if (const WebControl* c = control(stop->id)) tabOrder.push_back(c->index);
-    web::FitToPage(tabOrder);
+    web::FitToPage(level, tabOrder);
+}
+
+void WebDialog::removeControlsFrom(std::size_t first) {
+    if (first >= controls.size()) return;
+    for (std::size_t i = first; i < controls.size(); ++i) web::RemoveElement(controls[i]->index);
+    controls.erase(controls.begin() + static_cast<std::ptrdiff_t>(first), controls.end());
+}
+
+void WebDialog::addControlsFrom(std::size_t first) {
+    width = DialogUnitsToPixelsX(layout.width, base);
+    height = DialogUnitsToPixelsY(layout.height, base);
+    web::ResizeDialog(level, width, height);
+    createElements(first);
+    nameElements(first);
+    fitToPage();
 }
 
 // What assistive technology reads: each field by the static text that labels it, the named
 // controls by their names, and each group of controls under its name.
-void WebDialog::nameElements() {
-    const auto indexOf = [this](int id) { return control(id) ? control(id)->index : web::kDialogIndex; };
+// Those of the controls from template index `first` on; the groups are the template's own.
+void WebDialog::nameElements(std::size_t first) {
+    const auto isNew = [&](const WebControl* c) {
+        return c != nullptr && c->index - level * web::kLevelStride >= static_cast<int>(first);
+    };
     for (const auto& label : controls)
-        if (label->layout.labels != 0 && control(label->layout.labels))
-            web::LabelElement(indexOf(label->layout.labels), label->index);
+        if (label->layout.labels != 0 && isNew(control(label->layout.labels)))
+            web::LabelElement(control(label->layout.labels)->index, label->index);
     for (const ControlName& name : layout.names)
-        if (control(name.id)) web::NameElement(indexOf(name.id), std::string(name.name));
+        if (isNew(control(name.id))) web::NameElement(control(name.id)->index, std::string(name.name));
+    if (first > 0) return;
+    const auto indexOf = [this](int id) { return control(id) ? control(id)->index : dialogIndex(); };
     for (const ControlGroup& group : layout.groups) {
         std::vector<int> members;
         for (int id : group.members)
@@ -105,16 +140,16 @@ void WebDialog::nameElements() {
     }
 }
 
-WebDialog::~WebDialog() { web::DestroyDialog(); }
+WebDialog::~WebDialog() { web::DestroyDialog(level); }
 
-void WebDialog::setText(std::string_view text) { web::SetText(web::kDialogIndex, std::string(text)); }
+void WebDialog::setText(std::string_view text) { web::SetText(dialogIndex(), std::string(text)); }
 
 int WebDialog::getText(char* buffer, int maxCount) const {
-    return CopyText(web::GetText(web::kDialogIndex), buffer, maxCount);
+    return CopyText(web::GetText(dialogIndex()), buffer, maxCount);
 }
 
 void WebDialog::setFocus() {
-    if (acceptsInput()) web::Focus(web::kDialogIndex);
+    if (acceptsInput()) web::Focus(dialogIndex());
 }
 
 void WebDialog::showIcon(IconHandle handle, bool big) {
@@ -123,8 +158,9 @@ void WebDialog::showIcon(IconHandle handle, bool big) {
 }
 
 WebControl* WebDialog::controlAt(int index) {
-    return index >= 0 && index < static_cast<int>(controls.size()) ? controls[static_cast<std::size_t>(index)].get()
-                                                                   : nullptr;
+    const int at = index - level * web::kLevelStride;
+    if (index < 0 || web::LevelOf(index) != level || at >= static_cast<int>(controls.size())) return nullptr;
+    return controls[static_cast<std::size_t>(at)].get();
 }
 
 void WebDialog::invalidate(bool) {

@@ -4,6 +4,7 @@
 #include "ui/framework/emulated/dialog_manager.h"
 #include "ui/framework/emulated/dialog_units.h"
 #include "ui/framework/emulated/emulated_peers.h"
+#include "ui/framework/web/web_dom.h"
 
 // The dialog and its controls as elements of a page, answering the dialog's messages as
 // Windows' own controls do. The page's events reach them through vantry_web_* (web_events.cpp).
@@ -33,15 +34,18 @@ protected:
     int editLength() const override;
     void selectInEdit(EditSelection wanted) override;
     void limitEditText(int characters) override;
+    void showLineNotes(const char* notes) override;
     void listEmptied() override;
     void listLineAdded(const char* line) override;
+    void listSelectionChanged(int line) override;
     void showCheckMark(bool set) override;
     bool checkMarkShown() const override;
 };
 
 class WebDialog : public EmulatedDialog<WebControl> {
 public:
-    WebDialog(const DialogTemplate& layout, DialogEvents& events, DialogBaseUnits base, int fontPixelSize);
+    // `level`: 0 for the first dialog, 1 for one run above it, and so on.
+    WebDialog(int level, const DialogTemplate& layout, DialogEvents& events, DialogBaseUnits base, int fontPixelSize);
     ~WebDialog() override;
 
     void setText(std::string_view text) override;
@@ -52,7 +56,12 @@ public:
     bool isIconic() const override { return false; }  // a page is never minimised
     Rect clientRect() const override { return Rect{0, 0, width, height}; }
 
-    WebControl* controlAt(int index);
+    WebControl* controlAt(int index);  // by its element index; nullptr for another dialog's
+    int dialogIndex() const { return web::DialogIndex(level); }
+    // The controls from template index `first` on, gone before the template is rewritten, or
+    // made from it, the dialog sized to it.
+    void removeControlsFrom(std::size_t first);
+    void addControlsFrom(std::size_t first);
     void paintIfPending();
     // The dialog manager's answer to a key pressed on the element `index`. Returns whether the
     // dialog took it, and the page must not handle it itself.
@@ -61,6 +70,7 @@ public:
     // not a digit; the page must then not insert it.
     bool refusesCharacter(int index, char32_t character);
 
+    const int level;
     DialogBaseUnits base;
     int width;
     int height;
@@ -70,7 +80,9 @@ protected:
     void showIcon(IconHandle icon, bool big) override;
 
 private:
-    void nameElements();
+    void createElements(std::size_t first);
+    void nameElements(std::size_t first);
+    void fitToPage();
 };
 
 }  // namespace vantry::framework

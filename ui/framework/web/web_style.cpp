@@ -39,6 +39,19 @@ EM_JS(void, jsInstallStyle, (), {
 .vantry-middle { display: flex; align-items: center; }
 .vantry-list { border: 1px solid #1c1c1c; overflow: auto; white-space: pre; padding: 0 2px; }
 .vantry-list div { min-height: 1.15em; }
+.vantry-choosable { cursor: default; user-select: none; }
+.vantry-choosable [aria-selected="true"] { background: #0a4f9e; color: #fff; }
+.vantry-choosable:focus-visible [aria-selected="true"] { outline: 1px dotted #fff; outline-offset: -2px; }
+.vantry-text { line-height: 1.25; padding: 1px 3px; resize: none; white-space: pre; overflow: auto; font-family: "Liberation Mono", "Courier New", monospace;
+  font-size: calc(var(--vantry-font) * 0.75); }
+.vantry-client > .vantry-line-notes { position: absolute !important; overflow: hidden; pointer-events: none; }
+.vantry-line-note { position: absolute; right: 0; max-width: 70%; padding: 0 4px; overflow: hidden; white-space: nowrap;
+  text-overflow: ellipsis; background: #fde7e9; color: #a4262c; border-left: 3px solid #c42b1c;
+  font: 13px/1.25 system-ui, sans-serif; }
+.vantry-modal { position: fixed; inset: 0; z-index: 20; display: flex; align-items: center; justify-content: center;
+  padding: 8px; box-sizing: border-box; overflow: auto; background: rgba(0,0,0,.3); }
+.vantry-modal > .vantry-frame { flex: none; margin: auto; }
+.vantry-modal.vantry-phone-layer { display: block; padding: 0; background: #fff; }
 .vantry-overlay { position: absolute; inset: 0; display: flex; align-items: center; justify-content: center;
   background: rgba(0,0,0,.08); z-index: 10; }
 .vantry-box { min-width: 280px; max-width: 90%; background: #f0f0f0; border: 1px solid #6b6b6b;
@@ -67,8 +80,11 @@ EM_JS(void, jsInstallStyle, (), {
 .vantry-phone .vantry-button { flex: 1 1 35%; min-height: 48px; white-space: normal; }
 .vantry-phone .vantry-closer { flex: 0 0 auto; min-width: 72px; }
 .vantry-phone .vantry-list { flex: 1 1 100%; height: var(--vantry-list-height, 60vh) !important; }
+.vantry-phone .vantry-choosable > div { min-height: 44px; display: flex; align-items: center; }
+.vantry-phone .vantry-text { flex: 1 1 100%; height: 50vh !important; font-family: monospace; font-size: 16px; }
 .vantry-phone .vantry-note, .vantry-phone .vantry-flat { flex: 1 1 100%; font-size: 14px; }
 .vantry-phone .vantry-flat { min-height: 44px; }
+.vantry-modal .vantry-phone .vantry-note { font-size: 16px; }
 .vantry-phone .vantry-overlay { position: fixed; }
 @media (min-width: 360px) {
   .vantry-phone .vantry-pair-label, .vantry-phone .vantry-pair-field { flex-basis: calc(25% - 8px); }

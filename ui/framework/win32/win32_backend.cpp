@@ -20,6 +20,8 @@ static_assert(Msg::SetIcon == WM_SETICON && Msg::IconEraseBackground == WM_ICONE
 static_assert(Msg::EditGetSelection == EM_GETSEL && Msg::EditSetSelection == EM_SETSEL);
 static_assert(Msg::EditScrollCaret == EM_SCROLLCARET && Msg::EditLimitText == EM_LIMITTEXT);
 static_assert(Style::EsAutoHScroll == ES_AUTOHSCROLL);
+static_assert(Style::EsMultiLine == ES_MULTILINE && Style::EsAutoVScroll == ES_AUTOVSCROLL &&
+              Style::EsWantReturn == ES_WANTRETURN);
 static_assert(Msg::ButtonGetCheck == BM_GETCHECK && Msg::ButtonSetCheck == BM_SETCHECK);
 static_assert(Msg::ListAddString == LB_ADDSTRING && Msg::ListResetContent == LB_RESETCONTENT);
 static_assert(Msg::ListGetText == LB_GETTEXT && Msg::ListGetTextLength == LB_GETTEXTLEN);
