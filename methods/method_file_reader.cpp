@@ -456,8 +456,4 @@ MethodFile ReadMethodText(std::string_view text) {
     return file;
 }
 
-std::string ProblemLine(std::string_view file, const MethodProblem& problem) {
-    return std::string(file) + ":" + number(problem.line) + ":" + number(problem.column) + ": " + problem.what;
-}
-
 }  // namespace vantry::methods

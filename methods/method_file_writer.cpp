@@ -143,4 +143,9 @@ std::string MethodSummary(const MethodRules& rules, std::string_view note) {
     return text;
 }
 
+std::string ProblemLine(std::string_view file, const MethodProblem& problem) {
+    const auto number = [](std::uint32_t value) { return engine::FormatString("%d", {std::int64_t{value}}); };
+    return std::string(file) + ":" + number(problem.line) + ":" + number(problem.column) + ": " + problem.what;
+}
+
 }  // namespace vantry::methods

@@ -1,6 +1,7 @@
 #include "methods/method_library.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
 
 #include "methods/installed_methods.h"
@@ -141,6 +142,34 @@ FolderChange RemoveMethodFile(const std::string& path) {
         if (!taken) return {FolderChangeOutcome::Failed, {}, path + " cannot be renamed: " + reason};
     }
     return {FolderChangeOutcome::Failed, {}, "Too many removed copies of " + path + " are kept beside it."};
+}
+
+FolderChange RestoreMethodFile(const std::string& removedPath, const std::string& path) {
+    bool taken = false;
+    std::string reason;
+    if (RenameToNewName(removedPath, path, taken, reason)) return {FolderChangeOutcome::Done, path, {}};
+    if (taken) return {FolderChangeOutcome::NameTaken, {}, "Another file is named " + path + " now."};
+    return {FolderChangeOutcome::Failed, {}, removedPath + " cannot be renamed back: " + reason};
+}
+
+FolderChange SaveMethodText(const std::string& path, std::string_view text) {
+    const MethodFile file = ReadMethodText(text);
+    if (!file.valid()) return {FolderChangeOutcome::Refused, {}, FirstProblems(file)};
+    // Written whole beside the file first, then put in its place in one step.
+    const std::string saving = path + ".saving";
+    std::error_code ignored;
+    std::filesystem::remove(saving, ignored);  // what a save cut short left
+    bool taken = false;
+    std::string reason;
+    if (!WriteNewFile(saving, text, taken, reason))
+        return {FolderChangeOutcome::Failed, {}, path + " cannot be saved: " + reason};
+    std::error_code error;
+    std::filesystem::rename(saving, path, error);
+    if (error) {
+        std::filesystem::remove(saving, ignored);
+        return {FolderChangeOutcome::Failed, {}, path + " cannot be saved: " + error.message()};
+    }
+    return {FolderChangeOutcome::Done, path, {}};
 }
 
 }  // namespace vantry::methods

@@ -46,4 +46,13 @@ FolderChange ImportMethodFile(const std::string& folder, const std::string& sour
 // in the same folder, where the producer can restore it by hand.
 FolderChange RemoveMethodFile(const std::string& path);
 
+// Undoes RemoveMethodFile: the file `removedPath` gets its name `path` back, when no file has
+// taken it since.
+FolderChange RestoreMethodFile(const std::string& removedPath, const std::string& path);
+
+// Replaces the method file at `path` with `text`, once the text reads as a sound method: how the
+// page's own editor saves what the producer typed. A text with problems is refused with them, and
+// the file is left as it was; so is it when the new text cannot be written whole.
+FolderChange SaveMethodText(const std::string& path, std::string_view text);
+
 }  // namespace vantry::methods

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Opening a written report in the user's text editor: notepad on Windows, the desktop's
@@ -41,6 +42,10 @@ using ViewerWait = std::function<void(const std::function<bool()>& stillRunning)
 
 // RunViewer, waiting through `wait`.
 std::string RunViewerAndWait(const ViewerCommand& command, const ViewerWait& wait);
+
+// The page's way of handing a producer a file: `bytes` as a download named `name`. Returns an
+// empty string, or why it could not be offered. (The desktop programs write files themselves.)
+std::string OfferDownload(const std::string& name, std::string_view bytes);
 
 // What starts the editor for a command: RunViewer, or a test's stand-in that starts nothing.
 using ViewerRunner = std::function<std::string(const ViewerCommand&)>;

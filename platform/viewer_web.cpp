@@ -25,9 +25,30 @@ EM_JS(int, jsShowReport, (const unsigned char* bytes, int length, const char* na
     }
     return 0;
 });
+// A file handed over as a download: the browser saves it where it saves downloads.
+EM_JS(int, jsOfferDownload, (const unsigned char* bytes, int length, const char* name, const char* type), {
+    if (typeof document === 'undefined') return 1;
+    const file = new Blob([HEAPU8.slice(bytes, bytes + length)], {type: UTF8ToString(type)});
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(file);
+    link.download = UTF8ToString(name);
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+    return 0;
+});
 // clang-format on
 
 namespace vantry::platform {
+
+std::string OfferDownload(const std::string& name, std::string_view bytes) {
+    const bool toml = name.size() >= 5 && name.compare(name.size() - 5, 5, ".toml") == 0;
+    return jsOfferDownload(reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<int>(bytes.size()),
+                           name.c_str(), toml ? "application/toml" : "application/octet-stream") == 0
+               ? ""
+               : "there is no browser here";
+}
 
 const char* const detail::kEditorName = "browser";
 const char* const detail::kFolderViewerName = "browser";

@@ -6,6 +6,7 @@
 #include "methods/method_library.h"
 #include "product_info.h"
 #include "ui/main_dialog_layout.h"
+#include "ui/own_methods.h"
 #include "ui/vantry_resources.h"
 
 namespace vantry::app {
@@ -16,6 +17,14 @@ namespace Id = MethodsControlId;
 namespace {
 
 std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+// The methods removed since the program started, the latest last, each with the name it had:
+// Undo Remove brings them back one at a time, the latest first, until the program ends.
+struct Removal {
+    std::string removedPath;
+    std::string path;
+};
+std::vector<Removal> removals;
 
 }  // namespace
 
@@ -46,6 +55,7 @@ void CMethodsDlg::OnCommand(int id) {
     switch (id) {
         case Id::Edit: OnEdit(); return;
         case Id::Remove: OnRemove(); return;
+        case Id::UndoRemove: OnUndoRemove(); return;
         case Id::Import: OnImport(); return;
         case Id::OpenFolder: OnOpenFolder(); return;
         case Id::StartFrom: OnStartFrom(); return;
@@ -56,6 +66,7 @@ void CMethodsDlg::OnCommand(int id) {
 // The built-in methods first, then every file of the folder, sound or not, so that a broken one
 // can be opened and mended. The line of `selectPath` is selected, else the first.
 void CMethodsDlg::fillList(const std::string& selectPath) {
+    KeepOwnMethods(folder_);  // the list is filled again after every change of the folder
     entries_.clear();
     for (const methods::BuiltInMethod& builtIn : methods::kBuiltInMethods)
         entries_.push_back({true, builtIn.method, {}});
@@ -147,18 +158,42 @@ void CMethodsDlg::OnRemove() {
     const std::string path = entry->installed.path;
     const std::string file = fileNameOf(path);
     const std::string question = "Remove " + file + " from the methods?\n\nIts file is renamed to " + file +
-                                 ".removed in the methods folder, where it can be renamed back.";
+                                 ".removed in the methods folder, and \"Undo Remove\" brings it back until the "
+                                 "calculator is closed.";
     if (MessageBox(question, product::kName, BoxType::YesNo | BoxType::IconQuestion) != kIdYes) return;
     const methods::FolderChange change = methods::RemoveMethodFile(path);
     if (change.outcome != methods::FolderChangeOutcome::Done) MessageBox(change.message, product::kName);
+    else removals.push_back({change.path, path});
     fillList();
+}
+
+void CMethodsDlg::OnUndoRemove() {
+    if (removals.empty()) {
+        MessageBox("No method has been removed since the program started.", product::kName);
+        return;
+    }
+    const Removal last = removals.back();
+    const methods::FolderChange change = methods::RestoreMethodFile(last.removedPath, last.path);
+    if (change.outcome != methods::FolderChangeOutcome::Done) {
+        MessageBox(change.message + "\nThe removed file is still " + last.removedPath + ".", product::kName);
+        return;
+    }
+    removals.pop_back();
+    fillList(last.path);
 }
 
 void CMethodsDlg::OnImport() {
     if (!haveFolder()) return;
     const std::optional<std::string> source = ChooseFileToOpen(this, "Import a Payout Method", "*.toml");
-    if (!source) return;
-    const methods::FolderChange change = methods::ImportMethodFile(folder_, *source);
+    if (source) importFrom(*source);
+}
+
+void CMethodsDlg::OnDropFile(const std::string& path) {
+    if (haveFolder()) importFrom(path);
+}
+
+void CMethodsDlg::importFrom(const std::string& source) {
+    const methods::FolderChange change = methods::ImportMethodFile(folder_, source);
     if (change.outcome != methods::FolderChangeOutcome::Done) {
         MessageBox(change.message, product::kName);
         return;

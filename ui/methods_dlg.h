@@ -30,6 +30,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void OnCommand(int id) override;
+    void OnDropFile(const std::string& path) override;  // brought in as Import brings in a file
 
 private:
     void fillList(const std::string& selectPath = {});
@@ -39,7 +40,9 @@ private:
 
     void OnEdit();
     void OnRemove();
+    void OnUndoRemove();
     void OnImport();
+    void importFrom(const std::string& source);
     void OnOpenFolder();
     void OnStartFrom();
 

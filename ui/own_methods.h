@@ -8,9 +8,9 @@
 #include "ui/framework/framework.h"
 
 // What the calculator dialog asks of a producer's own methods: where they are kept, which of them
-// it offers, and the window that looks after them. The desktop programs keep them as method files
-// (own_methods.cpp); the page keeps none yet (own_methods_page.cpp), and so carries no method
-// file reader.
+// it offers, and the window that looks after them. The desktop programs keep them as files of
+// the methods folder and edit them in the text editor (own_methods_desktop.cpp); the page keeps
+// them in the site's own storage and edits them in a window of its own (own_methods_page.cpp).
 
 namespace vantry::app {
 
@@ -29,5 +29,9 @@ std::vector<OfferedMethod> OfferedOwnMethods(const std::string& folder, std::siz
 // Runs the methods window above `parent` until it is closed; false when it could not be opened.
 bool RunMethodsWindow(framework::CWnd* parent, const std::string& folder, const std::string& whyNoFolder,
                       const platform::ViewerRunner& editor);
+
+// Called whenever the methods folder may have changed, so that a front end that keeps the folder
+// elsewhere (the page, in its site's storage) keeps it at once.
+void KeepOwnMethods(const std::string& folder);
 
 }  // namespace vantry::app

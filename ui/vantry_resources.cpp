@@ -79,15 +79,30 @@ constexpr ControlTemplate kMethodsControls[] = {
     {Mid::MethodList, K::ListBox, "", 2, 30, 190, 96, Border | VScroll | kStop | LbsNoIntegralHeight,
      ExStyle::ClientEdge},
     {Mid::Edit, K::PushButton, "Edit", 198, 30, 70, 14, kButton, 0},
-    {Mid::Remove, K::PushButton, "Remove...", 198, 48, 70, 14, kButton, 0},
-    {Mid::Import, K::PushButton, "Import...", 198, 66, 70, 14, kButton, 0},
-    {Mid::OpenFolder, K::PushButton, "Open Folder", 198, 84, 70, 14, kButton, 0},
+    {Mid::Remove, K::PushButton, "Remove...", 198, 46, 70, 14, kButton, 0},
+    {Mid::UndoRemove, K::PushButton, "Undo Remove", 198, 62, 70, 14, kButton, 0},
+    {Mid::Import, K::PushButton, "Import...", 198, 78, 70, 14, kButton, 0},
+    {Mid::OpenFolder, K::PushButton, "Open Folder", 198, 94, 70, 14, kButton, 0},
     {Id::Static, K::Static, "New method's name:", 2, 134, 70, 8, kLabel, 0, Mid::NewName},
     {Mid::NewName, K::Edit, "", 74, 132, 118, 12, Border | kStop | EsAutoHScroll, 0},
     {Mid::StartFrom, K::PushButton, "Start From Selected", 198, 131, 70, 14, kButton | BsDefPushButton, 0},
     {Mid::Close, K::PushButton, "Close", 198, 112, 70, 14, kButton, 0},
 };
 constexpr framework::ControlName kMethodsNames[] = {{Mid::Folder, "Methods folder"}};
+
+// Template 104: the page's method editor (the desktop edits a method file in the text editor).
+// Enter goes into the text; "Save" is reached with Tab, and Esc leaves without saving.
+namespace Eid = MethodEditControlId;
+constexpr ControlTemplate kMethodEditControls[] = {
+    {Eid::FileName, K::Static, "", 2, 2, 266, 10, SsLeft, 0},
+    {Eid::Text, K::Edit, "", 2, 14, 266, 124,
+     Border | VScroll | HScroll | EsMultiLine | EsAutoVScroll | EsAutoHScroll | EsWantReturn | kStop, 0},
+    {Eid::Problems, K::Static, "", 2, 142, 266, 36, SsLeft, 0},
+    {Eid::Save, K::PushButton, "Save", 2, 182, 70, 14, kButton, 0},
+    {Eid::Export, K::PushButton, "Export .toml", 76, 182, 70, 14, kButton, 0},
+    {Eid::Cancel, K::PushButton, "Cancel", 198, 182, 70, 14, kButton, 0},
+};
+constexpr framework::ControlName kMethodEditNames[] = {{Eid::Text, "Method file text"}, {Eid::Problems, "Problems"}};
 
 constexpr framework::DialogTemplate kDialogs[] = {
     {
@@ -125,6 +140,24 @@ constexpr framework::DialogTemplate kDialogs[] = {
         kMethodsControls,
         {},
         kMethodsNames,
+    },
+    {
+        kMethodEditDialogResource,
+        Popup | Visible | Caption | SysMenu | DsModalFrame | DsSetFont,
+        0,
+        0,
+        0,
+        270,
+        200,
+        "Edit Method",
+        "Times New Roman",
+        16,
+        0,
+        false,
+        1,
+        kMethodEditControls,
+        {},
+        kMethodEditNames,
     }};
 
 constexpr framework::IconResource kIcons[] = {

@@ -42,11 +42,23 @@ inline constexpr int Remove = 4011;
 inline constexpr int Import = 4012;
 inline constexpr int OpenFolder = 4013;
 inline constexpr int StartFrom = 4014;
+inline constexpr int UndoRemove = 4015;
 inline constexpr int Close = 1;  // IDOK
 }  // namespace MethodsControlId
 
+// Control identifiers of the page's method editor.
+namespace MethodEditControlId {
+inline constexpr int FileName = 4101;
+inline constexpr int Text = 4102;
+inline constexpr int Problems = 4103;
+inline constexpr int Save = 4104;
+inline constexpr int Export = 4105;
+inline constexpr int Cancel = 2;  // IDCANCEL
+}  // namespace MethodEditControlId
+
 inline constexpr int kMainDialogResource = 102;
 inline constexpr int kMethodsDialogResource = 103;
+inline constexpr int kMethodEditDialogResource = 104;
 inline constexpr int kAppIconResource = 128;
 
 const framework::ResourceModule& VantryResources();

@@ -178,4 +178,49 @@ TEST(MethodLibrary, ARemovedMethodIsRenamedBesideItAndNeverLost) {
     EXPECT_EQ(RemoveMethodFile(path).outcome, FolderChangeOutcome::Failed);  // gone already: said, not done
 }
 
+TEST(MethodLibrary, UndoRemoveBringsTheFileBackUnlessItsNameIsTaken) {
+    ScratchFolder scratch("undo");
+    const std::string path = scratch.file("sandhill.toml");
+    const std::string text = std::string(kMethodFileExample) + "# mine\n";
+    Write(path, text);
+    const FolderChange removed = RemoveMethodFile(path);
+    ASSERT_EQ(removed.outcome, FolderChangeOutcome::Done) << removed.message;
+
+    const FolderChange restored = RestoreMethodFile(removed.path, path);
+    ASSERT_EQ(restored.outcome, FolderChangeOutcome::Done) << restored.message;
+    EXPECT_EQ(Contents(path), text);
+    EXPECT_FALSE(std::filesystem::exists(removed.path));
+
+    // A file made under the old name since: neither is lost, and the removed one stays removed.
+    const FolderChange again = RemoveMethodFile(path);
+    Write(path, "# another file\n");
+    EXPECT_EQ(RestoreMethodFile(again.path, path).outcome, FolderChangeOutcome::NameTaken);
+    EXPECT_EQ(Contents(path), "# another file\n");
+    EXPECT_EQ(Contents(again.path), text);
+}
+
+// The page's editor saves this way: only a sound text, in place of the file, whole.
+TEST(MethodLibrary, SaveReplacesTheFileWithASoundTextAndRefusesABrokenOne) {
+    ScratchFolder scratch("save");
+    const std::string path = scratch.file("sandhill.toml");
+    const std::string before = std::string(kMethodFileExample);
+    Write(path, before);
+
+    const FolderChange refused = SaveMethodText(path, before + "colour = \"red\"\n");
+    EXPECT_EQ(refused.outcome, FolderChangeOutcome::Refused);
+    EXPECT_EQ(refused.message.rfind("line 17: ", 0), 0u) << refused.message;
+    EXPECT_EQ(Contents(path), before);
+
+    const std::string after = WithName(before, "Winter Series") + "# kept as typed\n";
+    const FolderChange saved = SaveMethodText(path, after);
+    ASSERT_EQ(saved.outcome, FolderChangeOutcome::Done) << saved.message;
+    EXPECT_EQ(Contents(path), after);
+    EXPECT_EQ(ReadMethodFile(path).rules.displayName(), "Winter Series");
+    // Nothing is left beside it, and a save cut short before is cleared away.
+    Write(path + ".saving", "half a file");
+    ASSERT_EQ(SaveMethodText(path, before).outcome, FolderChangeOutcome::Done);
+    EXPECT_EQ(Contents(path), before);
+    EXPECT_FALSE(std::filesystem::exists(path + ".saving"));
+}
+
 }  // namespace

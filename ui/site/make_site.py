@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Puts the web edition's static site together: the page, the program (.js and .wasm, and the
-.js with the .wasm inside for a page opened from a file), the icon
+.js with the .wasm inside for a page opened from a file), the method file reader that the page
+loads once a producer has methods of their own, the icon
 at 192 and 512 pixels, the dialog font cut down to the characters the program can show (WOFF2)
 with its licence, the web app manifest, and a service worker that keeps every one of these
 files for use with no network. Beside each text and WebAssembly file go its gzip (.gz) and, where
 Debian's brotli module is installed, its brotli (.br) forms, the same bytes every build, for a
 static host that serves files compressed as they are stored.
 
-    make_site.py SITE_DIR BUILD_UI_DIR MAKE_ICON_PNG FONT_TTF FONT_LICENCE
+    make_site.py SITE_DIR BUILD_UI_DIR MAKE_ICON_PNG FONT_TTF FONT_LICENCE METHOD_READER_JS
 """
 import gzip
 import hashlib
@@ -17,12 +18,13 @@ import shutil
 import subprocess
 import sys
 
-site, ui_build, make_icon_png, font, licence = sys.argv[1:6]
+site, ui_build, make_icon_png, font, licence, method_reader = sys.argv[1:7]
 here = os.path.dirname(os.path.abspath(__file__))
 os.makedirs(site, exist_ok=True)
 
 for name in ("vantry.js", "vantry.wasm", "vantry-standalone.js", "index.html", "manifest.webmanifest"):
     shutil.copyfile(os.path.join(ui_build, name), os.path.join(site, name))
+shutil.copyfile(method_reader, os.path.join(site, "vantry-methods.js"))
 for size in (192, 512):
     subprocess.run([make_icon_png, str(size), os.path.join(site, f"icon-{size}.png")], check=True)
 
@@ -43,7 +45,9 @@ shutil.copyfile(licence, os.path.join(site, "liberation-fonts-licence.txt"))
 # The service worker's list, and a cache name that changes whenever any file does. (The page
 # opened from a file, which alone loads vantry-standalone.js, has no service worker.)
 made = {"vantry.js", "vantry.wasm", "vantry-standalone.js", "index.html", "manifest.webmanifest", "icon-192.png",
-        "icon-512.png", "liberation-serif.woff2", "liberation-fonts-licence.txt", "sw.js"}
+        "icon-512.png", "liberation-serif.woff2", "liberation-fonts-licence.txt", "sw.js", "vantry-methods.js"}
+# Loaded only when needed, and kept from then on (sw.js.in): a first visit does not fetch them.
+LATER = ["vantry-methods.js"]
 # The PNG icons and the WOFF2 font are compressed already; everything else is worth compressing.
 COMPRESSIBLE = {name for name in made if not name.endswith((".png", ".woff2"))}
 try:
@@ -55,9 +59,9 @@ for name in os.listdir(site):  # what an older build left, which no page would a
     if name not in made | compressed:
         path = os.path.join(site, name)
         shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
-files = sorted(made - {"sw.js", "vantry-standalone.js"})
+files = sorted(made - {"sw.js", "vantry-standalone.js"} - set(LATER))
 digest = hashlib.sha256()
-for name in files:
+for name in files + LATER:
     with open(os.path.join(site, name), "rb") as data:
         digest.update(name.encode() + b"\0" + data.read())
 with open(os.path.join(here, "sw.js.in")) as template:
@@ -65,6 +69,7 @@ with open(os.path.join(here, "sw.js.in")) as template:
 worker = worker.replace("@BUILD@", digest.hexdigest()[:16])
 worker = worker.replace("@FILES@", ", ".join(f"'./{name}'" if name != "index.html" else "'./', './index.html'"
                                              for name in files))
+worker = worker.replace("@LATER@", ", ".join(f"'./{name}'" for name in LATER))
 with open(os.path.join(site, "sw.js"), "w") as out:
     out.write(worker)
 
