@@ -215,6 +215,16 @@ TEST_F(DialogMethodsTest, StartEditImportAndRemoveThenCalculate) {
             EXPECT_FALSE(fs::exists(folder / "friend-series.toml"));
             EXPECT_EQ(readFile(folder / "friend-series.toml.removed"), methodText("Friend Series"));
             EXPECT_EQ(driver_.messageBoxes().size(), 4u) << ::testing::PrintToString(driver_.messageBoxes());
+            // Undone, and put away again.
+            driver_.click(Mid::UndoRemove);
+            driver_.pump();
+            EXPECT_EQ(driver_.messageBoxes().size(), 4u) << "Undo Remove asks nothing";
+            EXPECT_EQ(readFile(folder / "friend-series.toml"), methodText("Friend Series"));
+            EXPECT_FALSE(fs::exists(folder / "friend-series.toml.removed"));
+            driver_.automation().selectItem(Mid::MethodList, 3);
+            driver_.click(Mid::Remove);
+            EXPECT_FALSE(fs::exists(folder / "friend-series.toml"));
+            EXPECT_EQ(driver_.messageBoxes().size(), 5u) << ::testing::PrintToString(driver_.messageBoxes());
 
             driver_.click(Mid::OpenFolder);
             driver_.pump();

@@ -12,8 +12,8 @@ namespace {
 using namespace vantry::methods;
 
 TEST(MethodFileBlob, ACheckedFileComesBackAsItWas) {
-    for (const std::string& text : {std::string(kMethodFileExample),
-                                    std::string(kMethodFileExample) + "colour = \"red\"\nmoney = 3\n"}) {
+    for (const std::string& text :
+         {std::string(kMethodFileExample), std::string(kMethodFileExample) + "colour = \"red\"\nmoney = 3\n"}) {
         const MethodFile read = ReadMethodText(text);
         MethodFile back;
         back.note = "left over";
@@ -35,8 +35,10 @@ TEST(MethodFileBlob, BytesThatAreNotACheckedFileAreRefused) {
     for (std::size_t cut = 0; cut < whole.size(); ++cut)
         EXPECT_FALSE(DecodeMethodFile(whole.substr(0, cut), file)) << "cut to " << cut;
     EXPECT_FALSE(DecodeMethodFile(whole + "x", file));
+    // A build whose MethodRules is four bytes longer: the same shape, the rules' block longer.
     std::string otherBuild = whole;
-    otherBuild[4] = static_cast<char>(otherBuild[4] + 1);  // the size of another MethodRules
+    otherBuild[4] = static_cast<char>(otherBuild[4] + 4);
+    otherBuild.insert(8 + sizeof(vantry::engine::MethodRules), 4, '\0');
     EXPECT_FALSE(DecodeMethodFile(otherBuild, file));
     std::string otherKind = whole;
     otherKind[0] = 'x';

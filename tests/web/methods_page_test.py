@@ -11,6 +11,8 @@ The cases given run one after another, each in a browser that has never seen the
     keyboard  Tab, Enter, Space, Esc and the arrows alone: the methods window opened, a method
               started from a built-in one, a remove answered No then Yes, undone, the window
               closed, the new method chosen and calculated
+    update    a method kept, then a new version of the site taken: with no network the new version
+              still offers it and calculates it
     layout    0, 1 and 10 methods: no two controls of the dialog overlap; on a phone the methods
               window has 44-pixel targets and 16-pixel text and no sideways scrolling; screenshots
     axe       axe-core with the methods window open and with the editor showing an error, at
@@ -18,6 +20,8 @@ The cases given run one after another, each in a browser that has never seen the
 """
 import argparse
 import os
+import re
+import shutil
 import subprocess
 import tempfile
 
@@ -199,6 +203,15 @@ def flow(site, tool, methods):
              "the mended text still shows a problem")
         text.send_keys(Keys.CONTROL, Keys.END)
         text.send_keys("\n# kept for the winter\n")
+        # Export hands over the text as it stands, as a .toml download.
+        js(driver, """window.exported = null;
+            HTMLAnchorElement.prototype.click = function () {
+                if (this.download) fetch(this.href).then(r => r.text()).then(t => { window.exported = [this.download, t]; });
+            };""")
+        by_index(driver, EXPORT).click()
+        exported = browser.wait_for(driver, "return window.exported", 5)
+        if exported != ["sandhill-4d.toml", sandhill + "\n# kept for the winter\n"]:
+            fail(f"Export handed over {exported}")
         by_index(driver, SAVE).click()
         wait(driver, "return !document.getElementById('vantry-dialog-2')", "Save did not close the editor")
         saved = sandhill + "\n# kept for the winter\n"
@@ -220,6 +233,7 @@ def flow(site, tool, methods):
                         .then(lists => lists.flat().some(r => r.url.endsWith('/vantry-methods.js')))""",
              "the service worker did not keep the method reader", 20)
         site.stop()
+        driver.execute_cdp_cmd("Network.clearBrowserCache", {})  # what comes now comes from the site's own keeping
         open_page(driver, site)
         wait(driver, "return [...document.querySelectorAll('#vantry-dialog .vantry-check')].length === 5",
              f"with no network, a reload offers {own_boxes(driver)}", 20)
@@ -229,6 +243,61 @@ def flow(site, tool, methods):
         expect_listing(driver, tool, os.path.join(methods, "sandhill.toml"), "Sandhill 4D after an offline reload")
     print("imported (a broken file refused, nothing kept), dropped, edited with an error told beside its line and "
           "Save refused, mended and saved; chosen, the listing the tool's; offline after a reload, still offered")
+
+
+def update(site_dir, tool):
+    with tempfile.TemporaryDirectory() as root:
+        copy = os.path.join(root, "site")
+        shutil.copytree(site_dir, copy)
+        site = browser.Site(copy)
+        try:
+            with browser.chromium(fresh=True) as driver:
+                open_page(driver, site)
+                wait(driver, "return navigator.serviceWorker.controller || (location.reload(), false)",
+                     "the service worker never took the page", 30)
+                open_page(driver, site)
+                methods_window(driver)
+                start_methods(driver, ["Update Series"])
+                by_index(driver, CLOSE).click()
+                wait(driver, """return caches.keys().then(names => Promise.all(names.map(n => caches.open(n).then(c => c.keys()))))
+                                .then(lists => lists.flat().some(r => r.url.endsWith('/vantry-methods.js')))""",
+                     "the method reader was not kept", 20)
+                written = js(driver, "return FS.readFile('/site storage/methods/update-series.toml', {encoding: 'utf8'})")
+                # The next version of the site: another cache, which must keep the reader too.
+                worker = os.path.join(copy, "sw.js")
+                with open(worker, encoding="utf-8") as source:
+                    text = source.read()
+                text, count = re.subn(r"(const CACHE = PREFIX \+ ')[0-9a-f]+'", r"\g<1>next-version'", text)
+                if count != 1:
+                    fail("the worker names no cache to change")
+                with open(worker, "w", encoding="utf-8") as out:
+                    out.write(text)
+                driver.refresh()
+                wait(driver, "return !!document.getElementById('vantry-update')", "no notice offered the new version", 30)
+                # Installed, and taken up only once the network is gone: the new version has
+                # nothing but what it kept when it was installed.
+                site.stop()
+                driver.execute_cdp_cmd("Network.clearBrowserCache", {})
+                js(driver, "document.getElementById('vantry-update-reload').click()")
+                wait(driver, """return navigator.serviceWorker.getRegistration().then(r => !!r && !r.waiting &&
+                                !!navigator.serviceWorker.controller && !document.getElementById('vantry-update'))""",
+                     "reload did not switch to the new version", 30)
+                open_page(driver, site)
+                wait(driver, "return [...document.querySelectorAll('#vantry-dialog .vantry-check')].length === 4",
+                     f"with no network, the new version offers {own_boxes(driver)}", 20)
+                choose_own(driver, "Update Series")
+                type_event(driver, EVENT)
+                by_index(driver, CALCULATE).click()
+                method_file = os.path.join(root, "update-series.toml")
+                with open(method_file, "w", encoding="utf-8") as out:
+                    out.write(written)
+                expect_listing(driver, tool, method_file, "Update Series in the new version, offline")
+        finally:
+            try:
+                site.stop()
+            except OSError:
+                pass
+    print("after an update of the site, with no network, the method is still offered and calculates as the tool does")
 
 
 def focused(driver):
@@ -406,7 +475,7 @@ def accessible(site, axe_js):
 def main():
     parser = argparse.ArgumentParser(description="A producer's own methods in the page.")
     parser.add_argument("site")
-    parser.add_argument("cases", nargs="+", choices=("flow", "keyboard", "layout", "axe"))
+    parser.add_argument("cases", nargs="+", choices=("flow", "keyboard", "update", "layout", "axe"))
     parser.add_argument("--tool", required=True)
     parser.add_argument("--methods", required=True, help="the folder of the method files the tests share")
     parser.add_argument("--axe")
@@ -419,6 +488,8 @@ def main():
                 flow(served, given.tool, given.methods)
             elif case == "keyboard":
                 keyboard(served, given.tool)
+            elif case == "update":
+                update(given.site, given.tool)
             elif case == "layout":
                 layout(served, given.shots)
             else:
