@@ -77,6 +77,15 @@ bool DecodeMethodFile(std::string_view bytes, MethodFile& file) {
         !in.takeBytes(rulesSize, rules) || !in.takeText(file.note) || !in.take(problems))
         return false;
     std::memcpy(&file.rules, rules.data(), sizeof file.rules);
+    // What must hold of any method, whoever made the bytes: a name that ends, and choices that
+    // are choices.
+    const engine::MethodRules& r = file.rules;
+    if (r.name[engine::kMethodNameMax] != '\0' ||
+        (r.money != engine::MoneyShown::Cents && r.money != engine::MoneyShown::WholeDollars) ||
+        (r.addedMoney != engine::AddedMoneyRule::WithThePool && r.addedMoney != engine::AddedMoneyRule::Evenly) ||
+        (r.automaticPlaces != engine::AutomaticPlaces::EntryFeeBack &&
+         r.automaticPlaces != engine::AutomaticPlaces::None))
+        return false;
     file.problems.clear();
     for (std::uint32_t i = 0; i < problems; ++i) {
         MethodProblem problem{};

@@ -17,11 +17,12 @@ bool IsLetterOrDigit(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <
 
 // The method installed in `folder` or built in that already has `name`, for the message; empty
 // when none has.
-std::string HolderOfName(const std::string& folder, std::string_view name) {
+std::string HolderOfName(const std::string& folder, std::string_view name, const std::string& besides = {}) {
     if (const auto builtIn = BuiltInNamed(name))
         return "the built-in method " + std::string(engine::BuiltInRules(*builtIn).displayName());
     for (const InstalledMethod& method : FindInstalledMethods(folder).methods) {
-        if (method.file.valid() && SameMethodName(method.file.rules.displayName(), name)) return method.path;
+        if (method.path != besides && method.file.valid() && SameMethodName(method.file.rules.displayName(), name))
+            return method.path;
     }
     return {};
 }
@@ -155,6 +156,12 @@ FolderChange RestoreMethodFile(const std::string& removedPath, const std::string
 FolderChange SaveMethodText(const std::string& path, std::string_view text) {
     const MethodFile file = ReadMethodText(text);
     if (!file.valid()) return {FolderChangeOutcome::Refused, {}, FirstProblems(file)};
+    const std::string_view name = file.rules.displayName();
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (const std::string holder = HolderOfName(folder, name, path); !holder.empty())
+        return {FolderChangeOutcome::NameTaken,
+                {},
+                "\"" + std::string(name) + "\" is the name of " + holder + ": give this method another name."};
     // Written whole beside the file first, then put in its place in one step.
     const std::string saving = path + ".saving";
     std::error_code ignored;

@@ -17,7 +17,7 @@ site_dir = sys.argv[1] if len(sys.argv) > 1 else "build/web/site"
 # (in place of vantry.js and vantry.wasm, and with no service worker).
 FROM_FILE_ONLY = {"vantry-standalone.js"}
 # Loaded only once a producer has methods of their own, by either page.
-WHEN_NEEDED = {"vantry-methods.js"}
+WHEN_NEEDED = {name for name in os.listdir(site_dir) if name.startswith("vantry-methods-")}
 SERVED_ONLY = {"vantry.js", "vantry.wasm", "sw.js"}
 served = from_file = 0
 print(f"{'file':32} {'bytes':>9} {'gzip':>8}")

@@ -41,6 +41,7 @@ bool CMethodEditDlg::OnInitDialog() {
         text->SendMessage(Msg::EditLimitText, methods::kMethodFileMost);
         text->SetWindowText(bytes);
     }
+    opened_ = typed();
     showProblems();
     return true;
 }
@@ -100,6 +101,13 @@ void CMethodEditDlg::OnSave() {
     }
     saved_ = true;
     EndDialog(kIdOk);
+}
+
+void CMethodEditDlg::OnCancel() {
+    if (typed() != opened_ && MessageBox("Leave the editor without saving? What you typed is not kept.", product::kName,
+                                         BoxType::YesNo | BoxType::IconQuestion) != kIdYes)
+        return;
+    CDialog::OnCancel();
 }
 
 void CMethodEditDlg::OnExport() {

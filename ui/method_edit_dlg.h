@@ -19,6 +19,7 @@ protected:
     bool OnInitDialog() override;
     void OnCommand(int id) override;
     void OnEditChange(int id) override;
+    void OnCancel() override;  // asks first when the text was changed
 
 private:
     std::string typed();
@@ -27,6 +28,7 @@ private:
     void OnExport();
 
     std::string path_;
+    std::string opened_;  // the text as the editor showed it first
     bool saved_ = false;
 };
 

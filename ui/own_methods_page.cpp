@@ -17,6 +17,7 @@
 // when it holds no method, 2 when it holds some.
 EM_ASYNC_JS(int, jsOpenSiteStorage, (const char* folder, char* why, int capacity), {
     const path = UTF8ToString(folder);
+    Module.vantryBusy = (Module.vantryBusy || 0) + 1;  // the dialog takes no input meanwhile
     try {
         if (!Module.vantryStorage) {
             FS.mkdirTree(path);
@@ -30,19 +31,49 @@ EM_ASYNC_JS(int, jsOpenSiteStorage, (const char* folder, char* why, int capacity
         stringToUTF8('this browser keeps no storage for the page (' + String(error && error.message || error) + ')',
                      why, capacity);
         return 0;
+    } finally {
+        Module.vantryBusy--;
     }
 });
 
-// Kept in the storage after each change, one keeping after another; the browser is asked to keep
-// the site's storage even when its disk runs short, once the producer has a method to keep.
+// Another tab of the site tells of each change it kept: this one reads the storage again.
+EM_JS(void, jsListenToOtherTabs, (), {
+    if (Module.vantryOtherTabs || typeof BroadcastChannel === 'undefined') return;
+    Module.vantryOtherTabs = new BroadcastChannel('vantry-methods ' + Module.vantryStorage);
+    Module.vantryOtherTabs.onmessage = () => {
+        Module.vantryKept = (Module.vantryKept || Promise.resolve()).then(
+            () => new Promise(resolve => FS.syncfs(true, () => resolve())));
+    };
+});
+
+// Reads the storage again, after any keeping still under way: what another tab changed.
+EM_ASYNC_JS(void, jsRereadSiteStorage, (), {
+    if (!Module.vantryStorage) return;
+    Module.vantryBusy = (Module.vantryBusy || 0) + 1;
+    try {
+        await (Module.vantryKept || Promise.resolve());
+        await new Promise(resolve => FS.syncfs(true, () => resolve()));
+    } finally {
+        Module.vantryBusy--;
+    }
+});
+
+// Kept in the storage after each change, one keeping after another, and the other tabs told; the
+// browser is asked to keep the site's storage even when its disk runs short, once the producer
+// has a method to keep.
 EM_JS(void, jsKeepSiteStorage, (), {
     if (!Module.vantryStorage) return;
-    if (navigator.storage && navigator.storage.persist && !Module.vantryAskedToPersist) {
+    const hasMethods = FS.readdir(Module.vantryStorage).some(name => name.endsWith('.toml'));
+    if (hasMethods && navigator.storage && navigator.storage.persist && !Module.vantryAskedToPersist) {
         Module.vantryAskedToPersist = true;
         navigator.storage.persist().catch(() => {});
     }
     Module.vantryKept = (Module.vantryKept || Promise.resolve()).then(
-        () => new Promise(resolve => FS.syncfs(false, () => resolve())));
+        () => new Promise(resolve => FS.syncfs(false, error => {
+            if (error) console.error('the methods could not be kept in the site storage:', error);
+            else if (Module.vantryOtherTabs) Module.vantryOtherTabs.postMessage('kept');
+            resolve();
+        })));
 });
 // clang-format on
 
@@ -61,6 +92,7 @@ std::string OwnMethodsFolder(std::string& why) {
         why = reason;
         return {};
     }
+    jsListenToOtherTabs();
     std::string readerMissing;
     if (held == 2 && !methods::LoadMethodReader(readerMissing)) {
         why = "the method reader could not be loaded: " + readerMissing;
@@ -94,6 +126,7 @@ std::string editOwnMethods(framework::CWnd& window, const platform::ViewerComman
 bool RunMethodsWindow(framework::CWnd* parent, const std::string& folder, const std::string& whyNoFolder,
                       const platform::ViewerRunner&) {
     std::string why;
+    if (!folder.empty()) jsRereadSiteStorage();  // as another tab may have left it
     if (!folder.empty() && !methods::LoadMethodReader(why)) {
         if (parent) parent->MessageBox("The method reader could not be loaded: " + why, product::kName);
         return true;  // said so already

@@ -71,12 +71,10 @@ bool CVantryDlg::OnInitDialog() {
     SendMessage(Msg::SetIcon, kIconSmall, reinterpret_cast<LParam>(dialogIcon));
 
     // The methods window's button, and the own methods, after the template's own controls.
-    if (RunsNestedDialogs()) {
-        if (!methodsFolderGiven_) methodsFolder_ = OwnMethodsFolder(whyNoMethodsFolder_);
-        layout_.offer({});
-        AddControlsFrom(layout_.resourceControlCount());
-        offerOwnMethods();
-    }
+    if (!methodsFolderGiven_) methodsFolder_ = OwnMethodsFolder(whyNoMethodsFolder_);
+    layout_.offer({});
+    AddControlsFrom(layout_.resourceControlCount());
+    offerOwnMethods();
     return true;  // the framework gives the focus to the first tab stop
 }
 

@@ -2,6 +2,7 @@
 // was, and bytes that are not one (cut short, of another build) must be refused, not read.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "methods/method_file.h"
@@ -40,6 +41,13 @@ TEST(MethodFileBlob, BytesThatAreNotACheckedFileAreRefused) {
     otherBuild[4] = static_cast<char>(otherBuild[4] + 4);
     otherBuild.insert(8 + sizeof(vantry::engine::MethodRules), 4, '\0');
     EXPECT_FALSE(DecodeMethodFile(otherBuild, file));
+    // A name that does not end, and a choice that is none.
+    std::string endless = whole;
+    endless[8 + vantry::engine::kMethodNameMax] = 'x';
+    EXPECT_FALSE(DecodeMethodFile(endless, file));
+    MethodFile strange = ReadMethodText(std::string(kMethodFileExample));
+    std::memset(&strange.rules.money, 0x7F, sizeof strange.rules.money);
+    EXPECT_FALSE(DecodeMethodFile(EncodeMethodFile(strange), file));
     std::string otherKind = whole;
     otherKind[0] = 'x';
     EXPECT_FALSE(DecodeMethodFile(otherKind, file));

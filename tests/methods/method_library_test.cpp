@@ -193,6 +193,7 @@ TEST(MethodLibrary, UndoRemoveBringsTheFileBackUnlessItsNameIsTaken) {
 
     // A file made under the old name since: neither is lost, and the removed one stays removed.
     const FolderChange again = RemoveMethodFile(path);
+    ASSERT_EQ(again.outcome, FolderChangeOutcome::Done) << again.message;
     Write(path, "# another file\n");
     EXPECT_EQ(RestoreMethodFile(again.path, path).outcome, FolderChangeOutcome::NameTaken);
     EXPECT_EQ(Contents(path), "# another file\n");
@@ -216,6 +217,13 @@ TEST(MethodLibrary, SaveReplacesTheFileWithASoundTextAndRefusesABrokenOne) {
     ASSERT_EQ(saved.outcome, FolderChangeOutcome::Done) << saved.message;
     EXPECT_EQ(Contents(path), after);
     EXPECT_EQ(ReadMethodFile(path).rules.displayName(), "Winter Series");
+    // Another method's name, or a built-in one's, is refused.
+    Write(scratch.file("other.toml"), WithName(before, "Spring Series"));
+    for (const char* taken : {"Spring Series", "nbha 4d"}) {
+        const FolderChange clash = SaveMethodText(path, WithName(before, taken));
+        EXPECT_EQ(clash.outcome, FolderChangeOutcome::NameTaken) << taken;
+        EXPECT_EQ(Contents(path), after);
+    }
     // Nothing is left beside it, and a save cut short before is cleared away.
     Write(path + ".saving", "half a file");
     ASSERT_EQ(SaveMethodText(path, before).outcome, FolderChangeOutcome::Done);

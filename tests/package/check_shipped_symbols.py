@@ -51,8 +51,11 @@ def kind_of(path, build, backend):
     target = next((p[:-4] for p in parts if p.endswith(".dir")), "")
     if target.startswith("vantry_automation_") or parts[0] == "tests":
         return "tests"  # the test programs are built in the build's tests/ folder
-    product = {"vantry_engine", "vantry_report", "vantry_platform", "vantry_methods", "vantry_cli", "vantry-payout",
-               "vantry_dialog", "vantry_framework", "vantry", f"vantry_backend_{backend}", f"vantry_backend_{backend}_main"}
+    product = {"vantry_engine", "vantry_report", "vantry_platform", "vantry_methods", "vantry_methods_core",
+               "vantry-payout", "vantry_cli", "vantry_dialog", "vantry_framework", "vantry",
+               f"vantry_backend_{backend}", f"vantry_backend_{backend}_main"}
+    if backend == "web":  # the page's program and its method reader, loaded when needed
+        product |= {"vantry_methods_page", "vantry_dialog_page", "vantry_method_reader"}
     if backend != "win32":
         product.add("vantry_framework_emulated")  # the controls the toolkit lacks, drawn by us
     return "product" if target in product else None

@@ -183,7 +183,7 @@ def offline(folder):
         # Every file a visit loads, and the page under its folder's own address too.
         # (The .gz and .br files are what a compressing host serves in their place, never asked for.)
         wanted = {"/" + name for name in os.listdir(folder)
-                  if name not in ("sw.js", "vantry-standalone.js", "vantry-methods.js")
+                  if name not in ("sw.js", "vantry-standalone.js") and not name.startswith("vantry-methods-")
                   and not name.endswith((".gz", ".br"))} | {"/"}
         missing = wanted - set(cached or [])
         if missing:

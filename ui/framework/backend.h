@@ -90,9 +90,6 @@ public:
     virtual void removeControlsFrom(WindowPeer& dialog, std::size_t first) = 0;
     virtual void addControlsFrom(WindowPeer& dialog, std::size_t first) = 0;
 
-    // Whether a dialog may run another dialog modally above itself (a page does not yet).
-    virtual bool runsNestedDialogs() const { return true; }
-
     // Waits as a modal loop waits, while `running` answers true (asked at least every 50 ms): the
     // program's windows are painted but take no input, which is dropped, not kept for later. May
     // return early when the program is ending.

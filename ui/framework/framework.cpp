@@ -184,8 +184,6 @@ std::optional<std::string> ChooseFileToOpen(CWnd* owner, std::string_view title,
     return CurrentBackend().chooseFileToOpen(owner ? owner->peer() : nullptr, title, pattern);
 }
 
-bool RunsNestedDialogs() { return CurrentBackend().runsNestedDialogs(); }
-
 void WaitWhile(const std::function<bool()>& running) { CurrentBackend().waitWhile(running); }
 
 }  // namespace vantry::framework

@@ -135,9 +135,6 @@ public:
 // offering the files that match `pattern` ("*.toml"): the chosen file, or nothing when cancelled.
 std::optional<std::string> ChooseFileToOpen(CWnd* owner, std::string_view title, std::string_view pattern);
 
-// Whether a dialog may open another above itself on this platform (a page cannot yet).
-bool RunsNestedDialogs();
-
 // LoadIconW on the module's icon group `resourceId`; nullptr when there is none.
 IconHandle LoadIconResource(const ResourceModule& module, int resourceId);
 BrushHandle CreateSolidBrush(Colour colour);

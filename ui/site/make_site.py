@@ -24,7 +24,22 @@ os.makedirs(site, exist_ok=True)
 
 for name in ("vantry.js", "vantry.wasm", "vantry-standalone.js", "index.html", "manifest.webmanifest"):
     shutil.copyfile(os.path.join(ui_build, name), os.path.join(site, name))
-shutil.copyfile(method_reader, os.path.join(site, "vantry-methods.js"))
+# The method reader is named for its bytes, and each program names the reader it was built with:
+# a page never loads a reader of another build (an older one from a cache, a newer one from the
+# host), whose hand-over it could misread.
+with open(method_reader, "rb") as reader:
+    reader_bytes = reader.read()
+READER = f"vantry-methods-{hashlib.sha256(reader_bytes).hexdigest()[:16]}.js"
+with open(os.path.join(site, READER), "wb") as out:
+    out.write(reader_bytes)
+for program in ("vantry.js", "vantry-standalone.js"):
+    with open(os.path.join(site, program), encoding="utf-8") as source:
+        text = source.read()
+    if text.count("'vantry-methods.js'") + text.count('"vantry-methods.js"') != 1:
+        sys.exit(f"{program} does not name the method reader once")
+    text = text.replace("'vantry-methods.js'", f"'{READER}'").replace('"vantry-methods.js"', f'"{READER}"')
+    with open(os.path.join(site, program), "w", encoding="utf-8") as out:
+        out.write(text)
 for size in (192, 512):
     subprocess.run([make_icon_png, str(size), os.path.join(site, f"icon-{size}.png")], check=True)
 
@@ -45,9 +60,9 @@ shutil.copyfile(licence, os.path.join(site, "liberation-fonts-licence.txt"))
 # The service worker's list, and a cache name that changes whenever any file does. (The page
 # opened from a file, which alone loads vantry-standalone.js, has no service worker.)
 made = {"vantry.js", "vantry.wasm", "vantry-standalone.js", "index.html", "manifest.webmanifest", "icon-192.png",
-        "icon-512.png", "liberation-serif.woff2", "liberation-fonts-licence.txt", "sw.js", "vantry-methods.js"}
+        "icon-512.png", "liberation-serif.woff2", "liberation-fonts-licence.txt", "sw.js", READER}
 # Loaded only when needed, and kept from then on (sw.js.in): a first visit does not fetch them.
-LATER = ["vantry-methods.js"]
+LATER = [READER]
 # The PNG icons and the WOFF2 font are compressed already; everything else is worth compressing.
 COMPRESSIBLE = {name for name in made if not name.endswith((".png", ".woff2"))}
 try:

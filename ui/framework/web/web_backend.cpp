@@ -32,6 +32,9 @@ EM_JS(void, jsWakeTheLoop, (), {
 // memory file system; its path, or "" when none was chosen. Browsers without the input's cancel
 // event are taken to have cancelled once the page has its focus back and no file came.
 EM_ASYNC_JS(void, jsChooseFile, (const char* accept, int most, char* path, int capacity), {
+    Module.vantryBusy++;
+    let stored = "";
+    try {
     const input = document.createElement('input');
     input.type = 'file';
     input.accept = UTF8ToString(accept);
@@ -40,16 +43,24 @@ EM_ASYNC_JS(void, jsChooseFile, (const char* accept, int most, char* path, int c
     document.body.appendChild(input);
     const file = await new Promise(resolve => {
         const done = chosen => { window.removeEventListener('focus', onFocus); resolve(chosen); };
+        // (A browser that tells a cancel needs no guess; a slow file may come after the focus.)
         const onFocus = () => setTimeout(() => { if (!input.files || input.files.length === 0) done(null); }, 1000);
         input.addEventListener('change', () => done(input.files && input.files[0] ? input.files[0] : null));
         input.addEventListener('cancel', () => done(null));
-        window.addEventListener('focus', onFocus);
+        if (!('oncancel' in input)) window.addEventListener('focus', onFocus);
         input.click();
     });
     input.remove();
-    const stored = file ? await Module.vantryStoreFile(file, '/chosen', most) : "";
+    stored = file ? await Module.vantryStoreFile(file, '/chosen', most) : "";
+    } catch (error) {
+        stored = "";  // a file that could not be read is as none chosen
+    } finally {
+        Module.vantryBusy--;
+    }
     stringToUTF8(stored, path, capacity);
 });
+
+EM_JS(void, jsBusy, (int more), { Module.vantryBusy = (Module.vantryBusy || 0) + more; });
 // clang-format on
 
 namespace vantry::framework {
@@ -119,6 +130,7 @@ void WebBackend::endModal(WindowPeer& window, std::intptr_t result) {
     dialog.ended = true;
     dialog.result = result;
     web::HideMessageBox();
+    boxesUp_ = 0;
     jsWakeTheLoop();
 }
 
@@ -126,7 +138,9 @@ void WebBackend::waitWhile(const std::function<bool()>& running) {
     WebDialog* dialog = runningDialog();
     const bool wasDisabled = dialog && dialog->disabled;
     if (dialog) dialog->disabled = true;
+    jsBusy(1);
     while (running()) emscripten_sleep(50);
+    jsBusy(-1);
     if (dialog) dialog->disabled = wasDisabled;
 }
 
@@ -134,6 +148,7 @@ int WebBackend::messageBox(WindowPeer*, std::string_view text, std::string_view 
     const bool question = (type & BoxType::ButtonsMask) == BoxType::YesNo;
     if (question && inCallFromThePage()) return kIdNo;  // asked where nothing may wait for the answer
     if (WebDialog* dialog = runningDialog()) dialog->disabled = true;
+    ++boxesUp_;
     web::ShowMessageBox(std::string(text), std::string(caption), question);
     if (!question) return kIdOk;
     boxAnswer_ = 0;
@@ -143,6 +158,8 @@ int WebBackend::messageBox(WindowPeer*, std::string_view text, std::string_view 
 
 void WebBackend::messageBoxAnswered(int answer) {
     boxAnswer_ = answer == kIdYes || answer == kIdNo ? answer : kIdOk;
+    if (boxesUp_ > 0) --boxesUp_;
+    if (boxesUp_ > 0) return;  // another box is still up
     if (WebDialog* dialog = runningDialog()) {
         dialog->disabled = false;
         dialog->invalidate(true);  // as the owner repaints when the box goes

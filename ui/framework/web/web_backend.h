@@ -58,6 +58,7 @@ private:
     std::vector<WebDialog*> dialogs_;  // the first dialog, and each run above it
     int callsFromThePage_ = 0;
     int boxAnswer_ = 0;  // the answer to the question asked, once it is given
+    int boxesUp_ = 0;    // the dialog on top takes input again once none is
 };
 
 // The program's one backend: the page's program (web_main.cpp) or the tests' (web_automation.cpp).

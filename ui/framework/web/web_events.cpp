@@ -13,16 +13,23 @@
 //
 // While the program waits in a dialog's loop, an event goes to the queue that loop takes from, so
 // that whatever it starts (a dialog above, a question) can wait in its turn, as in Windows' modal
-// loops. Otherwise (the program waits for something else, or the tests drive the page) it is
-// handled at once, by a call that nothing may wait in.
+// loops. While it waits for anything else (a file, the site's storage, the method reader, the
+// report's tab), the dialog takes no input, as a disabled window takes none: only a box's answer
+// is kept for its loop. Otherwise (the tests drive the page) an event is handled at once, by a
+// call that nothing may wait in.
 
 // clang-format off
 EM_JS(void, jsInstallEvents, (int mostDropped), {
     if (Module.vantryDeliver) return;
     Module.vantryQueue = [];
     Module.vantryWaiting = null;
+    Module.vantryBusy = 0;  // how many waits other than the loop's the program is in
     Module.vantryDeliver = (kind, index, argument) => {
-        if (!Module.vantryWaiting) return Module._vantry_web_event(kind, index, argument);
+        if (!Module.vantryWaiting) {
+            if (Module.vantryBusy === 0) return Module._vantry_web_event(kind, index, argument);
+            if (kind === Module.vantry.event.boxAnswered) Module.vantryQueue.push([kind, index, argument]);
+            return 1;
+        }
         Module.vantryQueue.push([kind, index, argument]);
         const wake = Module.vantryWaiting;
         Module.vantryWaiting = null;

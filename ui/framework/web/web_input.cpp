@@ -84,9 +84,13 @@ EM_JS(void, jsInstallInput, (const char* refusedTitle, const char* refusedText, 
             focusControl(order[order.length - 1]);
         }
     });
+    // The control a key was pressed on; else the dialog whose frame it was pressed in.
     const indexOf = target => {
         const element = target.closest('[data-index]');
-        return element ? Number(element.dataset.index) : Module.vantry.dialogIndex;
+        if (element) return Number(element.dataset.index);
+        const frame = target.closest('.vantry-frame');
+        const level = frame && frame.id !== 'vantry-dialog' ? Number(frame.id.slice('vantry-dialog-'.length)) : 0;
+        return Module.vantry.dialogIndex - level;
     };
     // Text put in for the selection as typing would, held to the field's limit as the browser
     // holds typing to it.
