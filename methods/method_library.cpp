@@ -1,7 +1,6 @@
 #include "methods/method_library.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <iterator>
 
 #include "methods/installed_methods.h"
@@ -17,15 +16,6 @@ bool IsLetterOrDigit(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <
 
 // The method installed in `folder` or built in that already has `name`, for the message; empty
 // when none has.
-std::string HolderOfName(const std::string& folder, std::string_view name, const std::string& besides = {}) {
-    if (const auto builtIn = BuiltInNamed(name))
-        return "the built-in method " + std::string(engine::BuiltInRules(*builtIn).displayName());
-    for (const InstalledMethod& method : FindInstalledMethods(folder).methods) {
-        if (method.path != besides && method.file.valid() && SameMethodName(method.file.rules.displayName(), name))
-            return method.path;
-    }
-    return {};
-}
 
 // `text` as a TOML basic string. What a name may not hold is escaped rather than dropped, so that
 // the reader, not this, says what is wrong with it.
@@ -69,6 +59,16 @@ FolderChange WriteIntoFolder(const std::string& folder, const std::string& fileN
 }
 
 }  // namespace
+
+std::string HolderOfName(const std::string& folder, std::string_view name, const std::string& besides) {
+    if (const auto builtIn = BuiltInNamed(name))
+        return "the built-in method " + std::string(engine::BuiltInRules(*builtIn).displayName());
+    for (const InstalledMethod& method : FindInstalledMethods(folder).methods) {
+        if (method.path != besides && method.file.valid() && SameMethodName(method.file.rules.displayName(), name))
+            return method.path;
+    }
+    return {};
+}
 
 std::string FirstProblems(const MethodFile& file, std::size_t most) {
     std::string text;
@@ -151,32 +151,6 @@ FolderChange RestoreMethodFile(const std::string& removedPath, const std::string
     if (RenameToNewName(removedPath, path, taken, reason)) return {FolderChangeOutcome::Done, path, {}};
     if (taken) return {FolderChangeOutcome::NameTaken, {}, "Another file is named " + path + " now."};
     return {FolderChangeOutcome::Failed, {}, removedPath + " cannot be renamed back: " + reason};
-}
-
-FolderChange SaveMethodText(const std::string& path, std::string_view text) {
-    const MethodFile file = ReadMethodText(text);
-    if (!file.valid()) return {FolderChangeOutcome::Refused, {}, FirstProblems(file)};
-    const std::string_view name = file.rules.displayName();
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    if (const std::string holder = HolderOfName(folder, name, path); !holder.empty())
-        return {FolderChangeOutcome::NameTaken,
-                {},
-                "\"" + std::string(name) + "\" is the name of " + holder + ": give this method another name."};
-    // Written whole beside the file first, then put in its place in one step.
-    const std::string saving = path + ".saving";
-    std::error_code ignored;
-    std::filesystem::remove(saving, ignored);  // what a save cut short left
-    bool taken = false;
-    std::string reason;
-    if (!WriteNewFile(saving, text, taken, reason))
-        return {FolderChangeOutcome::Failed, {}, path + " cannot be saved: " + reason};
-    std::error_code error;
-    std::filesystem::rename(saving, path, error);
-    if (error) {
-        std::filesystem::remove(saving, ignored);
-        return {FolderChangeOutcome::Failed, {}, path + " cannot be saved: " + error.message()};
-    }
-    return {FolderChangeOutcome::Done, path, {}};
 }
 
 }  // namespace vantry::methods

@@ -17,6 +17,10 @@ namespace vantry::methods {
 // wrong", and a last line saying how many more there are.
 std::string FirstProblems(const MethodFile& file, std::size_t most = 5);
 
+// Who has the method name `name` already: "the built-in method NBHA 4D", or the path of a sound
+// method of `folder` other than the file `besides`; empty when no one has.
+std::string HolderOfName(const std::string& folder, std::string_view name, const std::string& besides = {});
+
 // The file name a method is saved under: its letters and digits in lower case, every other run
 // of characters one '-', and ".toml" ("Sandhill 4D" is "sandhill-4d.toml").
 std::string FileNameFor(std::string_view methodName);
@@ -49,11 +53,5 @@ FolderChange RemoveMethodFile(const std::string& path);
 // Undoes RemoveMethodFile: the file `removedPath` gets its name `path` back, when no file has
 // taken it since.
 FolderChange RestoreMethodFile(const std::string& removedPath, const std::string& path);
-
-// Replaces the method file at `path` with `text`, once the text reads as a sound method whose name
-// no other method has: how the page's own editor saves what the producer typed. A text with
-// problems is refused with them, a taken name is said so, and the file is left as it was; so is
-// it when the new text cannot be written whole.
-FolderChange SaveMethodText(const std::string& path, std::string_view text);
 
 }  // namespace vantry::methods

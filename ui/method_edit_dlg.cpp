@@ -6,6 +6,7 @@
 #include "methods/method_file.h"
 #include "methods/method_files.h"
 #include "methods/method_library.h"
+#include "methods/method_save.h"
 #include "platform/viewer.h"
 #include "product_info.h"
 #include "ui/vantry_resources.h"
