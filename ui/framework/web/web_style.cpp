@@ -85,6 +85,7 @@ EM_JS(void, jsInstallStyle, (), {
 .vantry-phone .vantry-note, .vantry-phone .vantry-flat { flex: 1 1 100%; font-size: 14px; }
 .vantry-phone .vantry-flat { min-height: 44px; }
 .vantry-modal .vantry-phone .vantry-note { font-size: 16px; }
+.vantry-phone .vantry-button[aria-label]::before { content: attr(aria-label) " "; }
 .vantry-phone .vantry-overlay { position: fixed; }
 @media (min-width: 360px) {
   .vantry-phone .vantry-pair-label, .vantry-phone .vantry-pair-field { flex-basis: calc(25% - 8px); }
