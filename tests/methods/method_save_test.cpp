@@ -3,31 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "methods/installed_methods.h"
 #include "methods/method_save.h"
 #include "tests/common/scratch_folder.h"
+#include "tests/methods/method_test_files.h"
 
 namespace {
 
 using namespace vantry::methods;
-
-std::string Contents(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-void Write(const std::string& path, std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string WithName(std::string text, const std::string& name) {
-    const std::string old = "name = \"Sandhill 4D\"";
-    return text.replace(text.find(old), old.size(), "name = \"" + name + "\"");
-}
 
 TEST(MethodSave, ReplacesTheFileWithASoundTextAndRefusesABrokenOne) {
     ScratchFolder scratch("save");
