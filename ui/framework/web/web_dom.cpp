@@ -121,7 +121,6 @@ EM_JS(void, jsCreateDialog, (int level, const char* caption, int width, int heig
     };
     Module.vantryFits = Module.vantryFits || [];
     Module.vantryFits[level] = fit;
-    if (level === 0) Module.vantryFit = fit;
     window.addEventListener('resize', fit);
 });
 
